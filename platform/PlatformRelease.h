@@ -1,0 +1,25 @@
+// The print platform's release text: what the original read from the kernel
+// (sysctl kern.osrelease, "major.minor.patch") and turned into the system
+// version code that selects the preference store and the constraint-cache stamp.
+//
+// Linux kernel releases say nothing about the print platform, so the text here
+// is a constant that places us on the newest code paths. Tests set the
+// environment variable QV_PLATFORM_RELEASE (for example "7.9.0" or "11.4.2")
+// to exercise the older paths; an unset or empty variable gives the default.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// Default release: Darwin 17, whose version code 0x10D0 is above 0x1080.
+inline constexpr const char* kDefaultPlatformRelease = "17.0.0";
+
+// Name of the environment variable that overrides the release text.
+inline constexpr const char* kPlatformReleaseVariable = "QV_PLATFORM_RELEASE";
+
+// The release text, "major.minor.patch"; read anew on every call so that a
+// test can change the variable between calls (callers cache what they need).
+std::string PlatformRelease();
+
+} // namespace platform
