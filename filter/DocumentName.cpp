@@ -1,0 +1,5 @@
+#include "filter/DocumentName.h"
+
+void InvalidateStdDocumentNameForProductType(char**, bool) {}
+
+void InvalidatePrintTypeDocumentNameForProductType(char**) {}

@@ -1,0 +1,24 @@
+// The job copy: when the marker file exists, everything written to standard
+// output is also kept in TMPDIR as "zkYYYYMMDDhhmmss.job".
+#pragma once
+
+#include <string>
+
+class JobCopy {
+public:
+    JobCopy() = default;
+    ~JobCopy();
+    JobCopy(const JobCopy&) = delete;
+    JobCopy& operator=(const JobCopy&) = delete;
+
+    // Opens the copy when the marker exists and TMPDIR is set; otherwise the run
+    // goes on without one.
+    void OpenIfRequested();
+    // Closes the copy at the end of a successful run and gives it mode 0676.
+    void Finish();
+
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};

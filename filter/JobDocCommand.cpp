@@ -1,0 +1,3 @@
+#include "filter/JobCommands.h"
+
+void OutputJobDocCommand(char**, const PrintOptions&) {}

@@ -1,0 +1,21 @@
+// Output mirror functions: every byte the filter writes (the job on standard output,
+// and its messages on standard error) goes through these, so that the job copy,
+// when it is open, receives exactly the same bytes first.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+// The job copy, or null when no copy is being made.
+extern FILE* gJobFilefp;
+
+// Write a zero-terminated text; returns the stream write's result.
+int Utlfputs(const char* text, FILE* stream);
+// Write one character; returns the stream write's result.
+int Utlfputc(int c, FILE* stream);
+// Write count elements of the given size; returns the stream write's result.
+size_t Utlfwrite(const void* data, size_t size, size_t count, FILE* stream);
+
+// Where the PJL writers send the job: standard output unless a test redirects it.
+FILE* PjlOutputStream();
+void SetPjlOutputStream(FILE* stream);

@@ -1,0 +1,3 @@
+#include "filter/JobCommands.h"
+
+void PutJACommand(char**, const PrintOptions&) {}

@@ -1,0 +1,21 @@
+// Owning handle for a libcups PPD record, so every path closes it.
+#pragma once
+
+#include <cups/ppd.h>
+
+#include <cstdlib>
+#include <memory>
+
+struct PpdCloser {
+    void operator()(ppd_file_t* ppd) const { ppdClose(ppd); }
+};
+using PpdFilePtr = std::unique_ptr<ppd_file_t, PpdCloser>;
+
+// Opens the PPD named by the PPD environment variable that CUPS sets for a
+// filter; null when it is unset or does not parse.
+inline PpdFilePtr OpenJobPPD()
+{
+    const char* path = std::getenv("PPD");
+    if (path == nullptr || *path == '\0') return nullptr;
+    return PpdFilePtr(ppdOpenFile(path));
+}

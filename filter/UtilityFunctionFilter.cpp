@@ -1,0 +1,193 @@
+#include "filter/UtilityFunctionFilter.h"
+
+#include "filter/OutputMirror.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <algorithm>
+#include <cstring>
+
+ppd_attr_t* ppdFindAttr_ALT(ppd_file_t* ppd, std::string_view name)
+{
+    if (ppd == nullptr) return nullptr;
+    for (int i = 0; i < ppd->num_attrs; ++i) {
+        ppd_attr_t* attr = ppd->attrs[i];
+        if (std::strncmp(attr->name, name.data(), name.size()) == 0 &&
+            std::strlen(attr->name) >= name.size())
+            return attr;
+    }
+    return nullptr;
+}
+
+std::string numstrtochar(std::string_view value)
+{
+    if (value.empty() || value.front() != '/') return std::string(value);
+
+    std::string out;
+    out.reserve(value.size() / 2);
+    size_t pos = 0;
+    while (pos < value.size() && value[pos] == '/') {
+        ++pos;
+        // Decimal text-to-integer conversion as the C library does it: optional
+        // white space and sign, then digits up to the first non-digit. The value
+        // saturates so that long digit runs cannot overflow.
+        size_t p = pos;
+        while (p < value.size() && (value[p] == ' ' || (value[p] >= '\t' && value[p] <= '\r'))) ++p;
+        bool negative = false;
+        if (p < value.size() && (value[p] == '+' || value[p] == '-')) negative = value[p++] == '-';
+        long code = 0;
+        while (p < value.size() && value[p] >= '0' && value[p] <= '9') {
+            if (code < 100000) code = code * 10 + (value[p] - '0');
+            ++p;
+        }
+        if (negative || code == 0 || code > 255) break; // a zero byte ends the text
+        out.push_back(static_cast<char>(code));
+        pos = value.find('/', p);
+        if (pos == std::string_view::npos) break;
+    }
+    return out;
+}
+
+long DecodeUTF8Char(std::string_view text, size_t& pos)
+{
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    int extra;
+    long cp;
+    long min;
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1, cp = lead & 0x1F, min = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2, cp = lead & 0x0F, min = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3, cp = lead & 0x07, min = 0x10000;
+    } else {
+        return -1;
+    }
+    if (pos + extra >= text.size()) return -1; // cut short
+    for (int i = 1; i <= extra; ++i) {
+        const unsigned char b = byte(pos + i);
+        if ((b & 0xC0) != 0x80) return -1;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return -1;
+    pos += extra + 1;
+    return cp;
+}
+
+bool IsValidUTF8(std::string_view text)
+{
+    size_t pos = 0;
+    while (pos < text.size())
+        if (DecodeUTF8Char(text, pos) < 0) return false;
+    return true;
+}
+
+void CopyToField(std::string_view text, std::span<char> field)
+{
+    if (field.empty()) return;
+    const size_t n = std::min(text.size(), field.size() - 1);
+    std::memcpy(field.data(), text.data(), n);
+    field[n] = '\0';
+}
+
+namespace {
+
+// An iconv conversion descriptor that closes itself.
+class IconvHandle {
+public:
+    IconvHandle(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~IconvHandle()
+    {
+        if (valid()) iconv_close(cd_);
+    }
+    IconvHandle(const IconvHandle&) = delete;
+    IconvHandle& operator=(const IconvHandle&) = delete;
+    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts one whole character; returns the bytes, or an empty string when
+    // the character has no form in the target code set.
+    size_t ConvertOne(std::string_view in, char* out, size_t outSize)
+    {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        char* inPtr = const_cast<char*>(in.data());
+        size_t inLeft = in.size();
+        char* outPtr = out;
+        size_t outLeft = outSize;
+        if (iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) return 0;
+        // Shift_JIS X0213 holds back a character that could start a combining
+        // pair; flushing the state writes it out.
+        if (iconv(cd_, nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1)) return 0;
+        return outSize - outLeft;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+// Shared walk of both conversions: split the UTF-8 text into characters, let
+// encode() produce each one's bytes and append them while they fit.
+template <typename Encoder>
+size_t ConvertByCharacter(std::string_view utf8, std::span<char> dest, Encoder encode)
+{
+    if (dest.empty()) return 0;
+    dest[0] = '\0';
+    if (!IsValidUTF8(utf8)) {
+        Utlfputs("CFStringCreateWithCString fail\n", stderr);
+        return 0;
+    }
+    size_t length = 0;
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        const size_t start = pos;
+        const long cp = DecodeUTF8Char(utf8, pos);
+        char bytes[6];
+        const size_t n = encode(cp, utf8.substr(start, pos - start), bytes);
+        if (length + n > dest.size() - 1) break;
+        std::memcpy(dest.data() + length, bytes, n);
+        length += n;
+    }
+    dest[length] = '\0';
+    return length;
+}
+
+} // namespace
+
+size_t ConvertUTF8ToEncoding(std::string_view utf8, std::span<char> dest)
+{
+    IconvHandle sjis("SHIFT_JISX0213", "UTF-8");
+    return ConvertByCharacter(utf8, dest, [&](long cp, std::string_view ch, char* out) -> size_t {
+        if (cp == '\\' || cp == '~') {
+            out[0] = static_cast<char>(cp);
+            return 1;
+        }
+        return sjis.valid() ? sjis.ConvertOne(ch, out, 6) : 0;
+    });
+}
+
+size_t ConvertUTF8ToEncodingForUTF8(std::string_view utf8, std::span<char> dest)
+{
+    return ConvertByCharacter(utf8, dest, [](long, std::string_view ch, char* out) -> size_t {
+        std::memcpy(out, ch.data(), ch.size());
+        return ch.size();
+    });
+}
+
+char* itoa(int value, std::span<char> buffer)
+{
+    if (buffer.empty()) return nullptr;
+    size_t pos = buffer.size() - 1;
+    buffer[pos] = '\0';
+    long v = value < 0 ? -static_cast<long>(value) : value;
+    while (v > 0 && pos > 0) {
+        buffer[--pos] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    }
+    if (value < 0 && pos > 0) buffer[--pos] = '-';
+    return buffer.data() + pos;
+}

@@ -1,0 +1,45 @@
+// Text and PPD helpers shared by the filter's option reading and PJL writers.
+#pragma once
+
+#include <cups/ppd.h>
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+// First attribute of the PPD whose name begins with the given text, walking the
+// attribute list in file order; null when there is none. Every attribute lookup
+// of the filter goes through this prefix match.
+ppd_attr_t* ppdFindAttr_ALT(ppd_file_t* ppd, std::string_view name);
+
+// Decodes the value escape: a value that begins with "/" is a list of decimal
+// byte codes, each introduced by "/" ("/72/105" is "Hi"). A code outside 0..255
+// becomes a zero byte, which ends the text. Other values come back unchanged.
+std::string numstrtochar(std::string_view value);
+
+// Converts UTF-8 text into the printer's Shift_JIS X0213 code set, character by
+// character: backslash and tilde stay single ASCII bytes (Shift_JIS would turn
+// them into yen and overline), characters without a Shift_JIS form are dropped.
+// Converted characters are appended while they fit in dest (zero byte included);
+// returns the length produced. Invalid UTF-8 gives a message on standard error,
+// an empty dest and 0.
+size_t ConvertUTF8ToEncoding(std::string_view utf8, std::span<char> dest);
+
+// As ConvertUTF8ToEncoding, for printers that take UTF-8: each character is
+// re-encoded as UTF-8.
+size_t ConvertUTF8ToEncodingForUTF8(std::string_view utf8, std::span<char> dest);
+
+// Writes the decimal digits of value right-aligned into buffer, the zero byte in
+// its last position, and returns the first digit; 0 gives an empty text.
+char* itoa(int value, std::span<char> buffer);
+
+// Decodes one UTF-8 character at text[pos]: its code point, or -1 when the bytes
+// there are not a valid, shortest-form character. Advances pos past it.
+long DecodeUTF8Char(std::string_view text, size_t& pos);
+
+// True when the whole text is valid UTF-8.
+bool IsValidUTF8(std::string_view text);
+
+// Copies text into a fixed field, cut to the field's size minus one, zero-terminated.
+void CopyToField(std::string_view text, std::span<char> field);
