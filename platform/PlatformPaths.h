@@ -41,4 +41,47 @@ std::string FilterDirectory(); // always ends with '/'
 inline constexpr const char* kOriginalSystemPdfType = "application/vnd.apple-pdf";
 inline constexpr const char* kSystemPdfType = "application/vnd.cups-pdf";
 
+// Application Support data root; the preference cache lives in "<root>/QUORVEL".
+// Original: "/Library/Application Support" (NSApplicationSupportDirectory, local domain).
+// Here: $QV_APPLICATION_SUPPORT, default "/var/lib/quorvel".
+inline constexpr const char* kOriginalApplicationSupportDir = "/Library/Application Support";
+inline constexpr const char* kDefaultApplicationSupportDir = "/var/lib/quorvel";
+std::string ApplicationSupportDir();
+
+// Preference store for values shared by all users (kCFPreferencesAnyUser).
+// Original: "/Library/Preferences". Here: $QV_SYSTEM_PREFERENCES, default "/var/lib/quorvel/Preferences".
+inline constexpr const char* kOriginalSystemPreferencesDir = "/Library/Preferences";
+inline constexpr const char* kDefaultSystemPreferencesDir = "/var/lib/quorvel/Preferences";
+std::string SystemPreferencesDir();
+
+// Preference store of the current user (kCFPreferencesCurrentUser).
+// Original: "~/Library/Preferences". Here: $QV_USER_PREFERENCES, default
+// "$XDG_CONFIG_HOME/quorvel/Preferences" ("~/.config/quorvel/Preferences").
+inline constexpr const char* kOriginalUserPreferencesDir = "~/Library/Preferences";
+std::string UserPreferencesDir();
+
+// The help viewer's registration file (registered help books).
+// Original: "~/Library/Preferences/com.apple.help.plist".
+// Here: $QV_HELP_REGISTRATION, default "<user preferences>/com.quorvel.help.plist".
+inline constexpr const char* kOriginalHelpRegistrationFile = "~/Library/Preferences/com.apple.help.plist";
+inline constexpr const char* kHelpRegistrationFileName = "com.quorvel.help.plist";
+std::string HelpRegistrationFile();
+
+// Group whose members administer shared printer settings.
+// Original: "admin". Here: "lpadmin", the group CUPS itself treats as printer
+// administrators on Debian (there is no "admin" group); $QV_ADMIN_GROUP overrides it.
+inline constexpr const char* kOriginalAdminGroup = "admin";
+inline constexpr const char* kDefaultAdminGroup = "lpadmin";
+std::string AdminGroupName();
+
+// User and group databases. Original: the system directory services.
+// Here: the system databases (getpwnam, getgrent); $QV_PASSWD_FILE and $QV_GROUP_FILE
+// name files in passwd(5) / group(5) form read instead, so tests bring their own.
+// Empty result: use the system databases.
+std::string PasswdFileOverride();
+std::string GroupFileOverride();
+
+// Home directory of the process: $HOME, else the user database's entry.
+std::string HomeDirectory();
+
 } // namespace platform
