@@ -7,6 +7,9 @@
 // The accounting group: one or two owner blocks.
 void PutJACommand(char** argv, const PrintOptions& options);
 
+// The document-name comment and the print-type, user-name and job-name commands.
+void OutputPrintTypeCommand(char** argv, const PrintOptions& options);
+
 // The job document group: document name and print type, copies, quality, colour,
 // trays, paper, media, duplex, finishing and pages per sheet.
 void OutputJobDocCommand(char** argv, const PrintOptions& options);
