@@ -156,9 +156,14 @@ TEST_P(PpdContent, VendorAttributeValuesAreInTheFormTheirReadersAccept)
         EXPECT_TRUE(ParseScopePairs(v, pairs)) << scope << " = " << v;
         EXPECT_LE(pairs.size(), 20u) << scope;
     }
-    if (std::string v = AttrValue(f, "QVPTPasswdLimit"); !v.empty())
+    // The passcode minimum is the first number in the value.
+    if (std::string v = AttrValue(f, "QVPTPasswdLimit"); !v.empty()) {
         EXPECT_NE(v.find_first_of("0123456789"), std::string::npos) << v;
-    if (std::string v = AttrValue(f, "QVXLayoutSettings"); !v.empty()) EXPECT_EQ(v, "Default00");
+    }
+    // The layout section is built only for "Default00".
+    if (std::string v = AttrValue(f, "QVXLayoutSettings"); !v.empty()) {
+        EXPECT_EQ(v, "Default00");
+    }
 }
 
 TEST_P(PpdContent, FilterOptionsOfferOnlyValuesThePjlWriterMaps)
