@@ -1,0 +1,33 @@
+// The formatter a text field carries while the user types: each keystroke's
+// result is refused, with a beep, when a character is outside the field's
+// ranges or the text grows beyond the field's maximum display length.
+#pragma once
+
+#include <any>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "panelkit/InputFilter.h"
+
+class TextEditFormatter {
+public:
+    // Stores both; the filter record is static and not owned.
+    TextEditFormatter* initWithFilter(const TextEditFilterData* filter, uint32_t maxLength);
+
+    // YES, with newEditingString set to the partial string, when the partial
+    // string passes validateInput and measures at most maxlength; otherwise
+    // errorDescription becomes "String too long.", the system beeps, and NO.
+    bool isPartialStringValid(std::u16string_view partialString, std::u16string* newEditingString,
+                              std::u16string* errorDescription) const;
+
+    // The object value of a text is the text itself.
+    bool getObjectValue(std::any* object, std::u16string_view string, std::u16string* errorDescription) const;
+
+    // The object when it holds a string, else nothing.
+    std::optional<std::u16string> stringForObjectValue(const std::any& object) const;
+
+    const TextEditFilterData* FilterDataPtr = nullptr;
+    uint32_t maxlength = 0;
+};
