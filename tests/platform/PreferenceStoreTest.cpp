@@ -1,0 +1,86 @@
+#include "platform/PreferenceStore.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/platform/TestScratch.h"
+
+namespace platform {
+namespace {
+
+using testing_support::ScratchDir;
+
+TEST(PreferenceStore, ValuesReachTheDiskOnlyOnSynchronize)
+{
+    ScratchDir dir;
+    PreferenceStore writer(dir / "user", dir / "system", "host1");
+    writer.SetValue("KZ63pref", std::string("3"), kPreferencesAnyApplication, PreferenceUser::Any,
+                    PreferenceHost::Current);
+    EXPECT_EQ(writer.CopyValue("KZ63pref", kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current),
+              "3");
+    PreferenceStore before(dir / "user", dir / "system", "host1");
+    EXPECT_FALSE(before.CopyValue("KZ63pref", kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current));
+
+    ASSERT_TRUE(writer.Synchronize(kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current));
+    EXPECT_EQ(writer.FilePath(kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current),
+              dir / "system/ByHost/.GlobalPreferences.host1.plist");
+    PreferenceStore after(dir / "user", dir / "system", "host1");
+    EXPECT_EQ(after.CopyValue("KZ63pref", kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current),
+              "3");
+}
+
+TEST(PreferenceStore, ScopesAreSeparateFiles)
+{
+    ScratchDir dir;
+    PreferenceStore store(dir / "user", dir / "system", "h");
+    store.SetValue("k", std::string("user"), "app", PreferenceUser::Current, PreferenceHost::Any);
+    store.SetValue("k", std::string("shared"), "app", PreferenceUser::Any, PreferenceHost::Any);
+    ASSERT_TRUE(store.Synchronize("app", PreferenceUser::Current, PreferenceHost::Any));
+    ASSERT_TRUE(store.Synchronize("app", PreferenceUser::Any, PreferenceHost::Any));
+    PreferenceStore fresh(dir / "user", dir / "system", "h");
+    EXPECT_EQ(fresh.CopyValue("k", "app", PreferenceUser::Current, PreferenceHost::Any), "user");
+    EXPECT_EQ(fresh.CopyValue("k", "app", PreferenceUser::Any, PreferenceHost::Any), "shared");
+    EXPECT_FALSE(fresh.CopyValue("k", "app", PreferenceUser::Any, PreferenceHost::Current));
+}
+
+TEST(PreferenceStore, SynchronizeKeepsOtherWritersKeysAndRemovesOnRequest)
+{
+    ScratchDir dir;
+    PreferenceStore first(dir / "u", dir / "s", "h");
+    PreferenceStore second(dir / "u", dir / "s", "h");
+    first.SetValue("a", std::string("1"), "app", PreferenceUser::Current, PreferenceHost::Any);
+    ASSERT_TRUE(first.Synchronize("app", PreferenceUser::Current, PreferenceHost::Any));
+    second.SetValue("b", std::string("2"), "app", PreferenceUser::Current, PreferenceHost::Any);
+    ASSERT_TRUE(second.Synchronize("app", PreferenceUser::Current, PreferenceHost::Any));
+    EXPECT_EQ(second.CopyValue("a", "app", PreferenceUser::Current, PreferenceHost::Any), "1");
+
+    second.SetValue("a", std::nullopt, "app", PreferenceUser::Current, PreferenceHost::Any);
+    ASSERT_TRUE(second.Synchronize("app", PreferenceUser::Current, PreferenceHost::Any));
+    ASSERT_TRUE(first.Synchronize("app", PreferenceUser::Current, PreferenceHost::Any));
+    EXPECT_FALSE(first.CopyValue("a", "app", PreferenceUser::Current, PreferenceHost::Any));
+    EXPECT_EQ(first.CopyValue("b", "app", PreferenceUser::Current, PreferenceHost::Any), "2");
+}
+
+TEST(PreferenceStore, UnwritableRootFailsAndKeepsTheChangePending)
+{
+    ScratchDir dir;
+    const std::string blocker = dir.Write("file", "not a folder");
+    PreferenceStore store(blocker + "/u", blocker + "/s", "h");
+    store.SetValue("k", std::string("v"), "app", PreferenceUser::Current, PreferenceHost::Any);
+    EXPECT_FALSE(store.Synchronize("app", PreferenceUser::Current, PreferenceHost::Any));
+    EXPECT_EQ(store.CopyValue("k", "app", PreferenceUser::Current, PreferenceHost::Any), "v");
+}
+
+TEST(PreferenceStore, CorruptFileReadsAsEmptyAndIsReplacedOnWrite)
+{
+    ScratchDir dir;
+    PreferenceStore store(dir / "u", dir / "s", "h");
+    dir.Write("u/app.plist", "<?xml garbage");
+    EXPECT_FALSE(store.CopyValue("k", "app", PreferenceUser::Current, PreferenceHost::Any));
+    store.SetValue("k", std::string("v"), "app", PreferenceUser::Current, PreferenceHost::Any);
+    ASSERT_TRUE(store.Synchronize("app", PreferenceUser::Current, PreferenceHost::Any));
+    PreferenceStore fresh(dir / "u", dir / "s", "h");
+    EXPECT_EQ(fresh.CopyValue("k", "app", PreferenceUser::Current, PreferenceHost::Any), "v");
+}
+
+} // namespace
+} // namespace platform
