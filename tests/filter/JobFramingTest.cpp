@@ -85,3 +85,169 @@ TEST(JobFraming, PdfFromStandardInputWithSixArguments)
 }
 
 } // namespace
+
+namespace {
+
+TEST(JobFraming, FewerThanSixArgumentsIsAUsageError)
+{
+    TempDir tmp;
+    SpoolwrapJob job = BaseJob(tmp);
+    job.args.pop_back();
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Usage:"), std::string::npos);
+}
+
+TEST(JobFraming, UnreadableInputGivesAWellFormedEmptyJob)
+{
+    TempDir tmp;
+    SpoolwrapJob job = BaseJob(tmp);
+    job.args.push_back(tmp.file("missing.pdf"));
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const JobParts parts = Split(r.out);
+    EXPECT_EQ(parts.pdf, "");
+    EXPECT_EQ(parts.trailer, kTrailer);
+    EXPECT_NE(parts.header.find("@PJL SET JOBATTR=\"@FSIZ=0\"\n@PJL ENTER LANGUAGE=PDF\n"), std::string::npos);
+    EXPECT_TRUE(tmp.entries().empty());
+}
+
+TEST(JobFraming, EmptyStandardInputGivesSizeZero)
+{
+    TempDir tmp;
+    const SpoolwrapResult r = RunSpoolwrap(BaseJob(tmp));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("@FSIZ=0\""), std::string::npos);
+    EXPECT_EQ(Split(r.out).trailer, kTrailer);
+}
+
+TEST(JobFraming, CodeSetLineFollowsThePrinter)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"quorvel-kz63-color-mfp.ppd", "@PJL SET STRINGCODESET=\"UTF8\""},
+        {"quorvel-rx42-mfp.ppd", "@PJL SET STRINGCODESET=\"SJISX0208\""},
+        {"quorvel-wt74-printer.ppd", "@PJL SET STRINGCODESET=\"HPROMAN8\""},
+        {"no-such.ppd", "@PJL SET STRINGCODESET=\"SJISX0208\""},
+    };
+    for (const auto& [ppd, line] : cases) {
+        TempDir tmp;
+        SpoolwrapJob job = BaseJob(tmp);
+        job.env["PPD"] = Ppd(ppd);
+        job.stdinData = kSamplePdf;
+        const SpoolwrapResult r = RunSpoolwrap(job);
+        ASSERT_EQ(r.status, 0) << ppd << r.err;
+        const auto lines = HeaderLines(r.out);
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_EQ(lines[0], kUEL + "@PJL JOB MODE=PRINTER") << ppd;
+        EXPECT_EQ(lines[1], line) << ppd;
+    }
+}
+
+TEST(JobCopyFile, CopyIsByteIdenticalWithMode0676)
+{
+    TempDir tmp;
+    WriteFileBytes(tmp.file("marker"), "");
+    SpoolwrapJob job = BaseJob(tmp);
+    job.env["SPOOLWRAP_JOBCOPY_MARKER"] = tmp.file("marker");
+    job.stdinData = kSamplePdf;
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    std::string copy;
+    int copies = 0;
+    for (const std::string& name : tmp.entries()) {
+        if (name.rfind("zk", 0) != 0) continue;
+        ++copies;
+        ASSERT_EQ(name.size(), std::string("zkYYYYMMDDhhmmss.job").size()) << name;
+        EXPECT_EQ(name.substr(name.size() - 4), ".job");
+        struct stat st {};
+        ASSERT_EQ(stat(tmp.file(name).c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0676u);
+        copy = ReadFileBytes(tmp.file(name));
+    }
+    EXPECT_EQ(copies, 1);
+    EXPECT_EQ(copy, r.out);
+    // Nothing else stays behind: the temporary input copy is gone.
+    EXPECT_EQ(tmp.entries().size(), 2u);
+}
+
+TEST(JobCopyFile, NoMarkerNoCopyAndTheSameOutput)
+{
+    TempDir tmp;
+    SpoolwrapJob job = BaseJob(tmp);
+    job.stdinData = kSamplePdf;
+    const SpoolwrapResult without = RunSpoolwrap(job);
+    EXPECT_TRUE(tmp.entries().empty());
+    WriteFileBytes(tmp.file("marker"), "");
+    job.env["SPOOLWRAP_JOBCOPY_MARKER"] = tmp.file("marker");
+    const SpoolwrapResult with = RunSpoolwrap(job);
+    // The header's date and time lines may differ by a second between runs.
+    EXPECT_EQ(Split(without.out).pdf, Split(with.out).pdf);
+    EXPECT_EQ(HeaderLines(without.out).size(), HeaderLines(with.out).size());
+}
+
+TEST(JobCopyFile, WithoutTmpdirTheJobStillPrints)
+{
+    TempDir tmp;
+    WriteFileBytes(tmp.file("marker"), "");
+    WriteFileBytes(tmp.file("in.pdf"), kSamplePdf);
+    SpoolwrapJob job = BaseJob(tmp);
+    job.env.erase("TMPDIR");
+    job.env["SPOOLWRAP_JOBCOPY_MARKER"] = tmp.file("marker");
+    job.args.push_back(tmp.file("in.pdf"));
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Split(r.out).pdf, kSamplePdf);
+}
+
+TEST(BrokenPipe, ExitStatusIsOneAfterAllSteps)
+{
+    TempDir tmp;
+    // Large enough that the writes cannot all vanish into the pipe's buffer.
+    std::string big = "%PDF-1.4\n";
+    big += std::string(4 << 20, 'x');
+    WriteFileBytes(tmp.file("big.pdf"), big);
+    WriteFileBytes(tmp.file("marker"), "");
+    SpoolwrapJob job = BaseJob(tmp);
+    job.args.push_back(tmp.file("big.pdf"));
+    job.env["SPOOLWRAP_JOBCOPY_MARKER"] = tmp.file("marker");
+    job.closeStdoutEarly = true;
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    EXPECT_EQ(r.status, 1);
+    // All steps ran: the job copy holds the whole job, trailer included.
+    std::string copy;
+    for (const std::string& name : tmp.entries())
+        if (name.rfind("zk", 0) == 0) copy = ReadFileBytes(tmp.file(name));
+    ASSERT_FALSE(copy.empty());
+    EXPECT_EQ(Split(copy).pdf, big);
+    EXPECT_EQ(Split(copy).trailer, kTrailer);
+}
+
+TEST(BrokenPipe, WithoutJobCopyAlsoExitsOne)
+{
+    TempDir tmp;
+    std::string big = "%PDF-1.4\n" + std::string(4 << 20, 'y');
+    WriteFileBytes(tmp.file("big.pdf"), big);
+    SpoolwrapJob job = BaseJob(tmp);
+    job.args.push_back(tmp.file("big.pdf"));
+    job.closeStdoutEarly = true;
+    EXPECT_EQ(RunSpoolwrap(job).status, 1);
+    EXPECT_EQ(ReadFileBytes(tmp.file("big.pdf")), big);
+}
+
+TEST(LargeInput, StandardInputOfSeveralMegabytesPassesThrough)
+{
+    TempDir tmp;
+    std::string pdf = "%PDF-1.4\n";
+    for (int i = 0; i < 200000; ++i) pdf += (i % 3 == 0) ? "line\r" : (i % 3 == 1 ? "a longer line\n" : "x");
+    pdf += std::string(9000, 'z'); // a last line longer than any line buffer, no line end
+    SpoolwrapJob job = BaseJob(tmp);
+    job.stdinData = pdf;
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Split(r.out).pdf, pdf);
+    EXPECT_NE(r.out.find("@FSIZ=" + std::to_string(pdf.size()) + "\""), std::string::npos);
+}
+
+} // namespace
