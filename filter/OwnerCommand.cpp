@@ -1,3 +1,144 @@
 #include "filter/JobCommands.h"
 
-void PutJACommand(char**, const PrintOptions&) {}
+#include "filter/HostIdentity.h"
+#include "filter/OwnerCommand.h"
+#include "filter/PjlWriter.h"
+#include "filter/UtilityFunctionFilter.h"
+
+#include <cstdio>
+#include <ctime>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// A value cut by its fixed field can end inside a UTF-8 character. Only that
+// broken character is dropped, so the rest still converts instead of the whole
+// value being refused as invalid UTF-8.
+std::string_view WithoutBrokenTail(std::string_view text)
+{
+    if (IsValidUTF8(text)) return text;
+    for (size_t drop = 1; drop <= 3 && drop <= text.size(); ++drop) {
+        const std::string_view shorter = text.substr(0, text.size() - drop);
+        if (IsValidUTF8(shorter)) return shorter;
+    }
+    return text;
+}
+
+// Text in the printer's code set, at most 254 bytes.
+std::string InPrinterCodeSet(std::string_view utf8, bool utf8Printer)
+{
+    char converted[255] = {};
+    const std::string_view text = WithoutBrokenTail(utf8);
+    const size_t length = utf8Printer ? ConvertUTF8ToEncodingForUTF8(text, converted)
+                                      : ConvertUTF8ToEncoding(text, converted);
+    return std::string(converted, length);
+}
+
+std::tm LocalNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+std::string PrintDate(const JBAOption& jba)
+{
+    if (jba.printDate[0] != '\0') return jba.printDate;
+    const std::tm now = LocalNow();
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d/%02d/%d", now.tm_mon + 1, now.tm_mday, now.tm_year + 1900);
+    return text;
+}
+
+std::string PrintTime(const JBAOption& jba)
+{
+    if (jba.printTime[0] != '\0') return jba.printTime;
+    const std::tm now = LocalNow();
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", now.tm_hour, now.tm_min, now.tm_sec);
+    return text;
+}
+
+// The client name: the computer name the dialog saw, else the network host
+// name it saw, else this machine's host name.
+std::string ClientName(const PrintOptions& options)
+{
+    const bool utf8 = IsUTF8Printer(options);
+    if (options.jba.hostName[0] != '\0') {
+        if (utf8) return std::string(WithoutBrokenTail(options.jba.hostName));
+        return InPrinterCodeSet(options.jba.hostName, false);
+    }
+    if (options.jba.hostNameText[0] != '\0') return options.jba.hostNameText;
+    char host[97] = {};
+    getHostName(host, utf8);
+    return host;
+}
+
+// The host address as the dialog encoded it, else this machine's own address;
+// empty when there is none, and then the line is left out.
+std::string HostAddress(const PrintOptions& options)
+{
+    if (options.jba.ipAddress[0] != '\0') return options.jba.ipAddress;
+    char host[97] = {};
+    getHostName(host, IsUTF8Printer(options));
+    char address[46] = {};
+    getHostAddress(host, address);
+    if (address[0] == '\0') return {};
+    return EncodeOwnerHostAddress(address);
+}
+
+} // namespace
+
+void OutputJobOwnerCommand(char** argv, const PrintOptions& options, std::string_view user,
+                           std::string_view password)
+{
+    PutPJLComment("DATE=" + PrintDate(options.jba));
+    PutPJLComment("TIME=" + PrintTime(options.jba));
+    MakePJLCommand("ATTR", "CNAM", ClientName(options));
+
+    const std::string_view owner =
+        !user.empty() ? user : (argv != nullptr && argv[2] != nullptr ? argv[2] : "");
+    MakePJLCommand("ATTR", "JOAU", InPrinterCodeSet(owner, IsUTF8Printer(options)));
+
+    if (const std::string address = HostAddress(options); !address.empty())
+        MakePJLCommand("ATTR", "HOAD", address);
+
+    MakePJLCommand("ATTR", "JOEP", password);
+}
+
+void PutJACommand(char** argv, const PrintOptions& options)
+{
+    const JBAOption& jba = options.jba;
+    const int manageType = jba.manageType;
+
+    std::string_view firstUser;
+    std::string_view firstPassword;
+    const bool accounting = manageType == 1 || manageType == 2;
+    if (accounting && jba.adminInputMode == 1) {
+        firstUser = jba.inputUserID;
+        firstPassword = firstUser.empty() ? std::string_view() : std::string_view(jba.inputUserPassword);
+        OutputJobOwnerCommand(argv, options, firstUser, firstPassword);
+    }
+
+    std::string_view user;
+    std::string_view password;
+    if (accounting) {
+        const int source = jba.adminUserIDSource;
+        if (source == 2)
+            user = manageType == 2 ? jba.userID : jba.adminUserID;
+        else if (source == 1)
+            user = jba.loginName;
+        else
+            user = firstUser;
+
+        if (manageType == 2)
+            password = jba.userPassword;
+        else
+            password = !user.empty() ? std::string_view(jba.adminUserPassword) : firstPassword;
+    }
+    // Every job names its owner: without accounting the block carries the CUPS user.
+    OutputJobOwnerCommand(argv, options, user, password);
+}
