@@ -31,7 +31,7 @@ time_t UtcNoon(int year, int month, int day)
 // The zone's standard-time offset now: the current offset while standard time
 // is in force; otherwise the offset of a moment of this year that is on
 // standard time (January or July, whichever hemisphere), or, failing that,
-// the current offset less the zone's daylight-saving amount.
+// the standard offset the C library read from the zone's rules.
 long StandardOffsetNow()
 {
     tzset();
@@ -46,7 +46,8 @@ long StandardOffsetNow()
         const long offset = OffsetAt(UtcNoon(utcNow.tm_year + 1900, month, 1), &probeDaylight);
         if (!probeDaylight) return offset;
     }
-    return current - GetActualDSTSecondOffset();
+    // Daylight saving all year: the C library's standard offset of the zone.
+    return -timezone;
 }
 
 } // namespace
