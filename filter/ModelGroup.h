@@ -9,19 +9,19 @@
 #include <string_view>
 
 enum class ModelGroup {
-    A1, // RX41-RX43
-    A2, // RY51-RY54
-    B,  // KZ61-KZ66
-    C,  // WT71-WT73
+    A1,    // RX41-RX43
+    A2,    // RY51-RY54
+    B,     // KZ61-KZ66
+    C,     // WT71-WT73
     CPlus, // the C models and WT74
-    X,  // VN81
-    D,  // VN82, VN83
+    X,     // VN81
+    D,     // VN82, VN83
 };
 
 // True when the model name contains one of the group's tokens.
 bool IsModelInGroup(std::string_view modelName, ModelGroup group);
 
-// The PPD's "ModelName"; empty when there is no PPD or no such attribute, so
+// The PPD's "ModelName"; none when there is no PPD or no such attribute, so
 // callers can tell an unknown model from a model that belongs to no group.
 std::optional<std::string_view> FindModelName(ppd_file_t* ppd);
 
