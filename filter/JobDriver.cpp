@@ -1,9 +1,12 @@
 #include "filter/JobDriver.h"
 
+#include "filter/ChildProcess.h"
 #include "filter/FileCopy.h"
 #include "filter/FilterState.h"
 #include "filter/JobCopy.h"
+#include "filter/NextFilter.h"
 #include "filter/OutputMirror.h"
+#include "filter/PagePass.h"
 #include "filter/PjlWriter.h"
 #include "filter/PrintOptionsReader.h"
 
@@ -13,6 +16,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <string>
 
 void SignalHandler(int) { CancelJob = 1; }
 
@@ -36,20 +40,72 @@ bool InputIsRegularFile(int argc, char** argv)
     return ::stat(argv[6], &st) == 0 && S_ISREG(st.st_mode) && ::access(argv[6], R_OK) == 0;
 }
 
+// Runs the system PDF filter over the job and takes its output into a new
+// temporary file. The filter must end well: a filter that could not be started
+// or that failed has not laid the job out, and sending what it wrote (often
+// nothing) would report a lost job as printed.
+bool RunSystemPdfFilter(int argc, char** argv, FinalPDF& laidOut)
+{
+    std::string filterPath;
+    if (PrepFormat(filterPath) != 1) return false;
+    ChildProcess child;
+    if (!child.Start([&] { ExecuteFilter(filterPath, argc, argv); })) return false;
+    char tempPath[64] = {};
+    const int saved = SaveToTempFile(child.OutputFd(), tempPath);
+    const int status = child.Wait();
+    if (status != 0) {
+        if (saved == 1) ::unlink(tempPath);
+        const std::string message =
+            "System PDF filter " + filterPath + " failed with status " + std::to_string(status) + "\n";
+        Utlfputs(message.c_str(), stderr);
+        return false;
+    }
+    laidOut.path = tempPath;
+    laidOut.ownedTemporary = saved == 1;
+    return true;
+}
+
+// The job's PDF as it arrived: the input file itself when it is a regular
+// file, otherwise a temporary copy of the input.
+bool TakeJobInput(int argc, char** argv, FinalPDF& input)
+{
+    if (InputIsRegularFile(argc, argv)) {
+        input.path = argv[6];
+        return true;
+    }
+    char tempPath[64] = {};
+    if (SaveToTempFileFromCups(argc, argv, tempPath) < 0) return false;
+    input.path = tempPath;
+    input.ownedTemporary = tempPath[0] != '\0';
+    return true;
+}
+
 } // namespace
 
-int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize, PrintOptions&)
+TemporaryFileRemover::~TemporaryFileRemover()
+{
+    if (pdf_.ownedTemporary && !pdf_.path.empty()) ::unlink(pdf_.path.c_str());
+}
+
+int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize, PrintOptions& options,
+                PDFDocInfo& docInfo)
 {
     finalPdf = FinalPDF{};
-    if (InputIsRegularFile(argc, argv)) {
-        finalPdf.path = argv[6];
-    } else {
-        char tempPath[64] = {};
-        const int saved = SaveToTempFileFromCups(argc, argv, tempPath);
-        if (saved < 0) return 0;
-        finalPdf.path = tempPath;
-        finalPdf.ownedTemporary = tempPath[0] != '\0';
+    const bool systemFilter = checkIfNeddApplePDF(options) == 1;
+    FinalPDF input;
+    if (!(systemFilter ? RunSystemPdfFilter(argc, argv, input) : TakeJobInput(argc, argv, input)))
+        return 0;
+
+    pdfDocInfo_init(input.path.c_str(), docInfo);
+    finalPdf = input;
+    if (CheckIfNeedEdit(argv, docInfo, systemFilter) == 1) {
+        char passPath[128] = {};
+        if (PreProcess(docInfo, passPath) == 1) {
+            if (input.ownedTemporary) ::unlink(input.path.c_str());
+            finalPdf = FinalPDF{passPath, true};
+        }
     }
+    docInfo.document.reset();
     fileSize = FileSize(finalPdf.path);
     return 1;
 }
@@ -76,7 +132,10 @@ int RunSpoolwrap(int argc, char** argv)
     }
 
     FinalPDF finalPdf;
-    if (ProcessData(argc, argv, finalPdf, fileSize, printoptions) != 1) {
+    // The filter's own final PDF is removed however the run ends.
+    const TemporaryFileRemover remover(finalPdf);
+    PDFDocInfo docInfo;
+    if (ProcessData(argc, argv, finalPdf, fileSize, printoptions, docInfo) != 1) {
         Utlfputs("Process Data fail\n", stderr);
         return 1;
     }

@@ -1,0 +1,387 @@
+#include "filter/PagePass.h"
+
+#include <cups/cups.h>
+
+#include <poppler/cpp/poppler-document.h>
+#include <poppler/cpp/poppler-global.h>
+#include <poppler/cpp/poppler-image.h>
+#include <poppler/cpp/poppler-page-renderer.h>
+#include <poppler/cpp/poppler-page.h>
+
+#include <qpdf/Pipeline.hh>
+#include <qpdf/Pl_Flate.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFLogger.hh>
+#include <qpdf/QPDFObjGen.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <zlib.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+// US Letter, what a page without a media box is taken to be.
+constexpr PageRect kDefaultMediaBox{0, 0, 612, 792};
+
+// Output is buffered in large blocks: the pass writes whole documents.
+constexpr size_t kOutputBuffer = 1 << 20;
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+std::shared_ptr<QPDFLogger> SilentLogger()
+{
+    // The library's reports would otherwise land on standard output, which is
+    // the printer's data stream.
+    auto logger = QPDFLogger::create();
+    logger->setInfo(logger->discard());
+    logger->setWarn(logger->discard());
+    logger->setError(logger->discard());
+    return logger;
+}
+
+PageRect ToRect(QPDFObjectHandle box)
+{
+    if (!box.isRectangle()) return kDefaultMediaBox;
+    const QPDFObjectHandle::Rectangle r = box.getArrayAsRectangle();
+    PageRect rect{std::min(r.llx, r.urx), std::min(r.lly, r.ury), std::max(r.llx, r.urx),
+                  std::max(r.lly, r.ury)};
+    if (rect.width() <= 0 || rect.height() <= 0) return kDefaultMediaBox;
+    return rect;
+}
+
+QPDFObjectHandle RectArray(const PageRect& r)
+{
+    return QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(r.x0, r.y0, r.x1, r.y1));
+}
+
+// The page's /Rotate as 0, 90, 180 or 270.
+int PageRotate(QPDFPageObjectHelper& page)
+{
+    QPDFObjectHandle rotate = page.getAttribute("/Rotate", false);
+    if (!rotate.isInteger()) return 0;
+    const long long degrees = rotate.getIntValue() % 360;
+    const int r = static_cast<int>(degrees < 0 ? degrees + 360 : degrees);
+    return r % 90 == 0 ? r : 0;
+}
+
+// A page turned into a form XObject to be drawn on a new page. A page with
+// one content stream lends that stream itself (its data untouched, so nothing
+// is decoded and compressed again); other pages get a copy of their contents.
+class PageForms {
+public:
+    QPDFObjectHandle FormFor(QPDFPageObjectHelper& page)
+    {
+        QPDFObjectHandle contents = page.getObjectHandle().getKey("/Contents");
+        if (contents.isArray() && contents.getArrayNItems() == 1) contents = contents.getArrayItem(0);
+        QPDFObjectHandle resources = page.getAttribute("/Resources", false);
+        QPDFObjectHandle bbox = RectArray(ToRect(page.getCropBox(false, false)));
+        if (!contents.isStream() || !contents.isIndirect()) return page.getFormXObjectForPage(false);
+
+        // A stream shared by several pages is lent once; a page that would
+        // need it with other resources or another box gets its own copy.
+        const std::string use = resources.unparse() + " " + bbox.unparse();
+        const auto [it, inserted] = lent_.emplace(contents.getObjGen(), use);
+        if (!inserted) {
+            if (it->second == use) return contents;
+            return page.getFormXObjectForPage(false);
+        }
+        QPDFObjectHandle dict = contents.getDict();
+        dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+        dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
+        dict.replaceKey("/BBox", bbox);
+        if (!resources.isNull()) dict.replaceKey("/Resources", resources);
+        QPDFObjectHandle group = page.getAttribute("/Group", false);
+        if (!group.isNull()) dict.replaceKey("/Group", group);
+        return contents;
+    }
+
+private:
+    std::map<QPDFObjGen, std::string> lent_;
+};
+
+// A new /Pages root holding kids, and a catalog over it: only the kept pages
+// are reachable, so only they are written.
+void ReplacePageTree(QPDF& pdf, QPDFObjectHandle pagesRoot, QPDFObjectHandle kids, int count,
+                     QPDFObjectHandle oldRoot)
+{
+    pagesRoot.replaceKey("/Kids", kids);
+    pagesRoot.replaceKey("/Count", QPDFObjectHandle::newInteger(count));
+    QPDFObjectHandle catalog = QPDFObjectHandle::newDictionary();
+    catalog.replaceKey("/Type", QPDFObjectHandle::newName("/Catalog"));
+    catalog.replaceKey("/Pages", pagesRoot);
+    // Layers decide what is visible, and what is printed.
+    if (oldRoot.isDictionary() && oldRoot.hasKey("/OCProperties"))
+        catalog.replaceKey("/OCProperties", oldRoot.getKey("/OCProperties"));
+    pdf.getTrailer().replaceKey("/Root", pdf.makeIndirectObject(catalog));
+    pdf.updateAllPagesCache();
+}
+
+QPDFObjectHandle NewPagesRoot(QPDF& pdf)
+{
+    QPDFObjectHandle pages = QPDFObjectHandle::newDictionary();
+    pages.replaceKey("/Type", QPDFObjectHandle::newName("/Pages"));
+    return pdf.makeIndirectObject(pages);
+}
+
+QPDFObjectHandle NewPage(QPDF& pdf, QPDFObjectHandle parent, const PageRect& mediaBox, int rotate,
+                         const char* xobjectName, QPDFObjectHandle xobject, const std::string& content)
+{
+    QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
+    xobjects.replaceKey(xobjectName, xobject);
+    QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
+    resources.replaceKey("/XObject", xobjects);
+    QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
+    page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
+    page.replaceKey("/Parent", parent);
+    page.replaceKey("/MediaBox", RectArray(mediaBox));
+    page.replaceKey("/Resources", resources);
+    page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
+    if (rotate != 0) page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(rotate));
+    return pdf.makeIndirectObject(page);
+}
+
+void Write(QPDF& pdf, std::FILE* out, const char* description)
+{
+    QPDFWriter writer(pdf);
+    writer.setOutputFile(description, out, false);
+    // Streams of the job are passed on as they are; only new ones are compressed.
+    writer.setDecodeLevel(qpdf_dl_none);
+    writer.write();
+}
+
+// Pages to draw: 1, 1 + step, ... up to the last page.
+template <typename DrawPage>
+bool ForEachKeptPage(const PDFDocInfo& info, size_t pageCount, DrawPage draw)
+{
+    const int step = std::max(info.pageStep, 1);
+    for (long long p = 1; p <= info.lastPage; p += step) {
+        if (p > static_cast<long long>(pageCount)) return false; // a missing page
+        draw(static_cast<size_t>(p - 1));
+    }
+    return true;
+}
+
+// Restores qpdf's compression level when the raster pass is done with it.
+class FlateLevel {
+public:
+    explicit FlateLevel(int level) { Pl_Flate::setCompressionLevel(level); }
+    ~FlateLevel() { Pl_Flate::setCompressionLevel(Z_DEFAULT_COMPRESSION); }
+    FlateLevel(const FlateLevel&) = delete;
+    FlateLevel& operator=(const FlateLevel&) = delete;
+};
+
+void IgnorePopplerMessage(const std::string&, void*) {}
+
+// The image data of one rasterised page, rendered when the writer asks for it
+// so that only one page's bitmap is in memory at a time.
+class RasterPage : public QPDFObjectHandle::StreamDataProvider {
+public:
+    RasterPage(std::shared_ptr<poppler::document> document, int index, BitmapSize size, int pageRotate,
+               const PDFDocInfo& info)
+        : document_(std::move(document)), index_(index), size_(size), pageRotate_(pageRotate),
+          info_(info)
+    {
+    }
+
+    void provideStreamData(QPDFObjGen const&, Pipeline* pipeline) override
+    {
+        std::unique_ptr<poppler::page> page(document_->create_page(index_));
+        if (!page) throw std::runtime_error("page cannot be read");
+        poppler::page_renderer renderer;
+        renderer.set_render_hint(poppler::page_renderer::antialiasing, true);
+        renderer.set_render_hint(poppler::page_renderer::text_antialiasing, true);
+        renderer.set_image_format(poppler::image::format_rgb24);
+        renderer.set_paper_color(0xffffffff); // opaque white under every page
+        // The bitmap holds the page as its media box lies; the page's own
+        // /Rotate stays on the output page.
+        const auto unrotate = static_cast<poppler::rotation_enum>(((360 - pageRotate_) % 360) / 90);
+        const poppler::image image =
+            renderer.render_page(page.get(), kRasterDpi, kRasterDpi, 0, 0, size_.width, size_.height, unrotate);
+        if (!image.is_valid() || image.format() != poppler::image::format_rgb24)
+            throw std::runtime_error("page cannot be rendered");
+        WriteRows(image, pipeline);
+        pipeline->finish();
+    }
+
+private:
+    // Writes the bitmap row by row as 8-bit RGB; rows and columns the renderer
+    // did not cover stay white. A half turn reverses both the rows and the
+    // pixels in them.
+    void WriteRows(const poppler::image& image, Pipeline* pipeline) const
+    {
+        QPDFMatrix turn;
+        setContextCTM(info_, turn, PageRect{0, 0, double(size_.width), double(size_.height)});
+        const bool halfTurn = turn.a < 0;
+        const size_t rowBytes = static_cast<size_t>(size_.width) * 3;
+        std::vector<unsigned char> row(rowBytes);
+        const int rendered = std::min(image.height(), size_.height);
+        const int columns = std::min(image.width(), size_.width);
+        const char* data = image.const_data();
+        for (int y = 0; y < size_.height; ++y) {
+            const int source = halfTurn ? size_.height - 1 - y : y;
+            std::fill(row.begin(), row.end(), 0xff);
+            if (source < rendered) {
+                const auto* in = reinterpret_cast<const unsigned char*>(data) +
+                                 static_cast<size_t>(source) * static_cast<size_t>(image.bytes_per_row());
+                if (!halfTurn) {
+                    std::memcpy(row.data(), in, static_cast<size_t>(columns) * 3);
+                } else {
+                    for (int x = 0; x < columns; ++x)
+                        std::memcpy(&row[static_cast<size_t>(size_.width - 1 - x) * 3], in + x * 3, 3);
+                }
+            }
+            pipeline->write(row.data(), row.size());
+        }
+    }
+
+    std::shared_ptr<poppler::document> document_;
+    int index_;
+    BitmapSize size_;
+    int pageRotate_;
+    const PDFDocInfo& info_;
+};
+
+} // namespace
+
+BitmapSize RasterBitmapSize(const PageRect& mediaBox)
+{
+    return BitmapSize{static_cast<int>(mediaBox.width() * kRasterScale),
+                      static_cast<int>(mediaBox.height() * kRasterScale)};
+}
+
+void setContextCTM(const PDFDocInfo& info, QPDFMatrix& ctm, const PageRect& rect)
+{
+    const int r = ((info.rotation % 360) + 360) % 360;
+    if (r != 180) return;
+    ctm.translate(rect.x0 + rect.x1, rect.y0 + rect.y1);
+    ctm.rotatex90(180);
+}
+
+int processPDF(PDFDocInfo& info)
+{
+    if (!info.document || info.outputContext == nullptr) return -1;
+    try {
+        QPDF& pdf = *info.document;
+        const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
+        const QPDFObjectHandle oldRoot = pdf.getRoot();
+        QPDFObjectHandle pagesRoot = NewPagesRoot(pdf);
+        QPDFObjectHandle kids = QPDFObjectHandle::newArray();
+        PageForms forms;
+        int count = 0;
+        const bool complete = ForEachKeptPage(info, pages.size(), [&](size_t index) {
+            QPDFPageObjectHelper source(pages[index]);
+            const PageRect mediaBox = ToRect(source.getMediaBox(false));
+            QPDFMatrix ctm;
+            setContextCTM(info, ctm, mediaBox);
+            std::string content = "q\n";
+            if (ctm.a != 1.0) content += ctm.unparse() + " cm\n";
+            content += "/Fx0 Do\nQ\n";
+            kids.appendItem(NewPage(pdf, pagesRoot, mediaBox, PageRotate(source), "/Fx0",
+                                    forms.FormFor(source), content));
+            ++count;
+        });
+        if (!complete) return -1;
+        ReplacePageTree(pdf, pagesRoot, kids, count, oldRoot);
+        Write(pdf, info.outputContext, "page pass");
+    } catch (const std::exception&) {
+        return -1;
+    }
+    return 0;
+}
+
+int processImage(PDFDocInfo& info)
+{
+    if (!info.document || info.outputContext == nullptr) return -1;
+    try {
+        poppler::set_debug_error_function(IgnorePopplerMessage, nullptr);
+        std::shared_ptr<poppler::document> rendered(poppler::document::load_from_file(info.documentPath));
+        if (!rendered || rendered->is_locked()) return -1;
+
+        const std::vector<QPDFObjectHandle> pages = info.document->getAllPages();
+        if (static_cast<size_t>(rendered->pages()) != pages.size()) return -1;
+
+        QPDF out;
+        out.setLogger(SilentLogger());
+        out.emptyPDF();
+        QPDFObjectHandle pagesRoot = out.getRoot().getKey("/Pages");
+        QPDFObjectHandle kids = QPDFObjectHandle::newArray();
+        int count = 0;
+        const bool complete = ForEachKeptPage(info, pages.size(), [&](size_t index) {
+            QPDFPageObjectHelper source(pages[index]);
+            const PageRect mediaBox = ToRect(source.getMediaBox(false));
+            const int rotate = PageRotate(source);
+            // Each page gets a bitmap of its own size, so pages of other sizes
+            // are neither cut nor stretched.
+            const BitmapSize size = RasterBitmapSize(mediaBox);
+            if (size.width < 1 || size.height < 1) throw std::runtime_error("page too small");
+            QPDFObjectHandle image = QPDFObjectHandle::newStream(&out);
+            QPDFObjectHandle dict = image.getDict();
+            dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+            dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
+            dict.replaceKey("/Width", QPDFObjectHandle::newInteger(size.width));
+            dict.replaceKey("/Height", QPDFObjectHandle::newInteger(size.height));
+            dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
+            dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+            image.replaceStreamData(
+                std::make_shared<RasterPage>(rendered, static_cast<int>(index), size, rotate, info),
+                QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
+            // The image covers the whole media box.
+            const QPDFMatrix place(mediaBox.width(), 0, 0, mediaBox.height(), mediaBox.x0, mediaBox.y0);
+            const std::string content = "q\n" + place.unparse() + " cm\n/Im0 Do\nQ\n";
+            kids.appendItem(NewPage(out, pagesRoot, mediaBox, rotate, "/Im0", image, content));
+            ++count;
+        });
+        if (!complete) return -1;
+        pagesRoot.replaceKey("/Kids", kids);
+        pagesRoot.replaceKey("/Count", QPDFObjectHandle::newInteger(count));
+        out.updateAllPagesCache();
+        // The fastest level: page images are mostly flat colour, which any
+        // level compresses well, and every page costs a full bitmap's worth.
+        const FlateLevel level(Z_BEST_SPEED);
+        QPDFWriter writer(out);
+        writer.setOutputFile("raster pass", info.outputContext, false);
+        writer.write();
+    } catch (const std::exception&) {
+        return -1;
+    }
+    return 0;
+}
+
+int PreProcess(PDFDocInfo& info, std::span<char> path)
+{
+    std::memset(path.data(), 0, path.size());
+    const int fd = cupsTempFd(path.data(), static_cast<int>(path.size()));
+    if (fd < 0) {
+        std::memset(path.data(), 0, path.size());
+        return 0;
+    }
+    FilePtr file(::fdopen(fd, "wb"));
+    if (!file) ::close(fd);
+    int drawn = -1;
+    if (file) {
+        std::setvbuf(file.get(), nullptr, _IOFBF, kOutputBuffer);
+        info.outputContext = file.get();
+        drawn = info.rasterFlag == 1 ? processImage(info) : processPDF(info);
+        info.outputContext = nullptr;
+    }
+    const bool closed = file && std::fclose(file.release()) == 0;
+    if (drawn != 0 || !closed) {
+        ::unlink(path.data());
+        std::memset(path.data(), 0, path.size());
+        return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,201 @@
+#include "filter/PdfPreprocess.h"
+
+#include "filter/OutputMirror.h"
+#include "filter/PpdFile.h"
+#include "filter/TicketReader.h"
+#include "filter/UtilityFunctionFilter.h"
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFLogger.hh>
+
+#include <cstring>
+#include <exception>
+#include <string>
+
+namespace {
+
+bool IsSet(const char* field) { return field[0] != '\0'; }
+
+bool IsSetAndNot(const char* field, const char* value)
+{
+    return IsSet(field) && std::strcmp(field, value) != 0;
+}
+
+bool OptionIs(const CupsOptions& options, const std::string& name, const char* value)
+{
+    const char* v = options.Get(name.c_str());
+    return v != nullptr && std::strcmp(v, value) == 0;
+}
+
+std::string PrinterOption(const PDFDocInfo& info, const char* name)
+{
+    return std::string(info.optionPrefix) + name;
+}
+
+void Turn(PDFDocInfo& info) { info.rotation += 180; }
+
+// The page count the document declares at the root of its page tree; the
+// whole tree is walked only when the root does not say.
+int CountPages(QPDF& pdf)
+{
+    QPDFObjectHandle pages = pdf.getRoot().getKey("/Pages");
+    if (pages.isDictionary()) {
+        QPDFObjectHandle count = pages.getKey("/Count");
+        if (count.isInteger() && count.getIntValue() >= 0 && count.getIntValue() <= INT32_MAX)
+            return static_cast<int>(count.getIntValue());
+    }
+    return static_cast<int>(pdf.getAllPages().size());
+}
+
+} // namespace
+
+int checkIfNeddApplePDF(const PrintOptions& options)
+{
+    const FeaturesOption& f = options.features;
+    return (IsSetAndNot(f.scaling, "1") || IsSetAndNot(f.numberUp, "1") || IsSet(f.pageBorder) ||
+            IsSetAndNot(f.outputOrder, "Normal") || IsSetAndNot(f.pageToPaperMapping, "1") ||
+            IsSet(f.pageSet) || IsSet(f.mirror))
+               ? 1
+               : 0;
+}
+
+int pdfDocInfo_init(const char* path, PDFDocInfo& info)
+{
+    info.document.reset();
+    info.documentPath.clear();
+    CopyToField(kPPDOptionPrefix, info.optionPrefix);
+    info.pageCount = 0;
+    info.lastPage = 0;
+    info.pageStep = 1;
+    info.rotation = 0;
+    info.rasterFlag = 0;
+
+    if (path == nullptr || *path == '\0') {
+        Utlfputs("CFURLCreateFromFileSystemRepresentation error\n", stderr);
+        return -1;
+    }
+    try {
+        auto pdf = std::make_shared<QPDF>();
+        // The library's own reports would go to standard output, which is the
+        // printer's data stream.
+        auto logger = QPDFLogger::create();
+        logger->setInfo(logger->discard());
+        logger->setWarn(logger->discard());
+        logger->setError(logger->discard());
+        pdf->setLogger(logger);
+        pdf->setSuppressWarnings(true);
+        pdf->processFile(path);
+        info.pageCount = CountPages(*pdf);
+        info.document = std::move(pdf);
+        info.documentPath = path;
+    } catch (const std::exception&) {
+        Utlfputs("CGPDFDocumentCreateWithURL error\n", stderr);
+        info.pageCount = 0;
+        return -1;
+    }
+    info.lastPage = info.pageCount;
+    return 0;
+}
+
+int CheckIfNeedEdit(char** argv, PDFDocInfo& info, bool systemFilterRan)
+{
+    const CupsOptions options(argv[5]);
+    if (options.size() == 0) return -1;
+    PpdFilePtr ppd = OpenJobPPD();
+    if (!ppd) return -1;
+
+    const int copies = checkNumPages(info, options, systemFilterRan);
+    const int orientation = checkPageOrientation(info, options, ppd.get());
+    const int bypass = checkMSIOrientation(info, options);
+    const int turnPage = checkTurnPage(info, options);
+    const int raster = checkRasterMode(info, options);
+    if (orientation == 1 || bypass == 1 || turnPage == 1 || raster == 1) return 1;
+    return copies;
+}
+
+int checkNumPages(PDFDocInfo& info, const CupsOptions& options, bool systemFilterRan)
+{
+    const int copies = GetOptionInteger(options, "com.apple.print.PrintSettings.PMCopies..n.");
+    if (copies <= 1) return 0;
+
+    const int sides = GetOptionInteger(options, "com.apple.print.PrintSettings.PMTotalSidesImaged..n.");
+    const bool sidesGiven = options.Get("com.apple.print.PrintSettings.PMTotalSidesImaged..n.") != nullptr;
+    // A document that holds copies laid in by the layout filter has a whole
+    // number of them; any other page count means the layout filter left the
+    // copies to the printer, and cutting pages would lose part of the job.
+    if (!sidesGiven && systemFilterRan && info.pageCount % copies != 0) return 0;
+    long long total;
+    if (sidesGiven)
+        total = sides;
+    else if (systemFilterRan)
+        total = info.pageCount / copies;
+    else
+        total = static_cast<long long>(copies) * info.pageCount;
+
+    if (const char* pageSet = options.Get("page-set")) {
+        if (std::strcmp(pageSet, "odd") == 0)
+            info.lastPage = static_cast<int>(total / 2 + total % 2);
+        else if (std::strcmp(pageSet, "even") == 0)
+            info.lastPage = static_cast<int>(total / 2);
+    }
+
+    if (total / copies >= info.pageCount) return 0;
+
+    const char* collate = options.Get("Collate");
+    if (collate == nullptr) return 1;
+    if (std::strcmp(collate, "true") == 0) {
+        // Collated copies follow each other: keep the first.
+        info.lastPage = info.pageCount / copies;
+        info.pageStep = 1;
+    } else {
+        // Uncollated copies repeat each page: keep every copies-th page.
+        info.lastPage = info.pageCount;
+        info.pageStep = copies;
+    }
+    return 1;
+}
+
+int checkPageOrientation(PDFDocInfo& info, const CupsOptions& options, ppd_file_t* ppd)
+{
+    const char* requested = options.Get("orientation-requested");
+    if (requested == nullptr) return 0;
+    if (std::strcmp(requested, "6") == 0) {
+        Turn(info);
+        return 1;
+    }
+    ppd_attr_t* landscape = ppd != nullptr ? ppdFindAttr_ALT(ppd, "LandscapeOrientation") : nullptr;
+    if (landscape == nullptr) return 0;
+    // The printer's landscape turns the page one way; the reverse landscape
+    // that turns it the other way is the same page turned by 180 degrees.
+    const bool minus90 = landscape->value != nullptr && std::strcmp(landscape->value, "Minus90") == 0;
+    if (std::strcmp(requested, minus90 ? "4" : "5") == 0) {
+        Turn(info);
+        return 1;
+    }
+    return 0;
+}
+
+int checkMSIOrientation(PDFDocInfo& info, const CupsOptions& options)
+{
+    if (!OptionIs(options, PrinterOption(info, "InputSlot"), "BypassTray")) return 0;
+    if (OptionIs(options, PrinterOption(info, "MSILeadingEdge"), "LongEdgeR") ||
+        OptionIs(options, PrinterOption(info, "MSILeadingEdge"), "ShortEdgeR")) {
+        Turn(info);
+        return 1;
+    }
+    return 0;
+}
+
+int checkTurnPage(PDFDocInfo& info, const CupsOptions& options)
+{
+    if (!OptionIs(options, PrinterOption(info, "TurnPage"), "true")) return 0;
+    Turn(info);
+    return 1;
+}
+
+int checkRasterMode(PDFDocInfo& info, const CupsOptions& options)
+{
+    if (!OptionIs(options, PrinterOption(info, "PDFRasterizedMode"), "true")) return 0;
+    info.rasterFlag = 1;
+    return 1;
+}

@@ -1,0 +1,64 @@
+// Deciding what the filter does to the job's PDF before sending it: whether the
+// system PDF filter lays the pages out first, and whether a page pass is needed
+// (drop the copies the layout filter laid into the document, keep odd or even
+// pages, turn pages by 180 degrees, rasterise).
+#pragma once
+
+#include "filter/CupsOptions.h"
+#include "filter/PrintOptions.h"
+
+#include <cups/ppd.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+class QPDF;
+
+// The document-processing record.
+struct PDFDocInfo {
+    // The job's PDF. qpdf reads objects only as they are asked for, so holding
+    // a large document open costs little until the page pass walks it.
+    std::shared_ptr<QPDF> document;
+    std::string documentPath;
+    // Where the page pass writes the new PDF; set only while it runs.
+    std::FILE* outputContext = nullptr;
+    char optionPrefix[8] = {};
+    int pageCount = 0;
+    int lastPage = 0; // highest page number drawn
+    int pageStep = 0; // distance between drawn pages
+    int rotation = 0; // degrees: the sum of the 180-degree turns asked for
+    int rasterFlag = 0;
+};
+
+// Prefix of the printer's PPD option names.
+inline constexpr const char* kPPDOptionPrefix = "QV";
+
+// 1 when the layout options ask for the system PDF filter to run first
+// (scaling, pages per sheet, borders, reverse order, page-to-paper mapping,
+// page set, mirroring), else 0.
+int checkIfNeddApplePDF(const PrintOptions& options);
+
+// Opens the PDF at path and resets the record: page count and last page the
+// number of pages, step 1, no rotation, no raster, prefix "QV". Returns 0, or
+// -1 with a message when the PDF cannot be opened (page count 0; the job goes
+// on with the file as it is). Only the document's page tree root is read.
+int pdfDocInfo_init(const char* path, PDFDocInfo& info);
+
+// Runs the five checks on the job's options (argument 5) and PPD. Returns 1
+// when a page pass is needed, 0 when not, -1 when there are no options or no
+// PPD (no pass).
+int CheckIfNeedEdit(char** argv, PDFDocInfo& info, bool systemFilterRan);
+
+// Each check returns 1 when it changed the record (the pass is needed for it).
+// Copies: the job's copies are made by the printer from the PJL copy count, so
+// copies that the layout filter laid into the document are removed.
+int checkNumPages(PDFDocInfo& info, const CupsOptions& options, bool systemFilterRan);
+// Reverse orientations turn the page by 180 degrees.
+int checkPageOrientation(PDFDocInfo& info, const CupsOptions& options, ppd_file_t* ppd);
+// Rotated feeding from the bypass tray turns the page by 180 degrees.
+int checkMSIOrientation(PDFDocInfo& info, const CupsOptions& options);
+// The turn-page option turns the page by 180 degrees.
+int checkTurnPage(PDFDocInfo& info, const CupsOptions& options);
+// Rasterised mode prints every page as a 300 dpi image.
+int checkRasterMode(PDFDocInfo& info, const CupsOptions& options);
