@@ -150,7 +150,8 @@ TEST(JobCopyFile, CopyIsByteIdenticalWithMode0676)
     WriteFileBytes(tmp.file("marker"), "");
     SpoolwrapJob job = BaseJob(tmp);
     job.env["SPOOLWRAP_JOBCOPY_MARKER"] = tmp.file("marker");
-    job.stdinData = kSamplePdf;
+    // A PDF that opens cleanly: messages on standard error go into the copy too.
+    job.stdinData = ReadFileBytes(ProjectPath("samples/sample.pdf"));
     const SpoolwrapResult r = RunSpoolwrap(job);
     ASSERT_EQ(r.status, 0) << r.err;
 
