@@ -96,9 +96,18 @@ int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize, 
     if (!(systemFilter ? RunSystemPdfFilter(argc, argv, input) : TakeJobInput(argc, argv, input)))
         return 0;
 
-    pdfDocInfo_init(input.path.c_str(), docInfo);
     finalPdf = input;
-    if (CheckIfNeedEdit(argv, docInfo, systemFilter) == 1) {
+    // Counting pages means reading the document's cross-reference table, whose
+    // size grows with the document; a job that no page pass can touch is only
+    // checked to be a PDF.
+    bool passNeeded = false;
+    if (PagePassMayBeNeeded(argv)) {
+        pdfDocInfo_init(input.path.c_str(), docInfo);
+        passNeeded = CheckIfNeedEdit(argv, docInfo, systemFilter) == 1;
+    } else {
+        pdfDocInfo_probe(input.path.c_str(), docInfo);
+    }
+    if (passNeeded) {
         char passPath[128] = {};
         if (PreProcess(docInfo, passPath) == 1) {
             if (input.ownedTemporary) ::unlink(input.path.c_str());

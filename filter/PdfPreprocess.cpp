@@ -11,6 +11,7 @@
 #include <cstring>
 #include <exception>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -47,6 +48,31 @@ int CountPages(QPDF& pdf)
     return static_cast<int>(pdf.getAllPages().size());
 }
 
+void ResetDocInfo(PDFDocInfo& info)
+{
+    info.document.reset();
+    info.documentPath.clear();
+    CopyToField(kPPDOptionPrefix, info.optionPrefix);
+    info.pageCount = 0;
+    info.lastPage = 0;
+    info.pageStep = 1;
+    info.rotation = 0;
+    info.rasterFlag = 0;
+}
+
+// PDF readers look for the header within the first kilobyte.
+constexpr size_t kHeaderWindow = 1024;
+
+bool HasPdfHeader(const char* path)
+{
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) return false;
+    char head[kHeaderWindow];
+    const size_t n = std::fread(head, 1, sizeof head, file);
+    std::fclose(file);
+    return std::string_view(head, n).find("%PDF-") != std::string_view::npos;
+}
+
 } // namespace
 
 int checkIfNeddApplePDF(const PrintOptions& options)
@@ -59,17 +85,23 @@ int checkIfNeddApplePDF(const PrintOptions& options)
                : 0;
 }
 
+int pdfDocInfo_probe(const char* path, PDFDocInfo& info)
+{
+    ResetDocInfo(info);
+    if (path == nullptr || *path == '\0') {
+        Utlfputs("CFURLCreateFromFileSystemRepresentation error\n", stderr);
+        return -1;
+    }
+    if (!HasPdfHeader(path)) {
+        Utlfputs("CGPDFDocumentCreateWithURL error\n", stderr);
+        return -1;
+    }
+    return 0;
+}
+
 int pdfDocInfo_init(const char* path, PDFDocInfo& info)
 {
-    info.document.reset();
-    info.documentPath.clear();
-    CopyToField(kPPDOptionPrefix, info.optionPrefix);
-    info.pageCount = 0;
-    info.lastPage = 0;
-    info.pageStep = 1;
-    info.rotation = 0;
-    info.rasterFlag = 0;
-
+    ResetDocInfo(info);
     if (path == nullptr || *path == '\0') {
         Utlfputs("CFURLCreateFromFileSystemRepresentation error\n", stderr);
         return -1;
@@ -95,6 +127,19 @@ int pdfDocInfo_init(const char* path, PDFDocInfo& info)
     }
     info.lastPage = info.pageCount;
     return 0;
+}
+
+bool PagePassMayBeNeeded(char** argv)
+{
+    const CupsOptions options(argv[5]);
+    if (options.size() == 0) return false;
+    if (GetOptionInteger(options, "com.apple.print.PrintSettings.PMCopies..n.") > 1) return true;
+    PpdFilePtr ppd = OpenJobPPD();
+    if (!ppd) return false;
+    PDFDocInfo scratch;
+    CopyToField(kPPDOptionPrefix, scratch.optionPrefix);
+    return checkPageOrientation(scratch, options, ppd.get()) == 1 || checkMSIOrientation(scratch, options) == 1 ||
+           checkTurnPage(scratch, options) == 1 || checkRasterMode(scratch, options) == 1;
 }
 
 int CheckIfNeedEdit(char** argv, PDFDocInfo& info, bool systemFilterRan)

@@ -45,6 +45,18 @@ int checkIfNeddApplePDF(const PrintOptions& options);
 // on with the file as it is). Only the document's page tree root is read.
 int pdfDocInfo_init(const char* path, PDFDocInfo& info);
 
+// True when the job's options could ask for a page pass: copies above one or
+// any of the turn and raster checks. Tells whether the document must be opened
+// and counted at all, which for a large PDF costs memory in proportion to its
+// objects.
+bool PagePassMayBeNeeded(char** argv);
+
+// The cheap test that the job's file can be opened as a PDF (it is readable
+// and carries a PDF header), for jobs that need no page pass. Resets the
+// record as pdfDocInfo_init does, without counting pages; returns 0, or -1
+// with pdfDocInfo_init's messages.
+int pdfDocInfo_probe(const char* path, PDFDocInfo& info);
+
 // Runs the five checks on the job's options (argument 5) and PPD. Returns 1
 // when a page pass is needed, 0 when not, -1 when there are no options or no
 // PPD (no pass).
