@@ -1,0 +1,288 @@
+// Host identity: the host name, the choice of one address among those the
+// resolver hands back, the bounded wait, and the compact address texts. The
+// resolver is always a test double: no test talks to a name server.
+#include "filter/HostIdentity.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+
+sockaddr_storage Address(const std::string& text)
+{
+    sockaddr_storage storage{};
+    if (text.find(':') != std::string::npos) {
+        auto* v6 = reinterpret_cast<sockaddr_in6*>(&storage);
+        v6->sin6_family = AF_INET6;
+        EXPECT_EQ(inet_pton(AF_INET6, text.c_str(), &v6->sin6_addr), 1) << text;
+    } else {
+        auto* v4 = reinterpret_cast<sockaddr_in*>(&storage);
+        v4->sin_family = AF_INET;
+        EXPECT_EQ(inet_pton(AF_INET, text.c_str(), &v4->sin_addr), 1) << text;
+    }
+    return storage;
+}
+
+// Installs a resolver that answers with a fixed list and remembers what it was asked.
+class FakeResolver {
+public:
+    explicit FakeResolver(HostAddressList answer) : state_(std::make_shared<State>())
+    {
+        state_->answer = std::move(answer);
+        SetHostResolver([state = state_](const std::string& name) {
+            const std::lock_guard<std::mutex> lock(state->mutex);
+            state->asked.push_back(name);
+            return state->answer;
+        });
+    }
+    static FakeResolver Of(const std::vector<std::string>& texts)
+    {
+        std::vector<sockaddr_storage> list;
+        for (const auto& t : texts) list.push_back(Address(t));
+        return FakeResolver(list);
+    }
+    ~FakeResolver() { SetHostResolver(nullptr); }
+    FakeResolver(const FakeResolver&) = delete;
+    FakeResolver& operator=(const FakeResolver&) = delete;
+    std::vector<std::string> Asked() const
+    {
+        const std::lock_guard<std::mutex> lock(state_->mutex);
+        return state_->asked;
+    }
+
+private:
+    struct State {
+        std::mutex mutex;
+        HostAddressList answer;
+        std::vector<std::string> asked;
+    };
+    std::shared_ptr<State> state_;
+};
+
+struct Chosen {
+    int result;
+    std::string address;
+};
+
+Chosen Resolve(const char* name, size_t bufferSize = 46)
+{
+    std::vector<char> buffer(bufferSize, 'x');
+    const int result = getHostAddress(name, buffer);
+    return {result, std::string(buffer.data())};
+}
+
+TEST(HostAddressChoice, SkipsIPv4LoopbackForTheNextAddress)
+{
+    FakeResolver fake = FakeResolver::Of({"127.0.0.1", "192.168.0.5"});
+    const Chosen chosen = Resolve("office-mac");
+    EXPECT_EQ(chosen.result, 1);
+    EXPECT_EQ(chosen.address, "192.168.0.5");
+    EXPECT_EQ(fake.Asked(), std::vector<std::string>{"office-mac"});
+}
+
+TEST(HostAddressChoice, LinkLocalAndLoopbackOnlyGiveNoAddress)
+{
+    FakeResolver fake = FakeResolver::Of({"fe80::1", "127.0.0.1"});
+    const Chosen chosen = Resolve("office-mac");
+    // Both addresses had numeric text, so the flag is set; the buffer is what counts.
+    EXPECT_EQ(chosen.result, 1);
+    EXPECT_EQ(chosen.address, "");
+}
+
+TEST(HostAddressChoice, IPv4WinsOverAnEarlierIPv6Address)
+{
+    FakeResolver fake = FakeResolver::Of({"2001:db8::7", "10.1.200.15", "192.168.0.5"});
+    EXPECT_EQ(Resolve("office-mac").address, "10.1.200.15");
+}
+
+TEST(HostAddressChoice, LastUsableIPv6AddressWhenThereIsNoIPv4)
+{
+    FakeResolver fake = FakeResolver::Of({"2001:db8::7", "fe80::1234", "2001:db8::8", "127.0.0.1"});
+    // "fe80::1234" contains "fe80::1" and is passed over like fe80::1 itself.
+    EXPECT_EQ(Resolve("office-mac").address, "2001:db8::8");
+}
+
+TEST(HostAddressChoice, AddressWithoutNumericTextClearsTheFlag)
+{
+    sockaddr_storage local{};
+    local.ss_family = AF_UNIX;
+    FakeResolver fake(std::vector<sockaddr_storage>{Address("192.168.0.5")});
+    EXPECT_EQ(Resolve("office-mac").result, 1);
+
+    FakeResolver unusable(std::vector<sockaddr_storage>{Address("2001:db8::7"), local});
+    const Chosen chosen = Resolve("office-mac");
+    EXPECT_EQ(chosen.result, 0);
+    EXPECT_EQ(chosen.address, "2001:db8::7");
+}
+
+TEST(HostAddressChoice, FailuresAndBadNamesGiveNothing)
+{
+    FakeResolver failing(std::nullopt);
+    Chosen chosen = Resolve("office-mac");
+    EXPECT_EQ(chosen.result, 0);
+    EXPECT_EQ(chosen.address, "");
+
+    FakeResolver empty(std::vector<sockaddr_storage>{});
+    EXPECT_EQ(Resolve("office-mac").result, 0);
+
+    FakeResolver fake = FakeResolver::Of({"192.168.0.5"});
+    EXPECT_EQ(Resolve(nullptr).result, 0);
+    EXPECT_EQ(Resolve("").result, 0);
+    chosen = Resolve("b\xC3\xBCro-mac"); // not ASCII
+    EXPECT_EQ(chosen.result, 0);
+    EXPECT_EQ(chosen.address, "");
+    EXPECT_TRUE(fake.Asked().empty()) << "a non-ASCII name must not be resolved";
+    EXPECT_EQ(getHostAddress("office-mac", std::span<char>()), 0);
+}
+
+TEST(HostAddressChoice, AddressIsCutToTheBuffer)
+{
+    FakeResolver fake = FakeResolver::Of({"192.168.100.200"});
+    EXPECT_EQ(Resolve("office-mac", 8).address, "192.168");
+}
+
+// A resolver that blocks until the test lets it go.
+TEST(HostResolveBound, AStuckResolverIsAbandoned)
+{
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable opened;
+        bool open = false;
+        std::atomic<bool> returned{false};
+    };
+    auto gate = std::make_shared<Gate>();
+    const HostResolver stuck = [gate](const std::string&) -> HostAddressList {
+        std::unique_lock<std::mutex> lock(gate->mutex);
+        gate->opened.wait(lock, [&] { return gate->open; });
+        gate->returned = true;
+        return std::vector<sockaddr_storage>{Address("192.168.0.5")};
+    };
+    const HostAddressList result =
+        ResolveWithTimeout(stuck, "office-mac", std::chrono::milliseconds(50));
+    EXPECT_FALSE(result.has_value());
+    EXPECT_FALSE(gate->returned) << "the wait ended only because the resolver answered";
+    {
+        const std::lock_guard<std::mutex> lock(gate->mutex);
+        gate->open = true;
+    }
+    gate->opened.notify_all();
+}
+
+TEST(HostResolveBound, AnAnswerWithinTheBoundIsUsed)
+{
+    const HostResolver quick = [](const std::string& name) -> HostAddressList {
+        if (name != "office-mac") return std::nullopt;
+        return std::vector<sockaddr_storage>{Address("10.1.200.15")};
+    };
+    const HostAddressList result = ResolveWithTimeout(quick, "office-mac", std::chrono::seconds(30));
+    ASSERT_TRUE(result.has_value());
+    ASSERT_EQ(result->size(), 1u);
+    EXPECT_EQ(result->front().ss_family, AF_INET);
+    EXPECT_FALSE(ResolveWithTimeout(quick, "other", std::chrono::seconds(30)).has_value());
+}
+
+TEST(CompactClientAddress, IPv4TwoDigitsPerOctet)
+{
+    EXPECT_EQ(EncodeClientAddress("10.1.200.15"), "I0A01C80F");
+    EXPECT_EQ(EncodeClientAddress("0.0.0.0"), "I00000000");
+    EXPECT_EQ(EncodeClientAddress("255.255.255.255"), "IFFFFFFFF");
+    EXPECT_EQ(EncodeClientAddress("010.001.200.015"), "I0A01C80F");
+}
+
+TEST(CompactClientAddress, MalformedIPv4GivesNothing)
+{
+    for (const char* bad : {"256.1.1.1", "1000.1.1.1", "1.2.3", "1.2.3.4.5", "1..3.4", "1.2.3.4.",
+                            "a.b.c.d", "::ffff:1.2.3.4", "."})
+        EXPECT_EQ(EncodeClientAddress(bad), "") << bad;
+}
+
+TEST(CompactClientAddress, IPv6FullyExpanded)
+{
+    EXPECT_EQ(EncodeClientAddress("2001:db8::1"), "620010db8000000000000000000000001");
+    EXPECT_EQ(EncodeClientAddress("fe80::1%en0"), "6fe800000000000000000000000000001");
+    EXPECT_EQ(EncodeClientAddress("::"), "6" + std::string(32, '0'));
+    EXPECT_EQ(EncodeClientAddress("::1"), "6" + std::string(31, '0') + "1");
+    EXPECT_EQ(EncodeClientAddress("1:2:3:4:5:6:7::"), "60001000200030004000500060007" "0000");
+    EXPECT_EQ(EncodeClientAddress("2001:DB8:0:0:A:B:C:D"), "620010DB800000000000A000B000C000D");
+    for (const char* bad : {"1::2::3", "1:2:3:4:5:6:7:8:9", "1:2:3", "12345::1", "g::1", ":1::"})
+        EXPECT_EQ(EncodeClientAddress(bad), "") << bad;
+}
+
+TEST(OwnerHostAddress, IPv4WithoutLeadingZerosIPv6Compact)
+{
+    EXPECT_EQ(EncodeOwnerHostAddress("10.1.200.15"), "IA1C8F");
+    EXPECT_EQ(EncodeOwnerHostAddress("192.168.0.5"), "IC0A805");
+    EXPECT_EQ(EncodeOwnerHostAddress("0.0.0.0"), "I0000");
+    EXPECT_EQ(EncodeOwnerHostAddress("2001:db8::1"), "620010db8000000000000000000000001");
+    EXPECT_EQ(EncodeOwnerHostAddress("300.1.1.1"), "");
+    EXPECT_EQ(EncodeOwnerHostAddress("office-mac"), "");
+}
+
+TEST(HostNameFit, UTF8PrintersShowAtMost32Characters)
+{
+    char buffer[97];
+    const std::string ascii40(40, 'h');
+    FitHostName(ascii40, true, buffer);
+    EXPECT_EQ(std::string(buffer), std::string(32, 'h'));
+    FitHostName(ascii40, false, buffer);
+    EXPECT_EQ(std::string(buffer), ascii40);
+
+    std::string kana;
+    for (int i = 0; i < 40; ++i) kana += "\xE3\x81\x82"; // あ
+    FitHostName(kana, true, buffer);
+    EXPECT_EQ(std::string(buffer), kana.substr(0, 96));
+
+    // A character outside the basic plane takes two UTF-16 units and is not split.
+    const std::string emoji = std::string(31, 'h') + "\xF0\x9F\x98\x80";
+    FitHostName(emoji, true, buffer);
+    EXPECT_EQ(std::string(buffer), std::string(31, 'h'));
+
+    // At most 96 bytes of any name.
+    FitHostName(std::string(200, 'h'), false, buffer);
+    EXPECT_EQ(std::string(buffer), std::string(96, 'h'));
+}
+
+TEST(HostNameFit, SystemHostName)
+{
+    char expected[256] = {};
+    ASSERT_EQ(gethostname(expected, sizeof expected - 1), 0);
+    char buffer[97];
+    getHostName(buffer, false);
+    EXPECT_EQ(std::string(buffer), std::string(expected).substr(0, 96));
+}
+
+TEST(ClientIPAddress, HostNameAndCompactAddress)
+{
+    FakeResolver fake = FakeResolver::Of({"127.0.0.1", "10.1.200.15"});
+    char host[97];
+    char client[40];
+    GetClientIPAddress(host, client, false);
+    char expected[97] = {};
+    getHostName(expected, false);
+    EXPECT_EQ(std::string(host), std::string(expected));
+    EXPECT_EQ(std::string(client), "I0A01C80F");
+    if (expected[0] != '\0') {
+        EXPECT_EQ(fake.Asked(), std::vector<std::string>{expected});
+    }
+
+    FakeResolver v6 = FakeResolver::Of({"2001:db8::1"});
+    GetClientIPAddress(host, client, false);
+    EXPECT_EQ(std::string(client), host[0] != '\0' ? "620010db8000000000000000000000001" : "");
+
+    FakeResolver none = FakeResolver::Of({"fe80::1", "127.0.0.1"});
+    GetClientIPAddress(host, client, false);
+    EXPECT_EQ(std::string(client), "");
+}
+
+} // namespace
