@@ -78,7 +78,11 @@ std::string ClientName(const PrintOptions& options)
 }
 
 // The host address as the dialog encoded it, else this machine's own address;
-// empty when there is none, and then the line is left out.
+// empty when there is none, and then the line is left out. An IPv4 address is
+// written octet by octet without leading zeros, as the printers have always
+// read it; an IPv6 address, which that form cannot carry, goes out in the
+// compact form the accounting panel writes for this same key ("6" and the 32
+// hexadecimal digits), so the printer sees one form whichever side found it.
 std::string HostAddress(const PrintOptions& options)
 {
     if (options.jba.ipAddress[0] != '\0') return options.jba.ipAddress;
