@@ -99,6 +99,26 @@ endforeach()
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
+# CMake makes missing folders with mkdir(), which the umask still trims (a
+# root umask of 077 gives folders that cupsd's user cannot enter). Remember
+# which folders of the two destinations do not exist yet, and give exactly
+# those mode 0755 once the files are in; folders that were there are left
+# alone.
+install(CODE "
+  set(_qv_new_dirs \"\")
+  foreach(_qv_dir \"${QV_INSTALL_FILTER_DIR}\" \"${QV_INSTALL_PPD_DIR}\")
+    if(NOT IS_ABSOLUTE \"\${_qv_dir}\")
+      set(_qv_dir \"\${CMAKE_INSTALL_PREFIX}/\${_qv_dir}\")
+    endif()
+    set(_qv_dir \"\$ENV{DESTDIR}\${_qv_dir}\")
+    while(NOT EXISTS \"\${_qv_dir}\" AND NOT _qv_dir STREQUAL \"/\" AND NOT _qv_dir STREQUAL \"\")
+      list(APPEND _qv_new_dirs \"\${_qv_dir}\")
+      get_filename_component(_qv_dir \"\${_qv_dir}\" DIRECTORY)
+    endwhile()
+  endforeach()
+  set_property(GLOBAL PROPERTY QV_NEW_INSTALL_DIRS \"\${_qv_new_dirs}\")
+" COMPONENT cups-driver)
+
 install(TARGETS spoolwrap
         RUNTIME DESTINATION "${QV_INSTALL_FILTER_DIR}"
         PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
@@ -111,6 +131,16 @@ install(FILES ${_qv_ppds}
         DESTINATION "${QV_INSTALL_PPD_DIR}"
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
         COMPONENT cups-driver)
+
+install(CODE "
+  get_property(_qv_new_dirs GLOBAL PROPERTY QV_NEW_INSTALL_DIRS)
+  foreach(_qv_dir IN LISTS _qv_new_dirs)
+    if(IS_DIRECTORY \"\${_qv_dir}\")
+      file(CHMOD \"\${_qv_dir}\" DIRECTORY_PERMISSIONS
+           OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    endif()
+  endforeach()
+" COMPONENT cups-driver)
 
 message(STATUS "spoolwrap installs into ${QV_INSTALL_FILTER_FULL_DIR}")
 message(STATUS "PPDs install into ${QV_INSTALL_PPD_FULL_DIR}")

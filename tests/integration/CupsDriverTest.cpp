@@ -21,7 +21,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <set>
 #include <sstream>
 
 namespace {
@@ -272,7 +271,6 @@ protected:
             ADD_FAILURE() << "the printer received nothing for job " << id;
             return {};
         }
-        lastJobId_ = id;
         return SplitJob(jobs.back());
     }
 
@@ -297,7 +295,6 @@ protected:
     std::string root_;
     InstalledDriver driver_;
     std::unique_ptr<PrivateCupsd> cupsd_;
-    int lastJobId_ = 0;
 };
 
 // ---------------------------------------------------------------------------
@@ -320,6 +317,15 @@ TEST_F(CupsDriver, InstallPutsTheFilterAndPpdsWhereCupsAcceptsThem)
     // its data folder's model/Quorvel.
     EXPECT_EQ(std::filesystem::path(driver_.filter).parent_path().filename(), "filter");
     EXPECT_EQ(std::filesystem::path(driver_.ppdFolder).parent_path().filename(), "model");
+    // The install ran with umask 077; the folders it made must still be open
+    // to cupsd's unprivileged user and closed to writers other than root.
+    for (std::filesystem::path dir : {std::filesystem::path(driver_.filter).parent_path(),
+                                      std::filesystem::path(driver_.ppdFolder)}) {
+        for (; dir.string().size() > (root_ + "/stage").size(); dir = dir.parent_path()) {
+            ASSERT_EQ(stat(dir.c_str(), &st), 0) << dir;
+            EXPECT_EQ(st.st_mode & 07777, 0755u) << dir;
+        }
+    }
 }
 
 TEST_F(CupsDriver, LpinfoListsEveryPpdUnderTheVendorFolder)

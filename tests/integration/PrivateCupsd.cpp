@@ -40,7 +40,10 @@ InstalledDriver InstallDriver(const std::string& stage)
     InstalledDriver driver;
     const std::vector<std::string> argv = {QV_CMAKE_COMMAND, "--install", QV_BINARY_DIR, "--component",
                                            "cups-driver"};
+    // The strictest umask a person may have: the install must not depend on it.
+    const mode_t umaskBefore = umask(077);
     const CommandResult r = RunCommand(argv, {{"DESTDIR", stage}}, 120);
+    umask(umaskBefore);
     driver.log = DescribeCommand(argv, r);
     // Where each file went: "-- Installing: PATH" (or "-- Up-to-date: PATH").
     std::istringstream lines(r.out);

@@ -18,7 +18,7 @@ struct InstalledDriver {
     std::string ppdFolder;  // the folder holding the installed PPDs
 };
 
-// Installs the driver of this build with DESTDIR=stage.
+// Installs the driver of this build with DESTDIR=stage, under umask 077.
 InstalledDriver InstallDriver(const std::string& stage);
 
 // A job's state as cupsd reports it.
