@@ -24,7 +24,9 @@
 # accepts file: devices.
 #
 # Run as root, cupsd runs filters and backends as the user "lp" (it refuses
-# "User root"), so ROOT and the folders above it must be searchable by lp.
+# "User root"), so the folders above ROOT must be searchable by others (the
+# script checks, and opens ROOT itself), and so must the filter's and the
+# PPDs' folders.
 # cupsd also refuses filters and folders that group or others may write.
 set -euo pipefail
 
@@ -196,12 +198,14 @@ cmd_start()
         # uses on Debian. Its path to every file it reads must be open.
         id lp >/dev/null 2>&1 || die "user lp is missing"
         user_lines=$'User lp\nGroup lp\nSystemGroup root'
-        local dir=$root
+        chmod 0755 "$root"
+        local dir
+        dir=$(dirname "$root")
         while [ "$dir" != "/" ]; do
-            chmod o+x "$dir" 2>/dev/null || true
+            [ $(( 0$(stat -c %a "$dir") & 1 )) -eq 1 ] \
+                || die "user lp cannot reach $root: make $dir searchable (chmod o+x) or pick a ROOT below /tmp"
             dir=$(dirname "$dir")
         done
-        chmod 0755 "$root"
     else
         user_lines="SystemGroup $(id -gn)"
     fi

@@ -213,6 +213,8 @@ protected:
         char tmpl[] = "/tmp/qvcups.XXXXXX";
         ASSERT_NE(mkdtemp(tmpl), nullptr);
         root_ = tmpl;
+        // cupsd's filters run as "lp", which must reach the installed files.
+        ASSERT_EQ(chmod(root_.c_str(), 0755), 0);
         driver_ = InstallDriver(root_ + "/stage");
         ASSERT_TRUE(driver_.ok) << driver_.log;
     }
