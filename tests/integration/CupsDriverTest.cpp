@@ -250,20 +250,21 @@ protected:
     }
 
     int Print(const std::string& queue, const std::string& file, const std::string& title,
-              const std::vector<std::string>& options)
+              const std::vector<std::string>& options, int copies = 0)
     {
         std::string error;
-        const int id = cupsd_->Print(queue, file, title, options, &error);
+        const int id = cupsd_->Print(queue, file, title, options, &error, copies);
         EXPECT_GT(id, 0) << error;
         return id;
     }
 
     // Prints one job, waits until it is done and returns what the printer got.
     ReceivedJob PrintAndReceive(PrinterListener& printer, const std::string& queue, const std::string& file,
-                                const std::string& title, const std::vector<std::string>& options)
+                                const std::string& title, const std::vector<std::string>& options,
+                                int copies = 0)
     {
         const size_t before = printer.Connections();
-        const int id = Print(queue, file, title, options);
+        const int id = Print(queue, file, title, options, copies);
         if (id <= 0) return {};
         const JobStatus status = cupsd_->WaitForJob(id, kJobTimeoutSeconds);
         EXPECT_EQ(status.stateName, "completed")
@@ -453,18 +454,8 @@ TEST_F(CupsDriver, CollatedCopiesAreLeftToThePrinter)
     const std::string pdf = ReadBytes(DataFile("five-pages.pdf"));
 
     // lp -n 2 -o Collate=true; CUPS hands the filter "Collate" as a bare word.
-    std::vector<std::string> argv = {"lp", "-d", "kz63", "-t", "two copies", "-n", "2"};
-    for (const std::string& option : With(FixedIdentity(), {"Collate=true", "media=A4"})) {
-        argv.push_back("-o");
-        argv.push_back(option);
-    }
-    argv.push_back(DataFile("five-pages.pdf"));
-    const size_t before = printer.Connections();
-    const CommandResult r = cupsd_->Run(argv);
-    ASSERT_EQ(r.status, 0) << DescribeCommand(argv, r);
-    const std::vector<std::string> jobs = printer.WaitForJobs(before + 1, kJobTimeoutSeconds);
-    ASSERT_EQ(jobs.size(), before + 1);
-    const ReceivedJob job = SplitJob(jobs.back());
+    const ReceivedJob job = PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "two copies",
+                                            With(FixedIdentity(), {"Collate=true", "media=A4"}), 2);
     ExpectFraming(job);
     EXPECT_TRUE(SameBytes(job.pdf, pdf));
 

@@ -110,9 +110,13 @@ std::string PrivateCupsd::AddQueue(const std::string& name, const std::string& m
 }
 
 int PrivateCupsd::Print(const std::string& queue, const std::string& file, const std::string& title,
-                        const std::vector<std::string>& options, std::string* error) const
+                        const std::vector<std::string>& options, std::string* error, int copies) const
 {
     std::vector<std::string> argv = {"lp", "-d", queue, "-t", title};
+    if (copies > 0) {
+        argv.push_back("-n");
+        argv.push_back(std::to_string(copies));
+    }
     for (const std::string& option : options) {
         argv.push_back("-o");
         argv.push_back(option);

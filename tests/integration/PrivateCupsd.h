@@ -61,9 +61,10 @@ public:
     std::string AddQueue(const std::string& name, const std::string& model, const std::string& deviceUri,
                          const std::vector<std::string>& extra = {}) const;
 
-    // lp -d QUEUE -t TITLE -o ... FILE; the job id, or 0 with `error` filled.
+    // lp -d QUEUE -t TITLE [-n COPIES] -o ... FILE; the job id, or 0 with
+    // `error` filled.
     int Print(const std::string& queue, const std::string& file, const std::string& title,
-              const std::vector<std::string>& options, std::string* error = nullptr) const;
+              const std::vector<std::string>& options, std::string* error = nullptr, int copies = 0) const;
 
     JobStatus GetJobStatus(int jobId) const;
     // Waits until the job leaves pending, held and processing, at most `timeoutSeconds`.
