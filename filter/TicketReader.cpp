@@ -28,6 +28,22 @@ void StoreInteger(std::span<char> dest, int32_t value)
     if (dest.size() >= sizeof value) std::memcpy(dest.data(), &value, sizeof value);
 }
 
+// A value cut by the work buffer may end inside a multibyte character; that
+// half character is dropped so the rest of the text still converts.
+void DropIncompleteUTF8Tail(std::string& text)
+{
+    size_t start = text.size();
+    int back = 0;
+    while (start > 0 && back < 4 && (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80) {
+        --start;
+        ++back;
+    }
+    if (start == 0) return;
+    const auto lead = static_cast<unsigned char>(text[start - 1]);
+    const int need = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    if (need > back) text.resize(start - 1);
+}
+
 // Clears the field and hands back the decoded option value; false when absent.
 bool DecodedValue(const char* name, const TicketSource& source, std::span<char> dest,
                   std::string& decoded)
@@ -36,8 +52,16 @@ bool DecodedValue(const char* name, const TicketSource& source, std::span<char> 
     const char* value = source.options.Get(name);
     if (value == nullptr) return false;
     std::string_view work(value);
-    if (work.size() > kWorkBufferSize - 1) work = work.substr(0, kWorkBufferSize - 1);
+    const bool cut = work.size() > kWorkBufferSize - 1;
+    if (cut) {
+        // The cut may fall inside a byte code ("/227" kept as "/22" would be a
+        // different byte): a code not followed by "/" in the full value is dropped.
+        const bool codeComplete = work[kWorkBufferSize - 1] == '/';
+        work = work.substr(0, kWorkBufferSize - 1);
+        if (!work.empty() && work.front() == '/' && !codeComplete) work = work.substr(0, work.rfind('/'));
+    }
     decoded = numstrtochar(work);
+    if (cut) DropIncompleteUTF8Tail(decoded);
     return true;
 }
 

@@ -209,3 +209,47 @@ TEST(Itoa, RightAlignedDigits)
 }
 
 } // namespace
+
+namespace {
+
+std::string Escape(const std::string& text)
+{
+    std::string out;
+    for (unsigned char c : text) out += "/" + std::to_string(c);
+    return out;
+}
+
+TEST(WorkBufferCut, ACodeCutInTwoIsDroppedNotMisread)
+{
+    // 255 codes of "/227" fill 1020 bytes; the next code is cut after "/22".
+    std::string value;
+    for (int i = 0; i < 256; ++i) value += "/227";
+    const PrintOptions r = Read(kPT + "JBALoginTextEditTicket=" + value);
+    const std::string login = r.jba.loginName;
+    EXPECT_EQ(login, std::string(63, '\xe3'));
+    EXPECT_EQ(login.find('\x16'), std::string::npos); // byte 22 never appears
+}
+
+TEST(WorkBufferCut, ACodeEndingExactlyAtTheCutIsKept)
+{
+    // "/65" is 3 bytes: 341 codes are 1023 bytes, the next "/" follows the cut.
+    std::string value;
+    for (int i = 0; i < 342; ++i) value += "/65";
+    const PrintOptions r = Read(kPT + "PrintTypePasswordTicketKey=" + value);
+    EXPECT_EQ(std::string(r.printType.password), std::string(341, 'A'));
+}
+
+TEST(WorkBufferCut, LongUTF8TextKeepsItsWholeCharacters)
+{
+    // 100 kana in the value escape are far past the work buffer: what fits is
+    // kept up to the last whole character instead of failing the conversion.
+    std::string kana;
+    for (int i = 0; i < 100; ++i) kana += "\xe3\x81\x82";
+    const PrintOptions r = Read(kPT + "JBAUserPasswordTextEditTicket=" + Escape(kana), "quorvel-kz63-color-mfp.ppd");
+    const std::string password = r.jba.userPassword;
+    ASSERT_FALSE(password.empty());
+    EXPECT_EQ(password.size() % 3, 0u);
+    EXPECT_EQ(password, kana.substr(0, password.size()));
+}
+
+} // namespace
