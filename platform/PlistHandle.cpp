@@ -1,5 +1,6 @@
 #include "platform/PlistHandle.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -48,12 +49,13 @@ bool WritePlistXmlFile(const std::string& path, plist_t node, bool atomic)
 std::string PlistStringValue(plist_t node)
 {
     if (node == nullptr || plist_get_node_type(node) != PLIST_STRING) return std::string();
-    char* value = nullptr;
-    plist_get_string_val(node, &value);
+    // plist_get_string_val() asserts that the value holds no zero byte, which
+    // a damaged file can break (the process then aborts); the pointer and
+    // length form takes the value as it is.
+    uint64_t length = 0;
+    const char* value = plist_get_string_ptr(node, &length);
     if (value == nullptr) return std::string();
-    std::string result(value);
-    free(value);
-    return result;
+    return std::string(value, static_cast<size_t>(length));
 }
 
 } // namespace platform
