@@ -96,7 +96,16 @@ std::map<std::string, std::string> PrivateCupsd::ClientEnv() const
 
 CommandResult PrivateCupsd::Run(const std::vector<std::string>& argv, int timeoutSeconds) const
 {
-    return RunCommand(argv, ClientEnv(), timeoutSeconds);
+    // CUPS 2.4's clients give up on a connection that a busy cupsd does not
+    // accept within 250 ms ("Unable to connect to server: Bad file
+    // descriptor"). Nothing was sent then, so trying again is safe.
+    CommandResult result;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        result = RunCommand(argv, ClientEnv(), timeoutSeconds);
+        if (result.status == 0 || result.err.find("Unable to connect to server") == std::string::npos) break;
+        SleepMs(500);
+    }
+    return result;
 }
 
 std::string PrivateCupsd::AddQueue(const std::string& name, const std::string& model,
