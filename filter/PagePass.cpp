@@ -9,15 +9,15 @@
 #include <poppler/cpp/poppler-page.h>
 
 #include <qpdf/Pipeline.hh>
-#include <qpdf/Pl_Flate.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFLogger.hh>
 #include <qpdf/QPDFObjGen.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
-#include <zlib.h>
+#include <libdeflate.h>
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -157,8 +157,11 @@ void Write(QPDF& pdf, std::FILE* out, const char* description)
 {
     QPDFWriter writer(pdf);
     writer.setOutputFile(description, out, false);
-    // Streams of the job are passed on as they are; only new ones are compressed.
+    // Streams are written as they are: those of the job, the page images
+    // (compressed when they are made) and the few bytes of drawing operators
+    // that place each page, not worth a compressor each.
     writer.setDecodeLevel(qpdf_dl_none);
+    writer.setCompressStreams(false);
     writer.write();
 }
 
@@ -174,14 +177,39 @@ bool ForEachKeptPage(const PDFDocInfo& info, size_t pageCount, DrawPage draw)
     return true;
 }
 
-// Restores qpdf's compression level when the raster pass is done with it.
-class FlateLevel {
-public:
-    explicit FlateLevel(int level) { Pl_Flate::setCompressionLevel(level); }
-    ~FlateLevel() { Pl_Flate::setCompressionLevel(Z_DEFAULT_COMPRESSION); }
-    FlateLevel(const FlateLevel&) = delete;
-    FlateLevel& operator=(const FlateLevel&) = delete;
+struct CompressorDeleter {
+    void operator()(libdeflate_compressor* c) const { libdeflate_free_compressor(c); }
 };
+
+// Buffers the raster pass reuses from page to page: a page's bitmap is tens of
+// megabytes, and fresh memory for every page costs more in page faults and
+// clearing than the compression itself.
+struct RasterWorkspace {
+    std::unique_ptr<libdeflate_compressor, CompressorDeleter> compressor;
+    std::unique_ptr<unsigned char[]> compressed;
+    size_t compressedSize = 0;
+    std::unique_ptr<unsigned char[]> turned;
+    size_t turnedSize = 0;
+
+    unsigned char* Compressed(size_t size) { return Reserve(compressed, compressedSize, size); }
+    unsigned char* Turned(size_t size) { return Reserve(turned, turnedSize, size); }
+
+private:
+    static unsigned char* Reserve(std::unique_ptr<unsigned char[]>& buffer, size_t& have, size_t size)
+    {
+        if (have < size) {
+            buffer.reset();
+            buffer = std::make_unique_for_overwrite<unsigned char[]>(size);
+            have = size;
+        }
+        return buffer.get();
+    }
+};
+
+// Page images are mostly flat colour. libdeflate's level 1 spends longer on
+// the long runs of white than levels 2 to 4, which also compress better;
+// level 3 measured fastest on rendered office pages.
+constexpr int kRasterCompressionLevel = 3;
 
 void IgnorePopplerMessage(const std::string&, void*) {}
 
@@ -189,10 +217,10 @@ void IgnorePopplerMessage(const std::string&, void*) {}
 // so that only one page's bitmap is in memory at a time.
 class RasterPage : public QPDFObjectHandle::StreamDataProvider {
 public:
-    RasterPage(std::shared_ptr<poppler::document> document, int index, BitmapSize size, int pageRotate,
-               const PDFDocInfo& info)
-        : document_(std::move(document)), index_(index), size_(size), pageRotate_(pageRotate),
-          info_(info)
+    RasterPage(std::shared_ptr<poppler::document> document, std::shared_ptr<RasterWorkspace> workspace,
+               int index, BitmapSize size, int pageRotate, const PDFDocInfo& info)
+        : document_(std::move(document)), workspace_(std::move(workspace)), index_(index), size_(size),
+          pageRotate_(pageRotate), info_(info)
     {
     }
 
@@ -212,42 +240,56 @@ public:
             renderer.render_page(page.get(), kRasterDpi, kRasterDpi, 0, 0, size_.width, size_.height, unrotate);
         if (!image.is_valid() || image.format() != poppler::image::format_rgb24)
             throw std::runtime_error("page cannot be rendered");
-        WriteRows(image, pipeline);
+        // The bitmap as 8-bit RGB rows, zlib-compressed for /FlateDecode.
+        RasterWorkspace& work = *workspace_;
+        const std::span<const unsigned char> rgb = Rows(image, work);
+        const size_t bound = libdeflate_zlib_compress_bound(work.compressor.get(), rgb.size());
+        unsigned char* compressed = work.Compressed(bound);
+        const size_t n = libdeflate_zlib_compress(work.compressor.get(), rgb.data(), rgb.size(), compressed, bound);
+        if (n == 0) throw std::runtime_error("page image cannot be compressed");
+        pipeline->write(compressed, n);
         pipeline->finish();
     }
 
 private:
-    // Writes the bitmap row by row as 8-bit RGB; rows and columns the renderer
-    // did not cover stay white. A half turn reverses both the rows and the
+    // The bitmap as rows of 8-bit RGB: the renderer's own memory when it is
+    // laid out so, otherwise a copy in the workspace. Rows and columns the renderer
+    // did not cover stay white; a half turn reverses both the rows and the
     // pixels in them.
-    void WriteRows(const poppler::image& image, Pipeline* pipeline) const
+    std::span<const unsigned char> Rows(const poppler::image& image, RasterWorkspace& work) const
     {
         QPDFMatrix turn;
         setContextCTM(info_, turn, PageRect{0, 0, double(size_.width), double(size_.height)});
         const bool halfTurn = turn.a < 0;
         const size_t rowBytes = static_cast<size_t>(size_.width) * 3;
-        std::vector<unsigned char> row(rowBytes);
+        const char* data = image.const_data();
+        if (!halfTurn && image.width() == size_.width && image.height() == size_.height &&
+            static_cast<size_t>(image.bytes_per_row()) == rowBytes)
+            return {reinterpret_cast<const unsigned char*>(data), rowBytes * static_cast<size_t>(size_.height)};
+        const size_t total = rowBytes * static_cast<size_t>(size_.height);
+        unsigned char* scratch = work.Turned(total);
         const int rendered = std::min(image.height(), size_.height);
         const int columns = std::min(image.width(), size_.width);
-        const char* data = image.const_data();
         for (int y = 0; y < size_.height; ++y) {
             const int source = halfTurn ? size_.height - 1 - y : y;
-            std::fill(row.begin(), row.end(), 0xff);
+            unsigned char* row = scratch + static_cast<size_t>(y) * rowBytes;
+            if (source >= rendered || columns < size_.width) std::memset(row, 0xff, rowBytes);
             if (source < rendered) {
                 const auto* in = reinterpret_cast<const unsigned char*>(data) +
                                  static_cast<size_t>(source) * static_cast<size_t>(image.bytes_per_row());
                 if (!halfTurn) {
-                    std::memcpy(row.data(), in, static_cast<size_t>(columns) * 3);
+                    std::memcpy(row, in, static_cast<size_t>(columns) * 3);
                 } else {
                     for (int x = 0; x < columns; ++x)
-                        std::memcpy(&row[static_cast<size_t>(size_.width - 1 - x) * 3], in + x * 3, 3);
+                        std::memcpy(row + static_cast<size_t>(size_.width - 1 - x) * 3, in + x * 3, 3);
                 }
             }
-            pipeline->write(row.data(), row.size());
         }
+        return {scratch, total};
     }
 
     std::shared_ptr<poppler::document> document_;
+    std::shared_ptr<RasterWorkspace> workspace_;
     int index_;
     BitmapSize size_;
     int pageRotate_;
@@ -312,6 +354,14 @@ int processImage(PDFDocInfo& info)
 
         const std::vector<QPDFObjectHandle> pages = info.document->getAllPages();
         if (static_cast<size_t>(rendered->pages()) != pages.size()) return -1;
+        // The renderer allocates each page's bitmaps afresh; kept in the heap
+        // rather than mapped and unmapped per page, the next page reuses the
+        // memory instead of faulting in tens of megabytes again.
+        ::mallopt(M_MMAP_MAX, 0);
+        ::mallopt(M_TRIM_THRESHOLD, 1 << 30);
+        auto workspace = std::make_shared<RasterWorkspace>();
+        workspace->compressor.reset(libdeflate_alloc_compressor(kRasterCompressionLevel));
+        if (!workspace->compressor) return -1;
 
         QPDF out;
         out.setLogger(SilentLogger());
@@ -336,8 +386,8 @@ int processImage(PDFDocInfo& info)
             dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
             dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
             image.replaceStreamData(
-                std::make_shared<RasterPage>(rendered, static_cast<int>(index), size, rotate, info),
-                QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
+                std::make_shared<RasterPage>(rendered, workspace, static_cast<int>(index), size, rotate, info),
+                QPDFObjectHandle::newName("/FlateDecode"), QPDFObjectHandle::newNull());
             // The image covers the whole media box.
             const QPDFMatrix place(mediaBox.width(), 0, 0, mediaBox.height(), mediaBox.x0, mediaBox.y0);
             const std::string content = "q\n" + place.unparse() + " cm\n/Im0 Do\nQ\n";
@@ -348,12 +398,7 @@ int processImage(PDFDocInfo& info)
         pagesRoot.replaceKey("/Kids", kids);
         pagesRoot.replaceKey("/Count", QPDFObjectHandle::newInteger(count));
         out.updateAllPagesCache();
-        // The fastest level: page images are mostly flat colour, which any
-        // level compresses well, and every page costs a full bitmap's worth.
-        const FlateLevel level(Z_BEST_SPEED);
-        QPDFWriter writer(out);
-        writer.setOutputFile("raster pass", info.outputContext, false);
-        writer.write();
+        Write(out, info.outputContext, "raster pass");
     } catch (const std::exception&) {
         return -1;
     }
