@@ -4,6 +4,8 @@
 #include "constraints/PPDAttrPrefix.h"
 #include "constraints/XPPDStamp.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
 
 bool getoneline(std::string_view& source, std::string& field, char separator)
@@ -21,6 +23,10 @@ int GetXPPD(ppd_file_t* ppd, XppdTable* table, std::string_view stampPrefix,
     if (ppd == nullptr || table == nullptr) return 1;
     const ppd_attr_t* attr = FindPPDAttrByPrefix(ppd, attributeName);
     if (attr == nullptr || attr->value == nullptr || attr->value[0] == '\0') return 1;
+    // Only a regular file can hold a table: opening a named pipe blocks until
+    // someone writes to it, and a device such as /dev/zero never ends.
+    struct stat status {};
+    if (::stat(attr->value, &status) != 0 || !S_ISREG(status.st_mode)) return 1;
     std::ifstream file(attr->value, std::ios::in | std::ios::binary);
     if (!file.is_open()) return 1;
     CQuickXPPD reader(ppd, table, XppdStamp(stampPrefix));

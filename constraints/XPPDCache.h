@@ -28,7 +28,7 @@ bool getoneline(std::string_view& source, std::string& field, char separator);
 // begins with attributeName (at most 19 bytes of it), reading the section of
 // stampPrefix + system name. 0 when the file opened (a file without that
 // section adds nothing); 1 when there is no PPD, table, attribute or
-// readable file, and the table is left as it was. Entries that point outside
+// readable regular file, and the table is left as it was. Entries that point outside
 // this PPD's groups, options or choices are skipped.
 int GetXPPD(ppd_file_t* ppd, XppdTable* table, std::string_view stampPrefix,
             std::string_view attributeName);

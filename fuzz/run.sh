@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds every libFuzzer harness (clang, AddressSanitizer, UndefinedBehaviorSanitizer)
-# and runs each for a bounded time, one at a time on one job.
+# and runs each for a bounded time, one harness at a time in one process.
 #
 #   fuzz/run.sh [SECONDS_PER_HARNESS] [HARNESS...]
 #
@@ -53,7 +53,7 @@ for h in $HARNESSES; do
   esac
   status=0
   "$BUILD/fuzz/fuzz_$h" "$work" "$ROOT/fuzz/corpus/$h" \
-    -max_total_time="$SECONDS_EACH" -jobs=1 -workers=1 -timeout=20 -rss_limit_mb=2048 \
+    -max_total_time="$SECONDS_EACH" -timeout=20 -rss_limit_mb=2048 \
     -max_len="$maxlen" -close_fd_mask=3 -print_final_stats=1 \
     -artifact_prefix="$artifacts/" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
