@@ -60,8 +60,10 @@ bool RunSystemPdfFilter(int argc, char** argv, FinalPDF& laidOut)
         Utlfputs(message.c_str(), stderr);
         return false;
     }
+    // Output that could not be kept whole is a lost layout, not an empty job.
+    if (saved != 1) return false;
     laidOut.path = tempPath;
-    laidOut.ownedTemporary = saved == 1;
+    laidOut.ownedTemporary = true;
     return true;
 }
 
@@ -75,6 +77,8 @@ bool TakeJobInput(int argc, char** argv, FinalPDF& input)
     }
     char tempPath[64] = {};
     if (SaveToTempFileFromCups(argc, argv, tempPath) < 0) return false;
+    // A temporary file that could not be made leaves its attempted name.
+    if (tempPath[0] != '\0' && ::access(tempPath, F_OK) != 0) tempPath[0] = '\0';
     input.path = tempPath;
     input.ownedTemporary = tempPath[0] != '\0';
     return true;

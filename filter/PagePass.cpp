@@ -422,7 +422,10 @@ int PreProcess(PDFDocInfo& info, std::span<char> path)
         drawn = info.rasterFlag == 1 ? processImage(info) : processPDF(info);
         info.outputContext = nullptr;
     }
-    const bool closed = file && std::fclose(file.release()) == 0;
+    // A write that failed part-way leaves the error flag set even when the
+    // final flush has nothing left to write.
+    const bool writeFailed = file && std::ferror(file.get()) != 0;
+    const bool closed = file && std::fclose(file.release()) == 0 && !writeFailed;
     if (drawn != 0 || !closed) {
         ::unlink(path.data());
         std::memset(path.data(), 0, path.size());
