@@ -10,12 +10,6 @@
 #include <string_view>
 #include <vector>
 
-// The conversion tables the original platform searched, in order. Here the
-// tables are every "*.convs" file that CUPS itself reads (ConversionTables()).
-inline constexpr std::array<const char*, 4> kOriginalConversionTables = {
-    "/usr/share/cups/mime/apple.convs", "/usr/share/cups/mime/mime.convs",
-    "/etc/cups/apple.convs", "/etc/cups/mime.convs"};
-
 // The line pattern of a conversion table: source type, destination type, cost
 // and program (POSIX extended, compiled with REG_NEWLINE).
 inline constexpr const char* kConversionLinePattern =

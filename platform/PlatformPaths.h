@@ -5,6 +5,7 @@
 // where CUPS defines one) so that no test touches a system folder.
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace platform {
@@ -21,6 +22,13 @@ std::string JobCopyMarkerPath();
 // Here: $CUPS_DATADIR, default "/usr/share/cups".
 inline constexpr const char* kDefaultCupsDataDir = "/usr/share/cups";
 std::string CupsDataDir();
+
+// Conversion tables searched for the system PDF filter, in order.
+// Original: the four files below. Here: every "*.convs" file under
+// CupsDataDir()/mime, then under CupsServerRoot(), each folder in name order.
+inline constexpr std::array<const char*, 4> kOriginalConversionTables = {
+    "/usr/share/cups/mime/apple.convs", "/usr/share/cups/mime/mime.convs",
+    "/etc/cups/apple.convs", "/etc/cups/mime.convs"};
 
 // CUPS configuration folder, searched after the data folder.
 // Original tables: "/etc/cups/{apple,mime}.convs". Here: $CUPS_SERVERROOT, default "/etc/cups".
