@@ -252,6 +252,7 @@ cmd_stop()
     local root=${1:-}
     [ -n "$root" ] || die "usage: $0 stop ROOT"
     [ -f "$root/cupsd.pid" ] || return 0
+    root=$(cd "$root" && pwd -P)
     local pid tries=0
     pid=$(cat "$root/cupsd.pid")
     # Only our own cupsd: the pid must still be a cupsd using this ROOT.
