@@ -1,0 +1,495 @@
+// spoolwrap against bad input: damaged, empty and foreign documents, broken
+// PPDs, huge and binary option values, missing or unusable temporary folders,
+// a full disk, SIGTERM in the middle of a job and failing layout filters.
+// Every case ends in a well-formed job or a clear failure, never a crash, and
+// leaves no temporary file behind.
+#include "PdfTestSupport.h"
+#include "SpoolwrapRun.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace {
+
+const std::string kUEL = "\x1b%-12345X";
+const std::string kTrailer = kUEL + "@PJL EOJ\n";
+
+std::string Ppd(const std::string& name) { return ProjectPath("ppd/" + name); }
+std::string SamplePdf() { return ReadFileBytes(ProjectPath("samples/sample.pdf")); }
+
+// What a harsher run can do to the filter besides feeding it.
+struct Hardship {
+    long fileSizeLimit = -1;     // RLIMIT_FSIZE of the filter (SIGXFSZ ignored)
+    long sigtermAfterBytes = -1; // SIGTERM once this much standard input is written
+};
+
+// Whether the process has a handler installed for the signal.
+bool CatchesSignal(pid_t pid, int signal)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("SigCgt:", 0) != 0) continue;
+        const unsigned long long mask = std::stoull(line.substr(7), nullptr, 16);
+        return (mask >> (signal - 1)) & 1;
+    }
+    return false;
+}
+
+// RunSpoolwrap with a file-size limit and a SIGTERM part-way through the input.
+SpoolwrapResult RunHarsh(const SpoolwrapJob& job, const Hardship& hard)
+{
+    int inPipe[2], outPipe[2], errPipe[2];
+    if (pipe2(inPipe, O_CLOEXEC) || pipe2(outPipe, O_CLOEXEC) || pipe2(errPipe, O_CLOEXEC)) throw std::runtime_error("pipe");
+    std::vector<std::string> argvStore{SpoolwrapBinary()};
+    argvStore.insert(argvStore.end(), job.args.begin(), job.args.end());
+    std::vector<char*> argv;
+    for (auto& a : argvStore) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> envStore = {"PATH=/usr/bin:/bin", "LANG=C"};
+    for (const auto& [k, v] : job.env) envStore.push_back(k + "=" + v);
+    std::vector<char*> envp;
+    for (auto& e : envStore) envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(inPipe[0], 0);
+        dup2(outPipe[1], 1);
+        dup2(errPipe[1], 2);
+        signal(SIGPIPE, SIG_DFL);
+        if (hard.fileSizeLimit >= 0) {
+            // A full disk as the filter sees it: writes past the limit fail with EFBIG.
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{static_cast<rlim_t>(hard.fileSizeLimit), static_cast<rlim_t>(hard.fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        execve(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    close(inPipe[0]);
+    close(outPipe[1]);
+    close(errPipe[1]);
+    signal(SIGPIPE, SIG_IGN);
+
+    SpoolwrapResult result;
+    size_t written = 0;
+    bool termSent = hard.sigtermAfterBytes < 0;
+    int inFd = inPipe[1];
+    if (job.stdinData.empty() && termSent) {
+        close(inFd);
+        inFd = -1;
+    }
+    int outFd = outPipe[0], errFd = errPipe[0];
+    char buf[65536];
+    while (inFd >= 0 || outFd >= 0 || errFd >= 0) {
+        if (!termSent && written >= static_cast<size_t>(hard.sigtermAfterBytes)) {
+            // Only once the filter is running its job, not while it starts.
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+            while (!CatchesSignal(pid, SIGTERM) && std::chrono::steady_clock::now() < deadline)
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            kill(pid, SIGTERM);
+            termSent = true;
+            if (written == job.stdinData.size()) {
+                close(inFd);
+                inFd = -1;
+            }
+        }
+        pollfd fds[3];
+        int n = 0;
+        if (inFd >= 0) fds[n++] = {inFd, POLLOUT, 0};
+        if (outFd >= 0) fds[n++] = {outFd, POLLIN, 0};
+        if (errFd >= 0) fds[n++] = {errFd, POLLIN, 0};
+        if (poll(fds, n, -1) < 0) continue;
+        for (int i = 0; i < n; ++i) {
+            if (fds[i].revents == 0) continue;
+            if (fds[i].fd == inFd) {
+                size_t chunk = job.stdinData.size() - written;
+                if (!termSent) chunk = std::min(chunk, static_cast<size_t>(hard.sigtermAfterBytes) - written);
+                const ssize_t w = chunk == 0 ? 0 : write(inFd, job.stdinData.data() + written, chunk);
+                if (w > 0) written += static_cast<size_t>(w);
+                if (w < 0 || (termSent && written == job.stdinData.size())) {
+                    close(inFd);
+                    inFd = -1;
+                }
+            } else {
+                const ssize_t r = read(fds[i].fd, buf, sizeof buf);
+                std::string& target = fds[i].fd == outFd ? result.out : result.err;
+                if (r > 0) {
+                    target.append(buf, static_cast<size_t>(r));
+                } else {
+                    close(fds[i].fd);
+                    (fds[i].fd == outFd ? outFd : errFd) = -1;
+                }
+            }
+        }
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return result;
+}
+
+// A job as CUPS starts it, with its own temporary folder.
+class BadInput : public ::testing::Test {
+protected:
+    TempDir tmp, work;
+    SpoolwrapJob job;
+
+    void SetUp() override
+    {
+        job.args = {"42", "alice", "report", "1", ""};
+        job.env = {{"PPD", Ppd("quorvel-kz63-color-mfp.ppd")},
+                   {"TMPDIR", tmp.path()},
+                   {"SPOOLWRAP_JOBCOPY_MARKER", tmp.file("no-marker")}};
+    }
+    // The document comes from a file (argument 6) rather than standard input.
+    void FromFile(const std::string& bytes)
+    {
+        WriteFileBytes(work.file("in.pdf"), bytes);
+        job.args.push_back(work.file("in.pdf"));
+    }
+
+    // A whole, well-formed job: header lines of at most 254 bytes, each a PJL
+    // line, FSIZ equal to the bytes sent, the trailer last. Returns the PDF.
+    std::string ExpectWellFormed(const SpoolwrapResult& r)
+    {
+        EXPECT_EQ(r.status, 0) << r.err;
+        const std::vector<std::string> lines = HeaderLines(r.out);
+        EXPECT_FALSE(lines.empty());
+        if (lines.empty() || lines.back() != "@PJL ENTER LANGUAGE=PDF") {
+            ADD_FAILURE() << "no complete header";
+            return {};
+        }
+        size_t headerSize = 0;
+        std::string fsiz;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            headerSize += lines[i].size() + 1;
+            EXPECT_LE(lines[i].size() + 1, 254u) << lines[i];
+            EXPECT_EQ(lines[i].rfind(i == 0 ? kUEL + "@PJL " : "@PJL ", 0), 0u) << lines[i];
+            for (char c : lines[i])
+                EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 && c != '\x1b') << "control byte in " << lines[i];
+            if (lines[i].rfind("@PJL SET JOBATTR=\"@FSIZ=", 0) == 0) fsiz = lines[i].substr(24, lines[i].size() - 25);
+        }
+        EXPECT_GE(r.out.size(), headerSize + kTrailer.size());
+        if (r.out.size() < headerSize + kTrailer.size()) return {};
+        EXPECT_EQ(r.out.substr(r.out.size() - kTrailer.size()), kTrailer);
+        const std::string pdf = r.out.substr(headerSize, r.out.size() - headerSize - kTrailer.size());
+        EXPECT_EQ(fsiz, std::to_string(pdf.size()));
+        return pdf;
+    }
+    // A job that failed as a whole: status 1, the message, nothing sent.
+    void ExpectFailed(const SpoolwrapResult& r, const std::string& message = "Process Data fail\n")
+    {
+        EXPECT_EQ(r.status, 1) << r.err;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    void ExpectNothingLeft() { EXPECT_TRUE(tmp.entries().empty()) << tmp.entries().front(); }
+};
+
+// Writes a PDF whose cross-reference offsets all point to the wrong place.
+std::string WithBrokenXref(const std::string& pdf)
+{
+    std::string broken = pdf;
+    const size_t xref = broken.rfind("\nxref");
+    if (xref == std::string::npos) return broken;
+    for (size_t at = broken.find(" 00000 n", xref); at != std::string::npos; at = broken.find(" 00000 n", at + 1))
+        broken.replace(at - 10, 10, "0000000001");
+    return broken;
+}
+
+const char* const kPagePassOptions = "QVTurnPage=true";
+
+// --- Documents --------------------------------------------------------------
+
+TEST_F(BadInput, EmptyInputGivesAnEmptyJobFromStdinAndFromAFile)
+{
+    // Nothing arrived, nothing can be lost: header and trailer with FSIZ=0.
+    EXPECT_EQ(ExpectWellFormed(RunSpoolwrap(job)), "");
+    FromFile("");
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    EXPECT_EQ(ExpectWellFormed(r), "");
+    EXPECT_NE(r.err.find("CGPDFDocumentCreateWithURL error"), std::string::npos) << r.err;
+    ExpectNothingLeft();
+}
+
+TEST_F(BadInput, NonPdfIsSentUnchangedWithAMessage)
+{
+    const std::string text = "%!PS-Adobe-3.0\nthis is PostScript, not PDF\n\x01\x02\xff";
+    for (const char* options : {"", kPagePassOptions}) {
+        job.args[4] = options;
+        job.stdinData = text;
+        const SpoolwrapResult r = RunSpoolwrap(job);
+        EXPECT_EQ(ExpectWellFormed(r), text) << options;
+        EXPECT_NE(r.err.find("CGPDFDocumentCreateWithURL error"), std::string::npos) << r.err;
+        ExpectNothingLeft();
+    }
+}
+
+TEST_F(BadInput, TruncatedPdfIsSentWholeOrRepaired)
+{
+    const std::string pdf = SamplePdf();
+    const std::string cut = pdf.substr(0, pdf.size() / 2);
+    job.stdinData = cut;
+    EXPECT_EQ(ExpectWellFormed(RunSpoolwrap(job)), cut);
+    // The page pass either repairs it or, failing, sends the input as it came.
+    job.args[4] = kPagePassOptions;
+    const std::string sent = ExpectWellFormed(RunSpoolwrap(job));
+    if (sent != cut) {
+        WriteFileBytes(work.file("out.pdf"), sent);
+        EXPECT_GE(PdfPageCount(work.file("out.pdf")), 0);
+    }
+    ExpectNothingLeft();
+}
+
+TEST_F(BadInput, PdfOfNoPagesPassesWithAndWithoutPagePass)
+{
+    const std::string empty =
+        "%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n2 0 obj<</Type/Pages/Kids[]/Count 0>>endobj\n"
+        "trailer<</Root 1 0 R>>\n%%EOF\n";
+    job.stdinData = empty;
+    EXPECT_EQ(ExpectWellFormed(RunSpoolwrap(job)), empty);
+    for (const char* options : {kPagePassOptions, "com.apple.print.PrintSettings.PMCopies..n.=2 Collate=true"}) {
+        job.args[4] = options;
+        const std::string sent = ExpectWellFormed(RunSpoolwrap(job));
+        WriteFileBytes(work.file("out.pdf"), sent);
+        EXPECT_EQ(PdfPageCount(work.file("out.pdf")), 0) << options;
+    }
+    ExpectNothingLeft();
+}
+
+TEST_F(BadInput, BrokenCrossReferenceTable)
+{
+    WriteMarkedPdf(work.file("good.pdf"), 3);
+    const std::string broken = WithBrokenXref(ReadFileBytes(work.file("good.pdf")));
+    ASSERT_NE(broken, ReadFileBytes(work.file("good.pdf")));
+    // Without a page pass the bytes go to the printer as they came.
+    job.stdinData = broken;
+    EXPECT_EQ(ExpectWellFormed(RunSpoolwrap(job)), broken);
+    // With one, qpdf rebuilds the table and every page is still there, turned.
+    job.args[4] = kPagePassOptions;
+    const std::string sent = ExpectWellFormed(RunSpoolwrap(job));
+    WriteFileBytes(work.file("out.pdf"), sent);
+    EXPECT_EQ(PdfPageCount(work.file("out.pdf")), 3);
+    if (sent != broken) {
+        EXPECT_EQ(FindPageIdentity(RenderPage(work.file("out.pdf"), 2)), 3);
+        EXPECT_EQ(FindCornerMark(RenderPage(work.file("out.pdf"), 0)), Corner::BottomRight);
+    }
+    ExpectNothingLeft();
+}
+
+// --- PPD and options --------------------------------------------------------
+
+TEST_F(BadInput, PpdThatDoesNotParse)
+{
+    WriteFileBytes(work.file("bad.ppd"), "*PPD-Adobe: \"4.3\"\n*OpenUI *QVStaple: PickOne\n\x01\x02garbage\n");
+    job.env["PPD"] = work.file("bad.ppd");
+    job.stdinData = SamplePdf();
+    // The job prints without the PPD's defaults, in the default code set.
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    EXPECT_EQ(ExpectWellFormed(r), job.stdinData);
+    const auto lines = HeaderLines(r.out);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "@PJL SET STRINGCODESET=\"SJISX0208\"");
+    // A layout option needs the PPD to find the layout filter: the job fails.
+    job.args[4] = "number-up=2";
+    ExpectFailed(RunSpoolwrap(job), "ppdOpenFile return NULL\n");
+    ExpectNothingLeft();
+}
+
+TEST_F(BadInput, OptionStringsOf100KB)
+{
+    const std::string pt = "com.lumeral.vrk.printsettings.";
+    // One argument may hold at most 128 KB: four values of 24 KB and filler.
+    const std::string big(24 * 1024, 'k');
+    std::string options = pt + "PrintTypeTicketKey=2 " + pt + "PrintTypePasswordTicketKey=" + big + " " + pt +
+                          "PrintTypeUserNameTicketKey=" + big + " " + pt + "DocumentNameTypeTicketKey=2 " + pt +
+                          "DocumentNameTicketKey=" + big + " " + pt + "JBAIPAddressStringTicket=" + big;
+    // And options that no table reads, up to 120 KB in all.
+    for (int i = 0; options.size() < 120 * 1024; ++i) options += " unknown" + std::to_string(i) + "=v";
+    job.args[4] = options;
+    job.args[3] = std::string(100 * 1024, 't');
+    job.stdinData = SamplePdf();
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    EXPECT_EQ(ExpectWellFormed(r), job.stdinData);
+    // Cut to the fields, then to the line: the hold key keeps its quotes.
+    bool holdKey = false;
+    for (const std::string& line : HeaderLines(r.out)) {
+        if (line.rfind("@PJL SET HOLDKEY=\"", 0) != 0) continue;
+        holdKey = true;
+        EXPECT_EQ(line.back(), '"');
+        EXPECT_EQ(line.find_first_not_of('k', 18), line.size() - 1);
+    }
+    EXPECT_TRUE(holdKey);
+    ExpectNothingLeft();
+}
+
+TEST_F(BadInput, OptionValuesHoldingEveryByteValue)
+{
+    const std::string pt = "com.lumeral.vrk.printsettings.";
+    std::string escaped;
+    std::string raw;
+    for (int b = 1; b <= 255; ++b) {
+        escaped += "/" + std::to_string(b);
+        if (b != ' ' && b != '\'' && b != '"' && b != '\\' && b != '{' && b != '}' && b != '=') raw += char(b);
+    }
+    for (const char* ppd : {"quorvel-kz63-color-mfp.ppd", "quorvel-rx42-mfp.ppd", "quorvel-wt74-printer.ppd"}) {
+        job.env["PPD"] = Ppd(ppd);
+        job.args[2] = raw;
+        job.args[3] = raw;
+        job.args[4] = pt + "PrintTypeTicketKey=2 " + pt + "PrintTypePasswordTicketKey=" + escaped + " " + pt +
+                      "PrintTypeUserNameTicketKey=" + escaped + " " + pt + "DocumentNameTypeTicketKey=2 " + pt +
+                      "DocumentNameTicketKey=" + escaped + " " + pt + "JBAManageTypeListTicketKey=2 " + pt +
+                      "JBAUserPasswordTextEditTicket=" + escaped + " " + pt + "JBAMacHostNameStringTicket=" + raw +
+                      " media=" + raw + " QVStaple=" + raw;
+        job.stdinData = SamplePdf();
+        // No byte of any value can end a line or a quoted value early.
+        EXPECT_EQ(ExpectWellFormed(RunSpoolwrap(job)), job.stdinData) << ppd;
+    }
+    ExpectNothingLeft();
+}
+
+// --- Temporary folder, disk, signals ------------------------------------------
+
+TEST_F(BadInput, MissingOrUnusableTmpdirDoesNotLoseAJobGivenAsAFile)
+{
+    const std::string pdf = SamplePdf();
+    FromFile(pdf);
+    WriteFileBytes(work.file("not-a-folder"), "");
+    for (const std::string& tmpdir : {std::string(), tmp.file("missing"), work.file("not-a-folder")}) {
+        if (tmpdir.empty())
+            job.env.erase("TMPDIR");
+        else
+            job.env["TMPDIR"] = tmpdir;
+        EXPECT_EQ(ExpectWellFormed(RunSpoolwrap(job)), pdf) << tmpdir;
+    }
+}
+
+TEST_F(BadInput, MissingTmpdirWithStandardInputGivesAnEmptyJobAndAMessage)
+{
+    // Standard input cannot be kept anywhere: the job is sent without data
+    // (FSIZ=0), and standard error says why.
+    job.env["TMPDIR"] = tmp.file("missing");
+    job.stdinData = SamplePdf();
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    EXPECT_EQ(ExpectWellFormed(r), "");
+    EXPECT_NE(r.err.find("CFURLCreateFromFileSystemRepresentation error"), std::string::npos) << r.err;
+}
+
+TEST_F(BadInput, DiskFullWhileCopyingStandardInputFailsTheJob)
+{
+    job.stdinData = SamplePdf();
+    while (job.stdinData.size() < 256 * 1024) job.stdinData += "% padding after the end of the document\n";
+    const SpoolwrapResult r = RunHarsh(job, Hardship{.fileSizeLimit = 64 * 1024});
+    // A cut PDF must not be reported as printed.
+    ExpectFailed(r);
+    ExpectNothingLeft();
+}
+
+TEST_F(BadInput, DiskFullInThePagePassSendsTheUnprocessedFile)
+{
+    WriteMarkedPdf(work.file("in.pdf"), 2);
+    const std::string pdf = ReadFileBytes(work.file("in.pdf"));
+    job.args.push_back(work.file("in.pdf"));
+    job.args[4] = "QVPDFRasterizedMode=true";
+    // The raster pass writes far more than the input: it cannot finish.
+    const SpoolwrapResult r = RunHarsh(job, Hardship{.fileSizeLimit = static_cast<long>(pdf.size())});
+    EXPECT_EQ(ExpectWellFormed(r), pdf);
+    ExpectNothingLeft();
+}
+
+TEST_F(BadInput, DiskFullWhileTakingTheLayoutFilterOutputFailsTheJob)
+{
+    TempDir cups;
+    std::filesystem::create_directories(cups.file("data/mime"));
+    std::filesystem::create_directories(cups.file("etc"));
+    std::filesystem::create_directories(cups.file("bin/filter"));
+    WriteFileBytes(cups.file("data/mime/test.convs"), "application/pdf application/vnd.cups-pdf 66 fakefilter\n");
+    // The whole output fits the pipe and the filter ends well before the
+    // copy hits the limit.
+    WriteFileBytes(cups.file("bin/filter/fakefilter"), "#!/bin/sh\nhead -c 40000 /dev/zero\nexit 0\n");
+    ::chmod(cups.file("bin/filter/fakefilter").c_str(), 0755);
+    job.env["CUPS_DATADIR"] = cups.file("data");
+    job.env["CUPS_SERVERROOT"] = cups.file("etc");
+    job.env["CUPS_SERVERBIN"] = cups.file("bin");
+    job.args[4] = "page-set=odd";
+    FromFile(SamplePdf());
+    ExpectFailed(RunHarsh(job, Hardship{.fileSizeLimit = 16 * 1024}));
+    ExpectNothingLeft();
+}
+
+TEST_F(BadInput, SigtermInTheMiddleOfAJobLetsItFinish)
+{
+    job.stdinData = SamplePdf();
+    while (job.stdinData.size() < 512 * 1024) job.stdinData += "% padding after the end of the document\n";
+    const SpoolwrapResult r = RunHarsh(job, Hardship{.sigtermAfterBytes = 100 * 1024});
+    // The flag is only noted: the job is sent whole and the run ends well.
+    EXPECT_EQ(ExpectWellFormed(r), job.stdinData);
+    ExpectNothingLeft();
+}
+
+// --- The system PDF filter --------------------------------------------------
+
+class BadLayoutFilter : public BadInput {
+protected:
+    TempDir cups;
+    void SetUp() override
+    {
+        BadInput::SetUp();
+        std::filesystem::create_directories(cups.file("data/mime"));
+        std::filesystem::create_directories(cups.file("etc"));
+        std::filesystem::create_directories(cups.file("bin/filter"));
+        WriteFileBytes(cups.file("data/mime/test.convs"), "application/pdf application/vnd.cups-pdf 66 fakefilter\n");
+        job.env["CUPS_DATADIR"] = cups.file("data");
+        job.env["CUPS_SERVERROOT"] = cups.file("etc");
+        job.env["CUPS_SERVERBIN"] = cups.file("bin");
+        job.args[4] = "page-set=odd";
+        FromFile(SamplePdf());
+    }
+    void Filter(const std::string& body)
+    {
+        WriteFileBytes(cups.file("bin/filter/fakefilter"), "#!/bin/sh\n" + body);
+        ::chmod(cups.file("bin/filter/fakefilter").c_str(), 0755);
+    }
+};
+
+TEST_F(BadLayoutFilter, FilterThatCrashesFailsTheJob)
+{
+    Filter("head -c 1000 \"$6\"\nkill -SEGV $$\n");
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    ExpectFailed(r);
+    EXPECT_NE(r.err.find("failed with status 139"), std::string::npos) << r.err;
+    ExpectNothingLeft();
+}
+
+TEST_F(BadLayoutFilter, FilterThatWritesGarbageIsSentWithAMessage)
+{
+    // Its output is the job; the printer gets exactly those bytes.
+    Filter("printf 'garbage\\000\\377 not a PDF'\n");
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    EXPECT_EQ(ExpectWellFormed(r), std::string("garbage\0\377 not a PDF", 19));
+    EXPECT_NE(r.err.find("CGPDFDocumentCreateWithURL error"), std::string::npos) << r.err;
+    ExpectNothingLeft();
+}
+
+TEST_F(BadLayoutFilter, FilterThatNeverWritesButEndsWellGivesAnEmptyJob)
+{
+    Filter("exit 0\n");
+    EXPECT_EQ(ExpectWellFormed(RunSpoolwrap(job)), "");
+    ExpectNothingLeft();
+}
+
+} // namespace
