@@ -58,4 +58,20 @@ std::string PlistStringValue(plist_t node)
     return std::string(value, static_cast<size_t>(length));
 }
 
+void ForEachStringEntry(plist_t dict, const std::function<void(const char*, std::string)>& visit)
+{
+    if (dict == nullptr || plist_get_node_type(dict) != PLIST_DICT) return;
+    plist_dict_iter iter = nullptr;
+    plist_dict_new_iter(dict, &iter);
+    for (;;) {
+        char* key = nullptr;
+        plist_t value = nullptr;
+        plist_dict_next_item(dict, iter, &key, &value);
+        if (key == nullptr) break;
+        if (value != nullptr && plist_get_node_type(value) == PLIST_STRING) visit(key, PlistStringValue(value));
+        free(key);
+    }
+    free(iter);
+}
+
 } // namespace platform

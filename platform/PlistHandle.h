@@ -1,6 +1,7 @@
 // Ownership of libplist nodes and the file operations the platform layer needs.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,5 +28,9 @@ bool WritePlistXmlFile(const std::string& path, plist_t node, bool atomic);
 
 // The text of a string node; empty when the node is missing or not a string.
 std::string PlistStringValue(plist_t node);
+
+// Calls visit(key, text) for every string value of a dictionary, in the
+// dictionary's order; values of other types are passed over.
+void ForEachStringEntry(plist_t dict, const std::function<void(const char*, std::string)>& visit);
 
 } // namespace platform

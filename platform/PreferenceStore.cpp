@@ -23,19 +23,7 @@ std::map<std::string, std::string, std::less<>> ReadStrings(const std::string& p
     std::map<std::string, std::string, std::less<>> values;
     const PlistHandle root = ReadPlistFile(path);
     if (!root || plist_get_node_type(root.get()) != PLIST_DICT) return values;
-    plist_dict_iter iter = nullptr;
-    plist_dict_new_iter(root.get(), &iter);
-    for (;;) {
-        char* key = nullptr;
-        plist_t value = nullptr;
-        plist_dict_next_item(root.get(), iter, &key, &value);
-        if (key == nullptr) break;
-        if (value != nullptr && plist_get_node_type(value) == PLIST_STRING) {
-            values.emplace(key, PlistStringValue(value));
-        }
-        free(key);
-    }
-    free(iter);
+    ForEachStringEntry(root.get(), [&](const char* key, std::string text) { values.emplace(key, std::move(text)); });
     return values;
 }
 

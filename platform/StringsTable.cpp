@@ -31,19 +31,7 @@ std::optional<StringsTable> FromPlist(std::string_view bytes)
     const PlistHandle root(node);
     if (!root || plist_get_node_type(root.get()) != PLIST_DICT) return std::nullopt;
     StringsTable table;
-    plist_dict_iter iter = nullptr;
-    plist_dict_new_iter(root.get(), &iter);
-    for (;;) {
-        char* key = nullptr;
-        plist_t value = nullptr;
-        plist_dict_next_item(root.get(), iter, &key, &value);
-        if (key == nullptr) break;
-        if (value != nullptr && plist_get_node_type(value) == PLIST_STRING) {
-            table.insert_or_assign(key, PlistStringValue(value));
-        }
-        free(key);
-    }
-    free(iter);
+    ForEachStringEntry(root.get(), [&](const char* key, std::string text) { table.insert_or_assign(key, std::move(text)); });
     return table;
 }
 
