@@ -23,14 +23,20 @@ if [ -z "$HARNESSES" ]; then
               sed -e 's/set(QV_FUZZ_HARNESSES//' -e 's/)//' | tr -s ' \n' ' ')
 fi
 
+mkdir -p "$BUILD"
+BUILD_LOG="$BUILD/fuzz-build.log"
 if [ ! -f "$BUILD/CMakeCache.txt" ]; then
-  CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -DQV_FUZZ=ON \
-    -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF >/dev/null
+  if ! CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -DQV_FUZZ=ON \
+      -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF >"$BUILD_LOG" 2>&1; then
+    tail -n 40 "$BUILD_LOG"; exit 2
+  fi
 fi
 TARGETS=""
 for h in $HARNESSES; do TARGETS="$TARGETS fuzz_$h"; done
 # shellcheck disable=SC2086
-cmake --build "$BUILD" -j"$JOBS" --target $TARGETS >/dev/null
+if ! cmake --build "$BUILD" -j"$JOBS" --target $TARGETS >"$BUILD_LOG" 2>&1; then
+  tail -n 40 "$BUILD_LOG"; exit 2
+fi
 
 SUMMARY="$BUILD/fuzz-summary.txt"
 : >"$SUMMARY"
