@@ -111,6 +111,13 @@ int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize, 
     } else {
         pdfDocInfo_probe(input.path.c_str(), docInfo);
     }
+    // Data that is no whole PDF cannot print: sending it would have CUPS report
+    // as printed a job the printer can only throw away. An empty input, or an
+    // input that could not be read at all, still goes out as an empty job.
+    if (FileSize(input.path) > 0 && !HasPdfFraming(input.path.c_str())) {
+        Utlfputs("The job's data is not a complete PDF document\n", stderr);
+        return 0;
+    }
     if (passNeeded) {
         char passPath[128] = {};
         if (PreProcess(docInfo, passPath) == 1) {

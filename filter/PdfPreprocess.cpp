@@ -75,6 +75,20 @@ bool HasPdfHeader(const char* path)
 
 } // namespace
 
+bool HasPdfFraming(const char* path)
+{
+    if (path == nullptr || !HasPdfHeader(path)) return false;
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) return false;
+    // Readers look for the end-of-file marker within the last kilobyte.
+    char tail[kHeaderWindow];
+    size_t n = 0;
+    if (std::fseek(file, -static_cast<long>(sizeof tail), SEEK_END) != 0) std::rewind(file);
+    n = std::fread(tail, 1, sizeof tail, file);
+    std::fclose(file);
+    return std::string_view(tail, n).find("%%EOF") != std::string_view::npos;
+}
+
 int checkIfNeddApplePDF(const PrintOptions& options)
 {
     const FeaturesOption& f = options.features;

@@ -57,6 +57,11 @@ bool PagePassMayBeNeeded(char** argv);
 // with pdfDocInfo_init's messages.
 int pdfDocInfo_probe(const char* path, PDFDocInfo& info);
 
+// True when the file has a PDF's header in its first kilobyte and its
+// end-of-file marker in its last: a file without them is something else, or a
+// PDF cut short, and no printer can print it whole.
+bool HasPdfFraming(const char* path);
+
 // Runs the five checks on the job's options (argument 5) and PPD. Returns 1
 // when a page pass is needed, 0 when not, -1 when there are no options or no
 // PPD (no pass).

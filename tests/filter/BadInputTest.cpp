@@ -226,32 +226,40 @@ TEST_F(BadInput, EmptyInputGivesAnEmptyJobFromStdinAndFromAFile)
     ExpectNothingLeft();
 }
 
-TEST_F(BadInput, NonPdfIsSentUnchangedWithAMessage)
+TEST_F(BadInput, NonPdfFailsTheJob)
 {
+    // Bytes that are no PDF cannot print: the job fails instead of being
+    // reported as printed, with or without a page pass, from stdin or a file.
     const std::string text = "%!PS-Adobe-3.0\nthis is PostScript, not PDF\n\x01\x02\xff";
     for (const char* options : {"", kPagePassOptions}) {
         job.args[4] = options;
         job.stdinData = text;
         const SpoolwrapResult r = RunSpoolwrap(job);
-        EXPECT_EQ(ExpectWellFormed(r), text) << options;
+        ExpectFailed(r);
         EXPECT_NE(r.err.find("CGPDFDocumentCreateWithURL error"), std::string::npos) << r.err;
         ExpectNothingLeft();
     }
+    job.stdinData.clear();
+    FromFile(text);
+    ExpectFailed(RunSpoolwrap(job));
+    EXPECT_EQ(ReadFileBytes(work.file("in.pdf")), text); // the job's own file is kept
+    ExpectNothingLeft();
 }
 
-TEST_F(BadInput, TruncatedPdfIsSentAsItCame)
+TEST_F(BadInput, TruncatedPdfFailsTheJob)
 {
+    // Half a document lacks its end: the printer could print at most part of
+    // it, so the job fails rather than being reported as printed.
     const std::string pdf = SamplePdf();
     const std::string cut = pdf.substr(0, pdf.size() / 2);
-    job.stdinData = cut;
-    EXPECT_EQ(ExpectWellFormed(RunSpoolwrap(job)), cut);
-    // Half a document has no page tree to turn: the page pass cannot open it
-    // and the input goes out as it came.
-    job.args[4] = kPagePassOptions;
-    const SpoolwrapResult r = RunSpoolwrap(job);
-    EXPECT_EQ(ExpectWellFormed(r), cut);
-    EXPECT_NE(r.err.find("CGPDFDocumentCreateWithURL error"), std::string::npos) << r.err;
-    ExpectNothingLeft();
+    for (const char* options : {"", kPagePassOptions}) {
+        job.args[4] = options;
+        job.stdinData = cut;
+        const SpoolwrapResult r = RunSpoolwrap(job);
+        ExpectFailed(r);
+        EXPECT_NE(r.err.find("not a complete PDF document"), std::string::npos) << r.err;
+        ExpectNothingLeft();
+    }
 }
 
 TEST_F(BadInput, PdfOfNoPagesPassesWithAndWithoutPagePass)
@@ -433,6 +441,7 @@ TEST_F(BadInput, SigtermInTheMiddleOfAJobLetsItFinish)
 {
     job.stdinData = SamplePdf();
     while (job.stdinData.size() < 512 * 1024) job.stdinData += "% padding after the end of the document\n";
+    job.stdinData += "%%EOF\n";
     const SpoolwrapResult r = RunHarsh(job, Hardship{.sigtermAfterBytes = 100 * 1024});
     // The flag is only noted: the job is sent whole and the run ends well.
     EXPECT_EQ(ExpectWellFormed(r), job.stdinData);
@@ -473,12 +482,12 @@ TEST_F(BadLayoutFilter, FilterThatCrashesFailsTheJob)
     ExpectNothingLeft();
 }
 
-TEST_F(BadLayoutFilter, FilterThatWritesGarbageIsSentWithAMessage)
+TEST_F(BadLayoutFilter, FilterThatWritesGarbageFailsTheJob)
 {
-    // Its output is the job; the printer gets exactly those bytes.
+    // What it wrote is no PDF: nothing is sent as if it had printed.
     Filter("printf 'garbage\\000\\377 not a PDF'\n");
     const SpoolwrapResult r = RunSpoolwrap(job);
-    EXPECT_EQ(ExpectWellFormed(r), std::string("garbage\0\377 not a PDF", 19));
+    ExpectFailed(r);
     EXPECT_NE(r.err.find("CGPDFDocumentCreateWithURL error"), std::string::npos) << r.err;
     ExpectNothingLeft();
 }

@@ -207,7 +207,7 @@ TEST(BrokenPipe, ExitStatusIsOneAfterAllSteps)
     TempDir tmp;
     // Large enough that the writes cannot all vanish into the pipe's buffer.
     std::string big = "%PDF-1.4\n";
-    big += std::string(4 << 20, 'x');
+    big += std::string(4 << 20, 'x') + "\n%%EOF";
     WriteFileBytes(tmp.file("big.pdf"), big);
     WriteFileBytes(tmp.file("marker"), "");
     SpoolwrapJob job = BaseJob(tmp);
@@ -228,7 +228,7 @@ TEST(BrokenPipe, ExitStatusIsOneAfterAllSteps)
 TEST(BrokenPipe, WithoutJobCopyAlsoExitsOne)
 {
     TempDir tmp;
-    std::string big = "%PDF-1.4\n" + std::string(4 << 20, 'y');
+    std::string big = "%PDF-1.4\n" + std::string(4 << 20, 'y') + "\n%%EOF";
     WriteFileBytes(tmp.file("big.pdf"), big);
     SpoolwrapJob job = BaseJob(tmp);
     job.args.push_back(tmp.file("big.pdf"));
@@ -242,7 +242,7 @@ TEST(LargeInput, StandardInputOfSeveralMegabytesPassesThrough)
     TempDir tmp;
     std::string pdf = "%PDF-1.4\n";
     for (int i = 0; i < 200000; ++i) pdf += (i % 3 == 0) ? "line\r" : (i % 3 == 1 ? "a longer line\n" : "x");
-    pdf += std::string(9000, 'z'); // a last line longer than any line buffer, no line end
+    pdf += std::string(9000, 'z') + "%%EOF"; // a last line longer than any line buffer, no line end
     SpoolwrapJob job = BaseJob(tmp);
     job.stdinData = pdf;
     const SpoolwrapResult r = RunSpoolwrap(job);

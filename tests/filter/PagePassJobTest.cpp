@@ -156,9 +156,9 @@ TEST_F(PagePassJob, FailedPassSendsTheUnprocessedPdf)
 
 TEST_F(PagePassJob, UnreadablePdfWithATurnIsSentAsItIs)
 {
-    WriteFileBytes(input, "%PDF-1.4\nthis is no PDF body\n");
+    WriteFileBytes(input, "%PDF-1.4\nthis is no PDF body\n%%EOF\n");
     const std::string pdf = Run("QVTurnPage=true");
-    EXPECT_EQ(ReadFileBytes(pdf), "%PDF-1.4\nthis is no PDF body\n");
+    EXPECT_EQ(ReadFileBytes(pdf), "%PDF-1.4\nthis is no PDF body\n%%EOF\n");
     EXPECT_NE(last.err.find("CGPDFDocumentCreateWithURL error\n"), std::string::npos);
 }
 

@@ -581,10 +581,8 @@ TEST_F(CupsDriver, UnreadablePdfWithPageSetStopsTheJob)
         EXPECT_EQ(received.find(kTrailer), std::string::npos) << "a job was printed";
 }
 
-// PENDING: enable when the filter refuses a PDF it cannot read also when no
-// layout option asks for pdftopdf (today it sends the damaged file and the
-// job ends "completed").
-TEST_F(CupsDriver, DISABLED_UnreadablePdfStopsTheJob)
+// A PDF cut short cannot print whole: the job stops, nothing is printed.
+TEST_F(CupsDriver, UnreadablePdfStopsTheJob)
 {
     StartCupsd();
     PrinterListener printer;
