@@ -3,14 +3,18 @@
 # no invalid access, no definite or indirect leak, and no file descriptor left
 # open at exit besides standard input, output and error (--track-fds=yes).
 #
-#   scripts/valgrind-check.sh [BUILD_DIR]     (default: build-hard, then build)
+#   scripts/valgrind-check.sh [BUILD_DIR]     (default: build, then build-hard)
+#
+# The build must be one without sanitizers (valgrind cannot run them).
 #
 # Prints one line per job and exits 1 when any job fails the check.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${1:-}
 if [ -z "$BUILD" ]; then
-  for b in "$ROOT/build-hard" "$ROOT/build"; do [ -x "$b/filter/spoolwrap" ] && BUILD=$b && break; done
+  for b in "$ROOT/build" "$ROOT/build-hard"; do
+    [ -x "$b/filter/spoolwrap" ] && ! grep -q '^QV_SANITIZE:BOOL=ON' "$b/CMakeCache.txt" && BUILD=$b && break
+  done
 fi
 SPOOLWRAP="$BUILD/filter/spoolwrap"
 [ -x "$SPOOLWRAP" ] || { echo "no spoolwrap under ${BUILD:-build-hard or build}" >&2; exit 2; }

@@ -113,9 +113,10 @@ TEST_F(BadCache, BinaryFileAddsOnlyRecordsInsideThePPD)
     std::mt19937 random(7);
     std::string noise;
     for (int i = 0; i < 256 * 1024; ++i) noise.push_back(static_cast<char>(random()));
+    static const char kNulRecords[] = "PrintFeaturePDETiger\n\0\0\0@@@@\0:\0@1@1@1@\n";
     for (const std::string& text : {noise, "PrintFeaturePDETiger\n" + noise,
                                     "PrintFeaturePDETiger\n" + noise.substr(0, 5000) + "@0@0@0@" + dataLine_ + "\n",
-                                    std::string("PrintFeaturePDETiger\n\0\0\0@@@@\0:\0@1@1@1@\n", 41)}) {
+                                    std::string(kNulRecords, sizeof kNulRecords - 1)}) {
         XppdTable table;
         EXPECT_EQ(Read(dir_.Write("binary.xppd", text), table), 0);
         for (const auto& [key, place] : table.SortedEntries())
