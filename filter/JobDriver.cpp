@@ -40,6 +40,23 @@ bool InputIsRegularFile(int argc, char** argv)
     return ::stat(argv[6], &st) == 0 && S_ISREG(st.st_mode) && ::access(argv[6], R_OK) == 0;
 }
 
+// Standard input that is a regular file read from its start (a shell's "<",
+// or a spooler handing over its spool file) is sent as it is too, through a
+// name that reopens it; anything else (a pipe) must be kept in a temporary
+// file first, since the header gives the size before the data.
+bool StdinIsRegularFile(std::string& path)
+{
+    struct stat st {};
+    struct stat reopened {};
+    constexpr const char* kStdinPath = "/proc/self/fd/0";
+    if (::fstat(STDIN_FILENO, &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if (::lseek(STDIN_FILENO, 0, SEEK_CUR) != 0) return false;
+    if (::stat(kStdinPath, &reopened) != 0 || reopened.st_ino != st.st_ino || reopened.st_dev != st.st_dev)
+        return false;
+    path = kStdinPath;
+    return true;
+}
+
 // Runs the system PDF filter over the job and takes its output into a new
 // temporary file. The filter must end well: a filter that could not be started
 // or that failed has not laid the job out, and sending what it wrote (often
@@ -75,6 +92,7 @@ bool TakeJobInput(int argc, char** argv, FinalPDF& input)
         input.path = argv[6];
         return true;
     }
+    if (argc == 6 && StdinIsRegularFile(input.path)) return true;
     char tempPath[64] = {};
     if (SaveToTempFileFromCups(argc, argv, tempPath) < 0) return false;
     // A temporary file that could not be made leaves its attempted name.

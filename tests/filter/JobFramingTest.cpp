@@ -88,6 +88,21 @@ TEST(JobFraming, PdfFromStandardInputWithSixArguments)
 
 namespace {
 
+TEST(JobFraming, StandardInputThatIsAFileIsSentWithoutACopy)
+{
+    TempDir tmp;
+    WriteFileBytes(tmp.file("in.pdf"), kSamplePdf);
+    SpoolwrapJob job = BaseJob(tmp);
+    job.stdinFile = tmp.file("in.pdf");
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Split(r.out).pdf, kSamplePdf);
+    EXPECT_NE(r.out.find("@FSIZ=" + std::to_string(kSamplePdf.size()) + "\""), std::string::npos);
+    // The job's own file stays, and nothing else is left behind.
+    EXPECT_EQ(ReadFileBytes(tmp.file("in.pdf")), kSamplePdf);
+    EXPECT_EQ(tmp.entries().size(), 1u);
+}
+
 TEST(JobFraming, FewerThanSixArgumentsIsAUsageError)
 {
     TempDir tmp;

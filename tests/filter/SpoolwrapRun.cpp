@@ -59,7 +59,12 @@ SpoolwrapResult RunSpoolwrap(const SpoolwrapJob& job)
 
     const pid_t pid = fork();
     if (pid == 0) {
-        dup2(inPipe[0], 0);
+        if (!job.stdinFile.empty()) {
+            const int fd = open(job.stdinFile.c_str(), O_RDONLY);
+            dup2(fd, 0);
+        } else {
+            dup2(inPipe[0], 0);
+        }
         dup2(outPipe[1], 1);
         dup2(errPipe[1], 2);
         signal(SIGPIPE, SIG_DFL);

@@ -15,6 +15,7 @@ struct SpoolwrapJob {
     std::vector<std::string> args;            // argv[1]... (argv[0] is the binary)
     std::map<std::string, std::string> env;   // added to a clean environment
     std::string stdinData;                    // fed to standard input
+    std::string stdinFile;                    // or: this file is standard input
     bool closeStdoutEarly = false;            // read nothing and close the pipe
 };
 
