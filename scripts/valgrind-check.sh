@@ -57,12 +57,14 @@ run() {
   [ "$input" != "-" ] && args+=("$input")
   (
     eval "$prefix"
-    exec env -i PATH=/usr/bin:/bin LANG=C PPD="$ppd" TMPDIR="$tmp" \
+    # Standard input is a pipe, as from cupsd: a regular file there would be
+    # sent without the temporary copy.
+    cat "${STDIN_FILE:-$SAMPLE}" | exec env -i PATH=/usr/bin:/bin LANG=C PPD="$ppd" TMPDIR="$tmp" \
       SPOOLWRAP_JOBCOPY_MARKER="$WORK/no-marker" "${envs[@]}" \
       valgrind --tool=memcheck --leak-check=full --errors-for-leak-kinds=definite,indirect \
         --show-leak-kinds=definite,indirect --track-fds=yes --error-exitcode=99 \
         --child-silent-after-fork=yes --suppressions="$ROOT/scripts/valgrind.supp" \
-        --log-file="$log" ${WRAP_ENV:+--trace-children=yes /usr/bin/env "$WRAP_ENV"} "$SPOOLWRAP" "${args[@]}" <"${STDIN_FILE:-$SAMPLE}" >"$WORK/$name.out" 2>"$WORK/$name.err"
+        --log-file="$log" ${WRAP_ENV:+--trace-children=yes /usr/bin/env "$WRAP_ENV"} "$SPOOLWRAP" "${args[@]}" >"$WORK/$name.out" 2>"$WORK/$name.err"
   )
   local status=$?
   local errors fds result=ok
@@ -119,7 +121,7 @@ WRAP_ENV="-uTMPDIR" run no-tmpdir "$PPD_DIR/quorvel-kz63-color-mfp.ppd" "" -
 WRAP_ENV="-uTMPDIR" run no-tmpdir-file "$PPD_DIR/quorvel-kz63-color-mfp.ppd" "" "$SAMPLE"
 # 8 KB of file size: the 64 KB copy of standard input cannot be completed
 # (valgrind's own report stays below the limit).
-{ cat "$SAMPLE"; head -c 65536 /dev/zero | tr '\0' '%'; } >"$WORK/padded.pdf"
+{ cat "$SAMPLE"; head -c 65536 /dev/zero | tr '\0' '%'; printf '\n%%%%EOF\n'; } >"$WORK/padded.pdf"
 STDIN_FILE="$WORK/padded.pdf" run disk-full "$PPD_DIR/quorvel-kz63-color-mfp.ppd" "" - -- "trap '' XFSZ; ulimit -f 8"
 printf '#!/bin/sh\nkill -SEGV $$\n' >"$WORK/cups/bin/filter/fakefilter"; chmod 755 "$WORK/cups/bin/filter/fakefilter"
 # shellcheck disable=SC2086
