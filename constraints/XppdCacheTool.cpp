@@ -1,7 +1,7 @@
 #include "constraints/XppdCacheTool.h"
 
 #include "constraints/CQuickXPPD.h"
-#include "constraints/PPDFileHandle.h"
+#include "platform/PpdFile.h"
 #include "constraints/XPPDCache.h"
 #include "constraints/XPPDStamp.h"
 
@@ -24,7 +24,7 @@ int RunXppdCache(std::span<const std::string> arguments, std::ostream& out, std:
         return kXppdCacheUsage;
     }
     const std::string& path = arguments.front();
-    PPDFileHandle ppd = OpenPPDFile(path);
+    PpdFilePtr ppd = OpenPpdFile(path);
     if (!ppd) {
         int line = 0;
         const ppd_status_t status = ppdLastError(&line);

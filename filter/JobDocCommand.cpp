@@ -10,7 +10,7 @@
 #include "filter/MediaTables.h"
 #include "filter/ModelGroup.h"
 #include "filter/PjlWriter.h"
-#include "filter/PpdFile.h"
+#include "platform/PpdFile.h"
 
 #include <array>
 #include <optional>

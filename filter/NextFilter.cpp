@@ -1,7 +1,7 @@
 #include "filter/NextFilter.h"
 
 #include "filter/OutputMirror.h"
-#include "filter/PpdFile.h"
+#include "platform/PpdFile.h"
 #include "filter/UtilityFunctionFilter.h"
 #include "platform/PlatformPaths.h"
 

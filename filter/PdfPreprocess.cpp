@@ -1,7 +1,7 @@
 #include "filter/PdfPreprocess.h"
 
 #include "filter/OutputMirror.h"
-#include "filter/PpdFile.h"
+#include "platform/PpdFile.h"
 #include "filter/TicketReader.h"
 #include "filter/UtilityFunctionFilter.h"
 

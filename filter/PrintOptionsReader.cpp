@@ -3,7 +3,7 @@
 #include "filter/CupsOptions.h"
 #include "filter/DocumentName.h"
 #include "filter/FilterState.h"
-#include "filter/PpdFile.h"
+#include "platform/PpdFile.h"
 #include "filter/TicketTables.h"
 #include "filter/UtilityFunctionFilter.h"
 

@@ -5,7 +5,7 @@
 #include "FuzzSupport.h"
 
 #include "constraints/PPDAttrPrefix.h"
-#include "constraints/PPDFileHandle.h"
+#include "platform/PpdFile.h"
 #include "constraints/XPPDBuild.h"
 #include "constraints/XPPDLookups.h"
 #include "constraints/XPPDQuery.h"
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static fuzz::ScratchFile file(".ppd");
     const std::string& path = file.Write(std::string_view(reinterpret_cast<const char*>(data), size));
-    PPDFileHandle ppd = OpenPPDFile(path);
+    PpdFilePtr ppd = OpenPpdFile(path);
     if (!ppd) return 0;
     ppd_file_t* p = ppd.get();
 

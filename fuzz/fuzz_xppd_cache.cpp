@@ -4,7 +4,7 @@
 #include "FuzzSupport.h"
 
 #include "constraints/CQuickXPPD.h"
-#include "constraints/PPDFileHandle.h"
+#include "platform/PpdFile.h"
 #include "constraints/XPPDCache.h"
 #include "constraints/XPPDQuery.h"
 
@@ -13,9 +13,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static PPDFileHandle ppds[] = {
-        OpenPPDFile(fuzz::SourcePath("ppd/quorvel-kz63-color-mfp.ppd")),
-        OpenPPDFile(fuzz::SourcePath("tests/constraints/fixtures/shapes.ppd")),
+    static PpdFilePtr ppds[] = {
+        OpenPpdFile(fuzz::SourcePath("ppd/quorvel-kz63-color-mfp.ppd")),
+        OpenPpdFile(fuzz::SourcePath("tests/constraints/fixtures/shapes.ppd")),
     };
     fuzz::Input in(data, size);
     const uint8_t control = in.Byte();

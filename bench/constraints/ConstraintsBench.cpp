@@ -6,7 +6,7 @@
 // Usage: constraints_bench [PPD]. Without a PPD it asks the openprinting-ppds
 // driver for the PPD with the most constraints it ships, or falls back to the
 // project's KZ63 PPD.
-#include "constraints/PPDFileHandle.h"
+#include "platform/PpdFile.h"
 #include "constraints/XPPDBuild.h"
 #include "constraints/XPPDCache.h"
 #include "constraints/XPPDQuery.h"
@@ -86,7 +86,7 @@ int main(int argc, char** argv)
 
     // A copy of the PPD whose QVXCDFSetting names the cache file.
     const std::filesystem::path cachePath = work / "table.xppd";
-    PPDFileHandle ppd = OpenPPDFile(path);
+    PpdFilePtr ppd = OpenPpdFile(path);
     if (!ppd) {
         std::cerr << "cannot open " << path << "\n";
         return 1;
@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     text.insert(firstLine, "*QVXCDFSetting: \"" + cachePath.string() + "\"\n");
     const std::filesystem::path cachedPPD = work / "cached.ppd";
     std::ofstream(cachedPPD, std::ios::binary) << text;
-    PPDFileHandle withCache = OpenPPDFile(cachedPPD.string());
+    PpdFilePtr withCache = OpenPpdFile(cachedPPD.string());
 
     // Load.
     std::vector<double> loadTimes;

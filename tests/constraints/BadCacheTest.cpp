@@ -41,7 +41,7 @@ protected:
     {
         const std::string ppdPath = CopyPPDWithLines(dir_, FixturePath("shapes.ppd"), "cached.ppd",
                                                      "*QVXCDFSetting: \"" + cachePath + "\"\n");
-        PPDFileHandle ppd = OpenOrFail(ppdPath);
+        PpdFilePtr ppd = OpenOrFail(ppdPath);
         ScopedRelease release("23.1.0");
         return GetXPPD(ppd.get(), &table, kPrintFeatureStampPrefix, "QVXCDFSetting");
     }
@@ -63,7 +63,7 @@ protected:
     }
 
     TempDir dir_;
-    PPDFileHandle ppd_;
+    PpdFilePtr ppd_;
     XppdTable built_;
     std::string section_;
     std::string dataLine_;

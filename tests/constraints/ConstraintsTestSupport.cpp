@@ -26,9 +26,9 @@ std::string ProjectPPDPath(const std::string& name)
     return std::string(QV_PROJECT_PPD_DIR) + "/" + name;
 }
 
-PPDFileHandle OpenOrFail(const std::string& path)
+PpdFilePtr OpenOrFail(const std::string& path)
 {
-    PPDFileHandle ppd = OpenPPDFile(path);
+    PpdFilePtr ppd = OpenPpdFile(path);
     if (!ppd) {
         int line = 0;
         const ppd_status_t status = ppdLastError(&line);

@@ -3,7 +3,7 @@
 // openprinting-ppds package.
 #pragma once
 
-#include "constraints/PPDFileHandle.h"
+#include "platform/PpdFile.h"
 #include "constraints/XppdTable.h"
 
 #include <cups/ppd.h>
@@ -20,7 +20,7 @@ std::string FixturePath(const std::string& name);
 std::string ProjectPPDPath(const std::string& name);
 
 // Open a PPD or fail the calling test.
-PPDFileHandle OpenOrFail(const std::string& path);
+PpdFilePtr OpenOrFail(const std::string& path);
 
 // Mark a choice through libcups; false when libcups does not know it.
 bool Mark(ppd_file_t* ppd, const char* option, const char* choice);

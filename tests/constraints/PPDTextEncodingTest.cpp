@@ -29,7 +29,7 @@ class EncodingFixture : public ::testing::TestWithParam<EncodingCase> {};
 TEST_P(EncodingFixture, DeclaredEncodingConvertsAttributesAndTextsComeOutRight)
 {
     const EncodingCase& c = GetParam();
-    PPDFileHandle ppd = OpenOrFail(FixturePath(c.fixture));
+    PpdFilePtr ppd = OpenOrFail(FixturePath(c.fixture));
     ASSERT_TRUE(ppd);
     PPDTextEncoding encoding = PPDTextEncoding::UTF8;
     ASSERT_TRUE(GetCFStringEncodingFromPPD(ppd.get(), encoding));

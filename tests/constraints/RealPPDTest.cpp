@@ -89,7 +89,7 @@ protected:
     ppd_file_t* ppd() { return ppd_.get(); }
 
     std::string path_;
-    PPDFileHandle ppd_;
+    PpdFilePtr ppd_;
 };
 
 bool SameOption(const char* a, const char* b)
@@ -226,7 +226,7 @@ TEST(RealJapanesePPD, TitlesAndChoicesDecodeAsJapanese)
     std::string reason;
     const auto path = OpenPrintingPPD("Epson/eplp980c.ppd", reason);
     if (!path) GTEST_SKIP() << reason;
-    PPDFileHandle ppd = OpenOrFail(*path);
+    PpdFilePtr ppd = OpenOrFail(*path);
     ASSERT_TRUE(ppd);
     PPDTextEncoding encoding = PPDTextEncoding::UTF8;
     ASSERT_TRUE(GetCFStringEncodingFromPPD(ppd.get(), encoding));

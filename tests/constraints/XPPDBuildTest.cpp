@@ -36,7 +36,7 @@ protected:
         return -1;
     }
 
-    PPDFileHandle ppd_;
+    PpdFilePtr ppd_;
 };
 
 TEST_F(ShapesPPD, EveryShapeMakesExactlyTheExpectedEntries)
@@ -225,7 +225,7 @@ TEST(LargePPD, ConstraintsPastTheSixteenBitRangeAreBuilt)
     for (int i = 0; i < kCount - 1; ++i) text += "*UIConstraints: *A Y *B Y\n";
     text += "*UIConstraints: *A Z *B Z\n";
     TempDir dir;
-    PPDFileHandle ppd = OpenOrFail(dir.Write("big.ppd", text));
+    PpdFilePtr ppd = OpenOrFail(dir.Write("big.ppd", text));
     ASSERT_TRUE(ppd);
     ASSERT_EQ(ppd->num_consts, kCount);
 

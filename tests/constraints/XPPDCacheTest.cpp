@@ -120,7 +120,7 @@ protected:
     }
 
     // A copy of shapes.ppd whose QVXCDFSetting names a cache file with the text.
-    PPDFileHandle PPDWithCache(const std::string& cacheText, const std::string& attribute = "QVXCDFSetting")
+    PpdFilePtr PPDWithCache(const std::string& cacheText, const std::string& attribute = "QVXCDFSetting")
     {
         const std::string cache = dir_.Write("shapes.xppd", cacheText);
         const std::string path = CopyPPDWithLines(dir_, FixturePath("shapes.ppd"), "cached.ppd",
@@ -136,7 +136,7 @@ protected:
     }
 
     TempDir dir_;
-    PPDFileHandle ppd_;
+    PpdFilePtr ppd_;
     XppdTable built_;
 };
 
@@ -155,7 +155,7 @@ TEST_F(ShapesCache, WrittenSectionReadsBackAsTheBuiltTable)
 
 TEST_F(ShapesCache, GetXPPDFillsTheTableFromTheNamedFile)
 {
-    PPDFileHandle ppd = PPDWithCache("header\n" + Written(built_));
+    PpdFilePtr ppd = PPDWithCache("header\n" + Written(built_));
     ASSERT_TRUE(ppd);
     XppdTable table;
     EXPECT_EQ(GetXPPD(ppd.get(), &table, kPrintFeatureStampPrefix, kXppdCacheAttribute), 0);
@@ -169,7 +169,7 @@ TEST_F(ShapesCache, GetXPPDFillsTheTableFromTheNamedFile)
 
 TEST_F(ShapesCache, AttributeIsFoundByItsFirstNineteenBytes)
 {
-    PPDFileHandle ppd = PPDWithCache(Written(built_), "QVXCDFSettingTigerPath");
+    PpdFilePtr ppd = PPDWithCache(Written(built_), "QVXCDFSettingTigerPath");
     ASSERT_TRUE(ppd);
     XppdTable table;
     EXPECT_EQ(GetXPPD(ppd.get(), &table, kPrintFeatureStampPrefix, "QVXCDFSetting"), 0);
@@ -190,7 +190,7 @@ TEST_F(ShapesCache, MissingAttributeOrFileLeavesTheTableAsItWas)
     EXPECT_EQ(GetXPPD(ppd_.get(), &table, kPrintFeatureStampPrefix, kXppdCacheAttribute), 1);
     const std::string path = CopyPPDWithLines(dir_, FixturePath("shapes.ppd"), "gone.ppd",
                                               "*QVXCDFSetting: \"" + dir_.Path().string() + "/missing.xppd\"\n");
-    PPDFileHandle ppd = OpenOrFail(path);
+    PpdFilePtr ppd = OpenOrFail(path);
     ASSERT_TRUE(ppd);
     EXPECT_EQ(GetXPPD(ppd.get(), &table, kPrintFeatureStampPrefix, kXppdCacheAttribute), 1);
     EXPECT_EQ(GetXPPD(nullptr, &table, kPrintFeatureStampPrefix, kXppdCacheAttribute), 1);
@@ -200,7 +200,7 @@ TEST_F(ShapesCache, MissingAttributeOrFileLeavesTheTableAsItWas)
 
 TEST_F(ShapesCache, FileWithoutTheStampOpensButAddsNothing)
 {
-    PPDFileHandle ppd = PPDWithCache("nothing for us here\nA:1@0@0@1@\n");
+    PpdFilePtr ppd = PPDWithCache("nothing for us here\nA:1@0@0@1@\n");
     ASSERT_TRUE(ppd);
     XppdTable table;
     EXPECT_EQ(GetXPPD(ppd.get(), &table, kPrintFeatureStampPrefix, kXppdCacheAttribute), 0);
@@ -209,7 +209,7 @@ TEST_F(ShapesCache, FileWithoutTheStampOpensButAddsNothing)
 
 TEST_F(ShapesCache, PantherSectionIsReadOnlyOnKernelMajorSeven)
 {
-    PPDFileHandle ppd = PPDWithCache(Written(built_, "PrintFeaturePDEPanther"));
+    PpdFilePtr ppd = PPDWithCache(Written(built_, "PrintFeaturePDEPanther"));
     ASSERT_TRUE(ppd);
     XppdTable onDefault;
     EXPECT_EQ(GetXPPD(ppd.get(), &onDefault, kPrintFeatureStampPrefix, kXppdCacheAttribute), 0);
@@ -236,7 +236,7 @@ TEST_F(ShapesCache, StaleRecordsAreSkippedWhenRead)
                              "QVStaple:TopDoublePort@0@3@0@"  // group 0 has 3 options
                              "QVStaple:TopDoublePort@0@0@2@"  // QVPunch has 2 choices
                              "\n";
-    PPDFileHandle ppd = PPDWithCache(text);
+    PpdFilePtr ppd = PPDWithCache(text);
     ASSERT_TRUE(ppd);
     XppdTable table;
     EXPECT_EQ(GetXPPD(ppd.get(), &table, kPrintFeatureStampPrefix, kXppdCacheAttribute), 0);

@@ -31,7 +31,7 @@ protected:
         if (at < 0) return "missing";
         return list[static_cast<std::size_t>(at)].conflictState;
     }
-    PPDFileHandle ppd_;
+    PpdFilePtr ppd_;
     XppdTable table_;
 };
 

@@ -20,7 +20,7 @@ protected:
     {
         return IsPPDChoiceConflicted(ppd_.get(), &table_, option, choice);
     }
-    PPDFileHandle ppd_;
+    PpdFilePtr ppd_;
     XppdTable table_;
 };
 

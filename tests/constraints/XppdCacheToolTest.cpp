@@ -48,7 +48,7 @@ TEST(XppdCacheTool, OutputReadsBackAsTheTableBuiltFromEveryOption)
 {
     for (const char* name : {"quorvel-kz63-color-mfp.ppd", "quorvel-rx42-mfp.ppd", "quorvel-wt74-printer.ppd"}) {
         const std::string path = ProjectPPDPath(name);
-        PPDFileHandle ppd = OpenOrFail(path);
+        PpdFilePtr ppd = OpenOrFail(path);
         ASSERT_TRUE(ppd);
         const ToolRun run = RunTool(path);
         EXPECT_EQ(run.status, 0) << name;
@@ -64,7 +64,7 @@ TEST(XppdCacheTool, OutputReadsBackAsTheTableBuiltFromEveryOption)
 TEST(XppdCacheTool, GivenKeywordsAreTheFilterList)
 {
     const std::string path = ProjectPPDPath("quorvel-kz63-color-mfp.ppd");
-    PPDFileHandle ppd = OpenOrFail(path);
+    PpdFilePtr ppd = OpenOrFail(path);
     ASSERT_TRUE(ppd);
     const ToolRun run = RunTool(path + " QVPunch Duplex");
     EXPECT_EQ(run.status, 0);

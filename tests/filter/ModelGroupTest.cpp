@@ -4,7 +4,7 @@
 
 #include "filter/MediaTables.h"
 #include "filter/ModelGroup.h"
-#include "filter/PpdFile.h"
+#include "platform/PpdFile.h"
 
 #include <gtest/gtest.h>
 

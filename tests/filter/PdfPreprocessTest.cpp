@@ -4,7 +4,7 @@
 
 #include "filter/FilterState.h"
 #include "filter/PdfPreprocess.h"
-#include "filter/PpdFile.h"
+#include "platform/PpdFile.h"
 #include "filter/PrintOptionsReader.h"
 #include "filter/UtilityFunctionFilter.h"
 
