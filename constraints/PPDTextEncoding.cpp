@@ -1,6 +1,7 @@
 #include "constraints/PPDTextEncoding.h"
 
 #include "platform/TextEncoding.h"
+#include "platform/IconvHandle.h"
 
 #include <iconv.h>
 
@@ -9,23 +10,7 @@
 
 namespace {
 
-// Owns an iconv conversion descriptor.
-class IconvHandle {
-public:
-    IconvHandle(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~IconvHandle()
-    {
-        if (Valid()) iconv_close(cd_);
-    }
-    IconvHandle(const IconvHandle&) = delete;
-    IconvHandle& operator=(const IconvHandle&) = delete;
-
-    bool Valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-    iconv_t Get() const { return cd_; }
-
-private:
-    iconv_t cd_;
-};
+using platform::IconvHandle;
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 

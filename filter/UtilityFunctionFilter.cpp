@@ -2,6 +2,8 @@
 
 #include "filter/OutputMirror.h"
 
+#include "platform/IconvHandle.h"
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -98,37 +100,21 @@ void CopyToField(std::string_view text, std::span<char> field)
 
 namespace {
 
-// An iconv conversion descriptor that closes itself.
-class IconvHandle {
-public:
-    IconvHandle(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~IconvHandle()
-    {
-        if (valid()) iconv_close(cd_);
-    }
-    IconvHandle(const IconvHandle&) = delete;
-    IconvHandle& operator=(const IconvHandle&) = delete;
-    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-
-    // Converts one whole character; returns the bytes, or an empty string when
-    // the character has no form in the target code set.
-    size_t ConvertOne(std::string_view in, char* out, size_t outSize)
-    {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        char* inPtr = const_cast<char*>(in.data());
-        size_t inLeft = in.size();
-        char* outPtr = out;
-        size_t outLeft = outSize;
-        if (iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) return 0;
-        // Shift_JIS X0213 holds back a character that could start a combining
-        // pair; flushing the state writes it out.
-        if (iconv(cd_, nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1)) return 0;
-        return outSize - outLeft;
-    }
-
-private:
-    iconv_t cd_;
-};
+// Converts one whole character; returns its byte count, or 0 when the
+// character has no form in the target code set.
+size_t ConvertOne(const platform::IconvHandle& cd, std::string_view in, char* out, size_t outSize)
+{
+    iconv(cd.Get(), nullptr, nullptr, nullptr, nullptr);
+    char* inPtr = const_cast<char*>(in.data());
+    size_t inLeft = in.size();
+    char* outPtr = out;
+    size_t outLeft = outSize;
+    if (iconv(cd.Get(), &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) return 0;
+    // Shift_JIS X0213 holds back a character that could start a combining
+    // pair; flushing the state writes it out.
+    if (iconv(cd.Get(), nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1)) return 0;
+    return outSize - outLeft;
+}
 
 // Shared walk of both conversions: split the UTF-8 text into characters, let
 // encode() produce each one's bytes and append them while they fit.
@@ -160,13 +146,13 @@ size_t ConvertByCharacter(std::string_view utf8, std::span<char> dest, Encoder e
 
 size_t ConvertUTF8ToEncoding(std::string_view utf8, std::span<char> dest)
 {
-    IconvHandle sjis("SHIFT_JISX0213", "UTF-8");
+    const platform::IconvHandle sjis("SHIFT_JISX0213", "UTF-8");
     return ConvertByCharacter(utf8, dest, [&](long cp, std::string_view ch, char* out) -> size_t {
         if (cp == '\\' || cp == '~') {
             out[0] = static_cast<char>(cp);
             return 1;
         }
-        return sjis.valid() ? sjis.ConvertOne(ch, out, 6) : 0;
+        return sjis.Valid() ? ConvertOne(sjis, ch, out, 6) : 0;
     });
 }
 
