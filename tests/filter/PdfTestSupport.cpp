@@ -25,13 +25,13 @@ constexpr double kCornerSize = 60;
 constexpr double kIdSize = 16;
 double IdX(int id) { return 120 + 24 * id; }
 
-std::string PageContent(const TestPageSpec& spec, int id)
+std::string PageContent(const TestPageSpec& page, int id)
 {
     std::ostringstream s;
     s << "0 g\n"
-      << spec.x0 + 10 << ' ' << spec.y0 + spec.height - 10 - kCornerSize << ' ' << kCornerSize << ' '
+      << page.x0 + 10 << ' ' << page.y0 + page.height - 10 - kCornerSize << ' ' << kCornerSize << ' '
       << kCornerSize << " re f\n"
-      << spec.x0 + IdX(id) << ' ' << spec.y0 + spec.height / 2 << ' ' << kIdSize << ' ' << kIdSize
+      << page.x0 + IdX(id) << ' ' << page.y0 + page.height / 2 << ' ' << kIdSize << ' ' << kIdSize
       << " re f\n";
     return s.str();
 }
@@ -44,15 +44,15 @@ void WriteMarkedPdf(const std::string& path, const std::vector<TestPageSpec>& pa
     pdf.emptyPDF();
     QPDFPageDocumentHelper doc(pdf);
     int id = 0;
-    for (const TestPageSpec& spec : pages) {
+    for (const TestPageSpec& page : pages) {
         ++id;
         QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
         page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
         page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
-                                         spec.x0, spec.y0, spec.x0 + spec.width, spec.y0 + spec.height)));
+                                         page.x0, page.y0, page.x0 + page.width, page.y0 + page.height)));
         page.replaceKey("/Resources", QPDFObjectHandle::newDictionary());
-        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, PageContent(spec, id)));
-        if (spec.rotate != 0) page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(spec.rotate));
+        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, PageContent(page, id)));
+        if (page.rotate != 0) page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(page.rotate));
         doc.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
     }
     QPDFWriter writer(pdf, path.c_str());
