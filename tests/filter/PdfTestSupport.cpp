@@ -25,13 +25,13 @@ constexpr double kCornerSize = 60;
 constexpr double kIdSize = 16;
 double IdX(int id) { return 120 + 24 * id; }
 
-std::string PageContent(const TestPageSpec& page, int id)
+std::string PageContent(const TestPageSpec& layout, int id)
 {
     std::ostringstream s;
     s << "0 g\n"
-      << page.x0 + 10 << ' ' << page.y0 + page.height - 10 - kCornerSize << ' ' << kCornerSize << ' '
+      << layout.x0 + 10 << ' ' << layout.y0 + layout.height - 10 - kCornerSize << ' ' << kCornerSize << ' '
       << kCornerSize << " re f\n"
-      << page.x0 + IdX(id) << ' ' << page.y0 + page.height / 2 << ' ' << kIdSize << ' ' << kIdSize
+      << layout.x0 + IdX(id) << ' ' << layout.y0 + layout.height / 2 << ' ' << kIdSize << ' ' << kIdSize
       << " re f\n";
     return s.str();
 }
@@ -44,15 +44,15 @@ void WriteMarkedPdf(const std::string& path, const std::vector<TestPageSpec>& pa
     pdf.emptyPDF();
     QPDFPageDocumentHelper doc(pdf);
     int id = 0;
-    for (const TestPageSpec& page : pages) {
+    for (const TestPageSpec& layout : pages) {
         ++id;
         QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
         page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
         page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
-                                         page.x0, page.y0, page.x0 + page.width, page.y0 + page.height)));
+                                         layout.x0, layout.y0, layout.x0 + layout.width, layout.y0 + layout.height)));
         page.replaceKey("/Resources", QPDFObjectHandle::newDictionary());
-        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, PageContent(page, id)));
-        if (page.rotate != 0) page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(page.rotate));
+        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, PageContent(layout, id)));
+        if (layout.rotate != 0) page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(layout.rotate));
         doc.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
     }
     QPDFWriter writer(pdf, path.c_str());
