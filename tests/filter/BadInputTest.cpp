@@ -8,18 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <thread>
 
 namespace {
 
@@ -29,117 +22,12 @@ const std::string kTrailer = kUEL + "@PJL EOJ\n";
 std::string Ppd(const std::string& name) { return ProjectPath("ppd/" + name); }
 std::string SamplePdf() { return ReadFileBytes(ProjectPath("samples/sample.pdf")); }
 
-// What a harsher run can do to the filter besides feeding it.
-struct Hardship {
-    long fileSizeLimit = -1;     // RLIMIT_FSIZE of the filter (SIGXFSZ ignored)
-    long sigtermAfterBytes = -1; // SIGTERM once this much standard input is written
-};
-
-// Whether the process has a handler installed for the signal.
-bool CatchesSignal(pid_t pid, int signal)
+// Runs a copy of the job changed by harden (a file-size limit, a SIGTERM).
+template <typename Change>
+SpoolwrapResult RunWith(SpoolwrapJob job, Change harden)
 {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("SigCgt:", 0) != 0) continue;
-        const unsigned long long mask = std::stoull(line.substr(7), nullptr, 16);
-        return (mask >> (signal - 1)) & 1;
-    }
-    return false;
-}
-
-// RunSpoolwrap with a file-size limit and a SIGTERM part-way through the input.
-SpoolwrapResult RunHarsh(const SpoolwrapJob& job, const Hardship& hard)
-{
-    int inPipe[2], outPipe[2], errPipe[2];
-    if (pipe2(inPipe, O_CLOEXEC) || pipe2(outPipe, O_CLOEXEC) || pipe2(errPipe, O_CLOEXEC)) throw std::runtime_error("pipe");
-    std::vector<std::string> argvStore{SpoolwrapBinary()};
-    argvStore.insert(argvStore.end(), job.args.begin(), job.args.end());
-    std::vector<char*> argv;
-    for (auto& a : argvStore) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::vector<std::string> envStore = {"PATH=/usr/bin:/bin", "LANG=C"};
-    for (const auto& [k, v] : job.env) envStore.push_back(k + "=" + v);
-    std::vector<char*> envp;
-    for (auto& e : envStore) envp.push_back(e.data());
-    envp.push_back(nullptr);
-
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(inPipe[0], 0);
-        dup2(outPipe[1], 1);
-        dup2(errPipe[1], 2);
-        signal(SIGPIPE, SIG_DFL);
-        if (hard.fileSizeLimit >= 0) {
-            // A full disk as the filter sees it: writes past the limit fail with EFBIG.
-            signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{static_cast<rlim_t>(hard.fileSizeLimit), static_cast<rlim_t>(hard.fileSizeLimit)};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        execve(argv[0], argv.data(), envp.data());
-        _exit(127);
-    }
-    close(inPipe[0]);
-    close(outPipe[1]);
-    close(errPipe[1]);
-    signal(SIGPIPE, SIG_IGN);
-
-    SpoolwrapResult result;
-    size_t written = 0;
-    bool termSent = hard.sigtermAfterBytes < 0;
-    int inFd = inPipe[1];
-    if (job.stdinData.empty() && termSent) {
-        close(inFd);
-        inFd = -1;
-    }
-    int outFd = outPipe[0], errFd = errPipe[0];
-    char buf[65536];
-    while (inFd >= 0 || outFd >= 0 || errFd >= 0) {
-        if (!termSent && written >= static_cast<size_t>(hard.sigtermAfterBytes)) {
-            // Only once the filter is running its job, not while it starts.
-            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-            while (!CatchesSignal(pid, SIGTERM) && std::chrono::steady_clock::now() < deadline)
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            kill(pid, SIGTERM);
-            termSent = true;
-            if (written == job.stdinData.size()) {
-                close(inFd);
-                inFd = -1;
-            }
-        }
-        pollfd fds[3];
-        int n = 0;
-        if (inFd >= 0) fds[n++] = {inFd, POLLOUT, 0};
-        if (outFd >= 0) fds[n++] = {outFd, POLLIN, 0};
-        if (errFd >= 0) fds[n++] = {errFd, POLLIN, 0};
-        if (poll(fds, n, -1) < 0) continue;
-        for (int i = 0; i < n; ++i) {
-            if (fds[i].revents == 0) continue;
-            if (fds[i].fd == inFd) {
-                size_t chunk = job.stdinData.size() - written;
-                if (!termSent) chunk = std::min(chunk, static_cast<size_t>(hard.sigtermAfterBytes) - written);
-                const ssize_t w = chunk == 0 ? 0 : write(inFd, job.stdinData.data() + written, chunk);
-                if (w > 0) written += static_cast<size_t>(w);
-                if (w < 0 || (termSent && written == job.stdinData.size())) {
-                    close(inFd);
-                    inFd = -1;
-                }
-            } else {
-                const ssize_t r = read(fds[i].fd, buf, sizeof buf);
-                std::string& target = fds[i].fd == outFd ? result.out : result.err;
-                if (r > 0) {
-                    target.append(buf, static_cast<size_t>(r));
-                } else {
-                    close(fds[i].fd);
-                    (fds[i].fd == outFd ? outFd : errFd) = -1;
-                }
-            }
-        }
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    return result;
+    harden(job);
+    return RunSpoolwrap(job);
 }
 
 // A job as CUPS starts it, with its own temporary folder.
@@ -399,7 +287,7 @@ TEST_F(BadInput, DiskFullWhileCopyingStandardInputFailsTheJob)
 {
     job.stdinData = SamplePdf();
     while (job.stdinData.size() < 256 * 1024) job.stdinData += "% padding after the end of the document\n";
-    const SpoolwrapResult r = RunHarsh(job, Hardship{.fileSizeLimit = 64 * 1024});
+    const SpoolwrapResult r = RunWith(job, [](SpoolwrapJob& j) { j.fileSizeLimit = 64 * 1024; });
     // A cut PDF must not be reported as printed.
     ExpectFailed(r);
     ExpectNothingLeft();
@@ -412,7 +300,7 @@ TEST_F(BadInput, DiskFullInThePagePassSendsTheUnprocessedFile)
     job.args.push_back(work.file("in.pdf"));
     job.args[4] = "QVPDFRasterizedMode=true";
     // The raster pass writes far more than the input: it cannot finish.
-    const SpoolwrapResult r = RunHarsh(job, Hardship{.fileSizeLimit = static_cast<long>(pdf.size())});
+    const SpoolwrapResult r = RunWith(job, [&](SpoolwrapJob& j) { j.fileSizeLimit = static_cast<long>(pdf.size()); });
     EXPECT_EQ(ExpectWellFormed(r), pdf);
     ExpectNothingLeft();
 }
@@ -433,7 +321,7 @@ TEST_F(BadInput, DiskFullWhileTakingTheLayoutFilterOutputFailsTheJob)
     job.env["CUPS_SERVERBIN"] = cups.file("bin");
     job.args[4] = "page-set=odd";
     FromFile(SamplePdf());
-    ExpectFailed(RunHarsh(job, Hardship{.fileSizeLimit = 16 * 1024}));
+    ExpectFailed(RunWith(job, [](SpoolwrapJob& j) { j.fileSizeLimit = 16 * 1024; }));
     ExpectNothingLeft();
 }
 
@@ -442,7 +330,7 @@ TEST_F(BadInput, SigtermInTheMiddleOfAJobLetsItFinish)
     job.stdinData = SamplePdf();
     while (job.stdinData.size() < 512 * 1024) job.stdinData += "% padding after the end of the document\n";
     job.stdinData += "%%EOF\n";
-    const SpoolwrapResult r = RunHarsh(job, Hardship{.sigtermAfterBytes = 100 * 1024});
+    const SpoolwrapResult r = RunWith(job, [](SpoolwrapJob& j) { j.sigtermAfterBytes = 100 * 1024; });
     // The flag is only noted: the job is sent whole and the run ends well.
     EXPECT_EQ(ExpectWellFormed(r), job.stdinData);
     ExpectNothingLeft();

@@ -1,6 +1,7 @@
 #include "SpoolwrapRun.h"
 
 #include <dirent.h>
+#include <sys/resource.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -13,6 +14,8 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <chrono>
+#include <thread>
 
 std::string SpoolwrapBinary()
 {
@@ -37,6 +40,23 @@ void WriteFileBytes(const std::string& path, const std::string& data)
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(data.data(), static_cast<std::streamsize>(data.size()));
 }
+
+namespace {
+
+// Whether the process has a handler installed for the signal.
+bool CatchesSignal(pid_t pid, int signal)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("SigCgt:", 0) != 0) continue;
+        const unsigned long long mask = std::stoull(line.substr(7), nullptr, 16);
+        return (mask >> (signal - 1)) & 1;
+    }
+    return false;
+}
+
+} // namespace
 
 SpoolwrapResult RunSpoolwrap(const SpoolwrapJob& job)
 {
@@ -68,6 +88,12 @@ SpoolwrapResult RunSpoolwrap(const SpoolwrapJob& job)
         dup2(outPipe[1], 1);
         dup2(errPipe[1], 2);
         signal(SIGPIPE, SIG_DFL);
+        if (job.fileSizeLimit >= 0) {
+            // A full disk as the filter sees it: writes past the limit fail with EFBIG.
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{static_cast<rlim_t>(job.fileSizeLimit), static_cast<rlim_t>(job.fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
         execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
@@ -79,8 +105,9 @@ SpoolwrapResult RunSpoolwrap(const SpoolwrapJob& job)
     // Feed standard input and drain both outputs without deadlocking.
     SpoolwrapResult result;
     size_t written = 0;
+    bool termSent = job.sigtermAfterBytes < 0;
     int inFd = inPipe[1];
-    if (job.stdinData.empty()) {
+    if (job.stdinData.empty() && termSent) {
         close(inFd);
         inFd = -1;
     }
@@ -89,6 +116,18 @@ SpoolwrapResult RunSpoolwrap(const SpoolwrapJob& job)
     signal(SIGPIPE, SIG_IGN);
     char buf[65536];
     while (inFd >= 0 || outFd >= 0 || errFd >= 0) {
+        if (!termSent && written >= static_cast<size_t>(job.sigtermAfterBytes)) {
+            // Only once the filter is running its job, not while it starts.
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+            while (!CatchesSignal(pid, SIGTERM) && std::chrono::steady_clock::now() < deadline)
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            kill(pid, SIGTERM);
+            termSent = true;
+            if (written == job.stdinData.size()) {
+                close(inFd);
+                inFd = -1;
+            }
+        }
         pollfd fds[3];
         int n = 0;
         if (inFd >= 0) fds[n++] = {inFd, POLLOUT, 0};
@@ -98,9 +137,11 @@ SpoolwrapResult RunSpoolwrap(const SpoolwrapJob& job)
         for (int i = 0; i < n; ++i) {
             if (fds[i].revents == 0) continue;
             if (fds[i].fd == inFd) {
-                const ssize_t w = write(inFd, job.stdinData.data() + written, job.stdinData.size() - written);
+                size_t chunk = job.stdinData.size() - written;
+                if (!termSent) chunk = std::min(chunk, static_cast<size_t>(job.sigtermAfterBytes) - written);
+                const ssize_t w = chunk == 0 ? 0 : write(inFd, job.stdinData.data() + written, chunk);
                 if (w > 0) written += static_cast<size_t>(w);
-                if (w < 0 || written == job.stdinData.size()) {
+                if (w < 0 || (termSent && written == job.stdinData.size())) {
                     close(inFd);
                     inFd = -1;
                 }

@@ -17,6 +17,8 @@ struct SpoolwrapJob {
     std::string stdinData;                    // fed to standard input
     std::string stdinFile;                    // or: this file is standard input
     bool closeStdoutEarly = false;            // read nothing and close the pipe
+    long fileSizeLimit = -1;                  // RLIMIT_FSIZE of the filter: a full disk
+    long sigtermAfterBytes = -1;              // SIGTERM once this much stdin is written
 };
 
 std::string SpoolwrapBinary();
