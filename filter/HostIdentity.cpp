@@ -248,8 +248,10 @@ void getHostName(std::span<char> buffer, bool utf8Printer)
 
 int getHostAddress(const char* name, std::span<char> buffer)
 {
+    // The buffer is cleared first: callers read an empty buffer as no address,
+    // also when the name is missing.
+    if (!buffer.empty()) std::memset(buffer.data(), 0, buffer.size());
     if (name == nullptr || buffer.empty()) return 0;
-    std::memset(buffer.data(), 0, buffer.size());
     const std::string_view host(name);
     if (host.empty()) return 0;
     for (char c : host)
