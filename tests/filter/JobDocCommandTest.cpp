@@ -14,46 +14,17 @@ using namespace jobdoc;
 
 namespace {
 
-// A plain job as CUPS hands it over: A4, single-sided, one page per sheet.
-const std::string kPlainJob =
-    "media=A4 com.apple.print.PrintSettings.PMDuplexing..n.=1 number-up=1";
 const std::string kSimplex = " com.apple.print.PrintSettings.PMDuplexing..n.=1";
 
 TEST(JobDocGolden, PlainJobOnColourMfp) {
-    EXPECT_EQ(Group(kPlainJob, kKZ63), "@PJL SET COPIES=1\n"
-                                       "@PJL SET JOBATTR=\"@FSTP=0\"\n"
-                                       "@PJL SET JOBATTR=\"@LSTP=0\"\n"
-                                       "@PJL SET OUTBIN=MAINTRAY\n"
-                                       "@PJL SET JOBATTR=\"@LOUT=NOSCALING\"\n"
-                                       "@PJL SET JOBATTR=\"@DIPQ=STANDARD\"\n"
-                                       "@PJL SET RENDERMODE=AUTOCOLOR\n"
-                                       "@PJL SET JOBATTR=\"@TRAP=ON\"\n"
-                                       "@PJL SET AUTOSELECT=ON\n"
-                                       "@PJL SET PAPER=A4\n"
-                                       "@PJL SET MEDIATYPE=OFF\n"
-                                       "@PJL SET DUPLEX=OFF\n"
-                                       "@PJL SET TIMEOUT=0\n"
-                                       "@PJL SET JOBATTR=\"@NLPP=1\"\n");
+    EXPECT_EQ(Group(kPlainJob, kKZ63), kColourPlainGroup);
 }
 
 // Monochrome printers: no colour mode, so the print mode goes with GRAYSCALE;
 // no trapping option, so no TRAP line.
 TEST(JobDocGolden, PlainJobOnMonochromeMfpAndPrinter) {
-    const std::string expected = "@PJL SET COPIES=1\n"
-                                 "@PJL SET JOBATTR=\"@FSTP=0\"\n"
-                                 "@PJL SET JOBATTR=\"@LSTP=0\"\n"
-                                 "@PJL SET OUTBIN=MAINTRAY\n"
-                                 "@PJL SET JOBATTR=\"@LOUT=NOSCALING\"\n"
-                                 "@PJL SET JOBATTR=\"@DIPQ=STANDARD\"\n"
-                                 "@PJL SET RENDERMODE=GRAYSCALE\n"
-                                 "@PJL SET AUTOSELECT=ON\n"
-                                 "@PJL SET PAPER=A4\n"
-                                 "@PJL SET MEDIATYPE=OFF\n"
-                                 "@PJL SET DUPLEX=OFF\n"
-                                 "@PJL SET TIMEOUT=0\n"
-                                 "@PJL SET JOBATTR=\"@NLPP=1\"\n";
-    EXPECT_EQ(Group(kPlainJob, kRX42), expected);
-    EXPECT_EQ(Group(kPlainJob, kWT74), expected);
+    EXPECT_EQ(Group(kPlainJob, kRX42), kMonoPlainGroup);
+    EXPECT_EQ(Group(kPlainJob, kWT74), kMonoPlainGroup);
 }
 
 // A printer that offers none of the defaulted options gets only what the job

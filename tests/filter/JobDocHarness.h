@@ -33,6 +33,41 @@ inline const std::string kWT74 = ProjectPpd("quorvel-wt74-printer.ppd");
 inline const std::string kBare = FixturePpd("bare.ppd");
 inline const std::string kNoModelName = FixturePpd("no-model-name.ppd");
 inline const std::string kColorNoOutputMode = FixturePpd("color-no-output-mode.ppd");
+
+// A plain job as CUPS hands it over: A4, single-sided, one page per sheet.
+inline const std::string kPlainJob =
+    "media=A4 com.apple.print.PrintSettings.PMDuplexing..n.=1 number-up=1";
+
+// The job document group of that plain job on a colour printer with trapping,
+// and on a monochrome one (print mode with GRAYSCALE, no TRAP line).
+inline const std::string kColourPlainGroup = "@PJL SET COPIES=1\n"
+                                      "@PJL SET JOBATTR=\"@FSTP=0\"\n"
+                                      "@PJL SET JOBATTR=\"@LSTP=0\"\n"
+                                      "@PJL SET OUTBIN=MAINTRAY\n"
+                                      "@PJL SET JOBATTR=\"@LOUT=NOSCALING\"\n"
+                                      "@PJL SET JOBATTR=\"@DIPQ=STANDARD\"\n"
+                                      "@PJL SET RENDERMODE=AUTOCOLOR\n"
+                                      "@PJL SET JOBATTR=\"@TRAP=ON\"\n"
+                                      "@PJL SET AUTOSELECT=ON\n"
+                                      "@PJL SET PAPER=A4\n"
+                                      "@PJL SET MEDIATYPE=OFF\n"
+                                      "@PJL SET DUPLEX=OFF\n"
+                                      "@PJL SET TIMEOUT=0\n"
+                                      "@PJL SET JOBATTR=\"@NLPP=1\"\n";
+
+inline const std::string kMonoPlainGroup = "@PJL SET COPIES=1\n"
+                                    "@PJL SET JOBATTR=\"@FSTP=0\"\n"
+                                    "@PJL SET JOBATTR=\"@LSTP=0\"\n"
+                                    "@PJL SET OUTBIN=MAINTRAY\n"
+                                    "@PJL SET JOBATTR=\"@LOUT=NOSCALING\"\n"
+                                    "@PJL SET JOBATTR=\"@DIPQ=STANDARD\"\n"
+                                    "@PJL SET RENDERMODE=GRAYSCALE\n"
+                                    "@PJL SET AUTOSELECT=ON\n"
+                                    "@PJL SET PAPER=A4\n"
+                                    "@PJL SET MEDIATYPE=OFF\n"
+                                    "@PJL SET DUPLEX=OFF\n"
+                                    "@PJL SET TIMEOUT=0\n"
+                                    "@PJL SET JOBATTR=\"@NLPP=1\"\n";
 inline const std::string kPunchNoStaple = FixturePpd("punch-no-staple.ppd");
 
 // "@PJL SET NAME=VALUE\n" and "@PJL SET JOBATTR=\"@NAME=VALUE\"\n" for a "NAME=VALUE".

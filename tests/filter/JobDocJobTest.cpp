@@ -11,8 +11,6 @@ using namespace jobdoc;
 namespace {
 
 const std::string kPdf = "%PDF-1.4\n1 0 obj\n<<>>\nendobj\ntrailer\n<<>>\n%%EOF\n";
-const std::string kPlainJob =
-    "media=A4 com.apple.print.PrintSettings.PMDuplexing..n.=1 number-up=1";
 
 SpoolwrapResult RunJob(const TempDir& tmp, const std::string& ppd, const std::string& options,
                        const std::string& copies = "1") {
@@ -24,35 +22,6 @@ SpoolwrapResult RunJob(const TempDir& tmp, const std::string& ppd, const std::st
     job.stdinData = kPdf;
     return RunSpoolwrap(job);
 }
-
-const std::string kColourPlainGroup = "@PJL SET COPIES=1\n"
-                                      "@PJL SET JOBATTR=\"@FSTP=0\"\n"
-                                      "@PJL SET JOBATTR=\"@LSTP=0\"\n"
-                                      "@PJL SET OUTBIN=MAINTRAY\n"
-                                      "@PJL SET JOBATTR=\"@LOUT=NOSCALING\"\n"
-                                      "@PJL SET JOBATTR=\"@DIPQ=STANDARD\"\n"
-                                      "@PJL SET RENDERMODE=AUTOCOLOR\n"
-                                      "@PJL SET JOBATTR=\"@TRAP=ON\"\n"
-                                      "@PJL SET AUTOSELECT=ON\n"
-                                      "@PJL SET PAPER=A4\n"
-                                      "@PJL SET MEDIATYPE=OFF\n"
-                                      "@PJL SET DUPLEX=OFF\n"
-                                      "@PJL SET TIMEOUT=0\n"
-                                      "@PJL SET JOBATTR=\"@NLPP=1\"\n";
-
-const std::string kMonoPlainGroup = "@PJL SET COPIES=1\n"
-                                    "@PJL SET JOBATTR=\"@FSTP=0\"\n"
-                                    "@PJL SET JOBATTR=\"@LSTP=0\"\n"
-                                    "@PJL SET OUTBIN=MAINTRAY\n"
-                                    "@PJL SET JOBATTR=\"@LOUT=NOSCALING\"\n"
-                                    "@PJL SET JOBATTR=\"@DIPQ=STANDARD\"\n"
-                                    "@PJL SET RENDERMODE=GRAYSCALE\n"
-                                    "@PJL SET AUTOSELECT=ON\n"
-                                    "@PJL SET PAPER=A4\n"
-                                    "@PJL SET MEDIATYPE=OFF\n"
-                                    "@PJL SET DUPLEX=OFF\n"
-                                    "@PJL SET TIMEOUT=0\n"
-                                    "@PJL SET JOBATTR=\"@NLPP=1\"\n";
 
 TEST(JobDocJob, PlainJobOnEachPrinter) {
     const std::pair<std::string, std::string> printers[] = {
