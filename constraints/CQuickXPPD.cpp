@@ -37,10 +37,8 @@ std::optional<std::uint16_t> ReadIndex(std::string_view field)
 
 CQuickXPPD::CQuickXPPD(ppd_file_t* ppd, XppdTable* table, std::string stamp,
                        std::vector<std::string> keywordFilterList)
-    : ppd_(ppd), table_(table), stamp_(std::move(stamp)),
-      keywordFilterList_(std::move(keywordFilterList))
-{
-}
+    : ppd_(ppd), table_(table), stamp_(std::move(stamp)), keywordFilterList_(std::move(keywordFilterList))
+{}
 
 void CQuickXPPD::SetXppd(ppd_file_t* ppd, XppdTable* table)
 {
@@ -64,8 +62,7 @@ std::size_t CQuickXPPD::xConst2Hash_O1O2C2(ppd_file_t* ppd, XppdTable* table, in
     return ::xConst2Hash_O1O2C2(ppd, table, constraintIndex);
 }
 
-std::size_t CQuickXPPD::xConst2Hash_O1C1O2C2(ppd_file_t* ppd, XppdTable* table,
-                                            int constraintIndex) const
+std::size_t CQuickXPPD::xConst2Hash_O1C1O2C2(ppd_file_t* ppd, XppdTable* table, int constraintIndex) const
 {
     return ::xConst2Hash_O1C1O2C2(ppd, table, constraintIndex);
 }
@@ -113,8 +110,8 @@ void CQuickXPPD::ReadDataLine(std::string_view line)
     // A record is complete only with its four separators; text after the last
     // full record (a carriage return, a record cut short) ends the reading.
     while (!line.empty()) {
-        if (!getoneline(line, key, '@') || !getoneline(line, group, '@') ||
-            !getoneline(line, option, '@') || !getoneline(line, choice, '@')) {
+        if (!getoneline(line, key, '@') || !getoneline(line, group, '@') || !getoneline(line, option, '@') ||
+            !getoneline(line, choice, '@')) {
             break;
         }
         if (key.empty()) continue;

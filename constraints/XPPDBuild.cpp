@@ -79,8 +79,7 @@ int FindChoiceIndex(const ppd_option_t& option, const char* choice)
 std::optional<x_constraints> PlaceOf(const FoundOption& found, int choice)
 {
     if (found.group > kMaxIndex || found.index > kMaxIndex || choice > kMaxIndex) return std::nullopt;
-    return x_constraints{static_cast<std::uint16_t>(found.group),
-                         static_cast<std::uint16_t>(found.index),
+    return x_constraints{static_cast<std::uint16_t>(found.group), static_cast<std::uint16_t>(found.index),
                          static_cast<std::uint16_t>(choice)};
 }
 
@@ -92,8 +91,8 @@ std::string KeyOf(const FoundOption& found, int choice)
     return key;
 }
 
-bool AddEntry(XppdTable& table, const FoundOption& keyOption, int keyChoice,
-              const FoundOption& valueOption, int valueChoice)
+bool AddEntry(XppdTable& table, const FoundOption& keyOption, int keyChoice, const FoundOption& valueOption,
+              int valueChoice)
 {
     const auto place = PlaceOf(valueOption, valueChoice);
     if (!place) return false;
@@ -202,8 +201,7 @@ bool IsEligibleChoice(const ppd_option_t& option, int choiceIndex)
 {
     if (choiceIndex <= 0 || choiceIndex >= option.num_choices) return false;
     const char* name = option.choices[choiceIndex].choice;
-    return strcasecmp(name, "None") != 0 && strcasecmp(name, "Off") != 0 &&
-           strcasecmp(name, "False") != 0;
+    return strcasecmp(name, "None") != 0 && strcasecmp(name, "Off") != 0 && strcasecmp(name, "False") != 0;
 }
 
 std::size_t xConst2Hash_O1C1O2C2(ppd_file_t* ppd, XppdTable* table, int constraintIndex)

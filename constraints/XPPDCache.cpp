@@ -17,8 +17,7 @@ bool getoneline(std::string_view& source, std::string& field, char separator)
     return true;
 }
 
-int GetXPPD(ppd_file_t* ppd, XppdTable* table, std::string_view stampPrefix,
-            std::string_view attributeName)
+int GetXPPD(ppd_file_t* ppd, XppdTable* table, std::string_view stampPrefix, std::string_view attributeName)
 {
     if (ppd == nullptr || table == nullptr) return 1;
     const ppd_attr_t* attr = FindPPDAttrByPrefix(ppd, attributeName);

@@ -30,5 +30,4 @@ bool getoneline(std::string_view& source, std::string& field, char separator);
 // section adds nothing); 1 when there is no PPD, table, attribute or
 // readable regular file, and the table is left as it was. Entries that point outside
 // this PPD's groups, options or choices are skipped.
-int GetXPPD(ppd_file_t* ppd, XppdTable* table, std::string_view stampPrefix,
-            std::string_view attributeName);
+int GetXPPD(ppd_file_t* ppd, XppdTable* table, std::string_view stampPrefix, std::string_view attributeName);

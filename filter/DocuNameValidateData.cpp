@@ -13,8 +13,7 @@ bool InRanges(unsigned code, std::span<const DocuNameCodeRange> ranges)
 constexpr DocuNameCodeRange kSjisSingle[] = {{32, 126}, {161, 223}};
 // Shift_JIS double-byte rows: lead 0x81-0x9F and 0xE0-0xFC with trail 0x40-0x7E and
 // 0x80-0xFC.
-constexpr DocuNameCodeRange kSjisDouble[] = {
-    {33088, 40830}, {33152, 40956}, {57408, 64638}, {57472, 64764}};
+constexpr DocuNameCodeRange kSjisDouble[] = {{33088, 40830}, {33152, 40956}, {57408, 64638}, {57472, 64764}};
 constexpr DocuNameCodeRange kProduct02Double[] = {{32, 126}, {33120, 33120}, {65377, 65439}};
 constexpr DocuNameCodeRange kUTF8Single[] = {{32, 255}};
 constexpr DocuNameCodeRange kUTF8Double[] = {{32, 65535}};
@@ -34,8 +33,7 @@ int ValidateDada(std::string_view text, const DocuNameValidateData& table)
         // The name is checked as the zero-terminated text the printer receives:
         // the last byte pairs with the terminating zero. The walk then ends at
         // the terminator; it never reads past the text.
-        const unsigned second =
-            pos + 1 < text.size() ? static_cast<unsigned char>(text[pos + 1]) : 0u;
+        const unsigned second = pos + 1 < text.size() ? static_cast<unsigned char>(text[pos + 1]) : 0u;
         if (InRanges(first * 256u + second, table.twoByte))
             pos += 2;
         else if (InRanges(first, table.singleByte))

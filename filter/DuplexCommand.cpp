@@ -6,7 +6,8 @@
 
 namespace {
 
-int DuplexOfChoice(const char* choice) {
+int DuplexOfChoice(const char* choice)
+{
     if (choice == nullptr) return -1;
     if (std::strcmp(choice, "None") == 0) return kDuplexNone;
     if (std::strcmp(choice, "DuplexNoTumble") == 0) return kDuplexLongEdge;
@@ -14,7 +15,8 @@ int DuplexOfChoice(const char* choice) {
     return -1;
 }
 
-int DuplexOfSides(const char* sides) {
+int DuplexOfSides(const char* sides)
+{
     if (sides == nullptr) return -1;
     if (std::strcmp(sides, "one-sided") == 0) return kDuplexNone;
     if (std::strcmp(sides, "two-sided-long-edge") == 0) return kDuplexLongEdge;
@@ -24,7 +26,8 @@ int DuplexOfSides(const char* sides) {
 
 } // namespace
 
-int FindJobDuplex(int duplexKey, const CupsOptions& jobOptions, ppd_file_t* ppd) {
+int FindJobDuplex(int duplexKey, const CupsOptions& jobOptions, ppd_file_t* ppd)
+{
     if (duplexKey != -1) return duplexKey;
     if (const int duplex = DuplexOfChoice(jobOptions.Get("Duplex")); duplex != -1) return duplex;
     if (const int duplex = DuplexOfSides(jobOptions.Get("sides")); duplex != -1) return duplex;
@@ -35,7 +38,8 @@ int FindJobDuplex(int duplexKey, const CupsOptions& jobOptions, ppd_file_t* ppd)
     return -1;
 }
 
-void OutputDuplexCommand(int duplex) {
+void OutputDuplexCommand(int duplex)
+{
     if (duplex == kDuplexNone) {
         MakePJLCommand("SET", "DUPLEX", "OFF");
         return;

@@ -143,7 +143,7 @@ long long CopyFileToOutput(const char* path)
             if (n == 0) return total;
             if (errno == EINTR) continue;
             if (errno == EPIPE) return total; // nothing more can reach the printer
-            break; // this output cannot take sendfile: copy through the buffer
+            break;                            // this output cannot take sendfile: copy through the buffer
         }
     }
     std::vector<char> buffer(kCopyBlock);

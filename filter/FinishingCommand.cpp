@@ -22,47 +22,42 @@ constexpr std::array<StapleRow, 3> kStaplePositions = {{
 
 } // namespace
 
-OrientationClass FindOrientationClass(const FeaturesOption& features) {
+OrientationClass FindOrientationClass(const FeaturesOption& features)
+{
     const std::string_view pageFormat = FieldText(features.pageFormatOrientation);
     const std::string_view printSettings = FieldText(features.printSettingsOrientation);
     const std::string_view requested = FieldText(features.requestedOrientation);
-    if ((pageFormat == "2" && printSettings == "2") || requested == "4")
-        return OrientationClass::Landscape;
+    if ((pageFormat == "2" && printSettings == "2") || requested == "4") return OrientationClass::Landscape;
     if ((pageFormat == "4" && printSettings == "4") || requested == "5")
         return OrientationClass::ReverseLandscape;
     return OrientationClass::Portrait;
 }
 
-std::optional<std::string_view> StaplePosition(std::string_view staple,
-                                               OrientationClass orientation) {
+std::optional<std::string_view> StaplePosition(std::string_view staple, OrientationClass orientation)
+{
     for (const StapleRow& row : kStaplePositions) {
         if (row.staple != staple) continue;
         switch (orientation) {
-        case OrientationClass::Portrait:
-            return row.portrait;
-        case OrientationClass::Landscape:
-            return row.landscape;
-        case OrientationClass::ReverseLandscape:
-            return row.reverseLandscape;
+        case OrientationClass::Portrait: return row.portrait;
+        case OrientationClass::Landscape: return row.landscape;
+        case OrientationClass::ReverseLandscape: return row.reverseLandscape;
         }
     }
     return std::nullopt;
 }
 
-std::string_view PunchPosition(OrientationClass orientation) {
+std::string_view PunchPosition(OrientationClass orientation)
+{
     switch (orientation) {
-    case OrientationClass::Landscape:
-        return "BOTTON";
-    case OrientationClass::ReverseLandscape:
-        return "TOP";
-    case OrientationClass::Portrait:
-        break;
+    case OrientationClass::Landscape: return "BOTTON";
+    case OrientationClass::ReverseLandscape: return "TOP";
+    case OrientationClass::Portrait: break;
     }
     return "LEFT";
 }
 
-void OutputFinishingCommand(std::string_view staple, std::string_view punch,
-                            const FeaturesOption& features) {
+void OutputFinishingCommand(std::string_view staple, std::string_view punch, const FeaturesOption& features)
+{
     if (staple == "None" && punch == "None") return;
     const OrientationClass orientation = FindOrientationClass(features);
     const std::optional<std::string_view> staplePosition = StaplePosition(staple, orientation);

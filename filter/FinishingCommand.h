@@ -17,8 +17,7 @@ OrientationClass FindOrientationClass(const FeaturesOption& features);
 
 // STAPLE value of a "QVStaple" choice; none for "None" and for choices the
 // printer has no position for.
-std::optional<std::string_view> StaplePosition(std::string_view staple,
-                                               OrientationClass orientation);
+std::optional<std::string_view> StaplePosition(std::string_view staple, OrientationClass orientation);
 
 // PUNCH value: the hole edge for the orientation ("BOTTON" is the printer's own
 // spelling).
@@ -27,5 +26,4 @@ std::string_view PunchPosition(OrientationClass orientation);
 // FINISH, PUNCH and STAPLE lines for the staple and punch choices (after the PPD
 // defaults are applied). Every PUNCH or STAPLE line is preceded by FINISH=ON so
 // that the finisher is switched on for it.
-void OutputFinishingCommand(std::string_view staple, std::string_view punch,
-                            const FeaturesOption& features);
+void OutputFinishingCommand(std::string_view staple, std::string_view punch, const FeaturesOption& features);

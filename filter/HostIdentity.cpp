@@ -72,8 +72,8 @@ int MyPrintAddressArray(const std::vector<sockaddr_storage>& addresses, std::spa
     for (const sockaddr_storage& address : addresses) {
         char text[46] = {};
         const socklen_t length = AddressLength(address);
-        if (length == 0 || getnameinfo(reinterpret_cast<const sockaddr*>(&address), length, text,
-                                       sizeof text, nullptr, 0, NI_NUMERICHOST) != 0) {
+        if (length == 0 || getnameinfo(reinterpret_cast<const sockaddr*>(&address), length, text, sizeof text,
+                                       nullptr, 0, NI_NUMERICHOST) != 0) {
             found = 0;
             continue;
         }
@@ -118,10 +118,7 @@ std::optional<std::array<unsigned, 4>> ParseIPv4(std::string_view text)
     return octets;
 }
 
-bool IsHexDigit(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 // Colon-separated groups, each one to four hexadecimal digits, padded to four.
 std::optional<std::vector<std::string>> SplitIPv6Groups(std::string_view text)
@@ -212,8 +209,7 @@ HostAddressList ResolveWithTimeout(const HostResolver& resolver, const std::stri
         return std::nullopt;
     }
     std::unique_lock<std::mutex> lock(pending->mutex);
-    if (!pending->done.wait_for(lock, bound, [&] { return pending->finished; }))
-        return std::nullopt;
+    if (!pending->done.wait_for(lock, bound, [&] { return pending->finished; })) return std::nullopt;
     return std::move(pending->result);
 }
 

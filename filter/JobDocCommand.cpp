@@ -34,33 +34,38 @@ struct JobDocValues {
 };
 
 std::string ValueOrDefault(std::string_view value, ppd_file_t* ppd, const char* option,
-                           std::string_view fallback) {
+                           std::string_view fallback)
+{
     if (!value.empty()) return std::string(value);
     if (ppd != nullptr && ppdFindOption(ppd, option) != nullptr) return std::string(fallback);
     return {};
 }
 
-std::optional<std::string_view> QualityName(std::string_view outputMode) {
+std::optional<std::string_view> QualityName(std::string_view outputMode)
+{
     if (outputMode == "HighSpeed") return "SPEED";
     if (outputMode == "Standard") return "STANDARD";
     if (outputMode == "HighQuality") return "QUALITY2";
     return std::nullopt;
 }
 
-std::optional<std::string_view> RenderModeName(std::string_view colorMode) {
+std::optional<std::string_view> RenderModeName(std::string_view colorMode)
+{
     if (colorMode == "Color") return "AUTOCOLOR";
     if (colorMode == "Black") return "GRAYSCALE";
     return std::nullopt;
 }
 
-void OutputCollate(std::string_view collate) {
+void OutputCollate(std::string_view collate)
+{
     if (collate == "false")
         MakePJLCommand("SET", "COLLATE", "OFF");
     else if (collate == "true")
         MakePJLCommand("SET", "COLLATE", "COLLATENORMAL");
 }
 
-void OutputQualityAndColor(const JobDocValues& values, std::string_view collate) {
+void OutputQualityAndColor(const JobDocValues& values, std::string_view collate)
+{
     const std::optional<std::string_view> quality = QualityName(values.outputMode);
     if (!values.colorMode.empty()) {
         // A colour printer. One whose PPD has no print-mode option still needs
@@ -79,7 +84,8 @@ void OutputQualityAndColor(const JobDocValues& values, std::string_view collate)
     OutputCollate(collate);
 }
 
-void OutputTrapping(std::string_view trapping) {
+void OutputTrapping(std::string_view trapping)
+{
     if (trapping == "true")
         MakePJLCommand("ATTR", "TRAP", "ON");
     else if (trapping == "false")
@@ -87,7 +93,8 @@ void OutputTrapping(std::string_view trapping) {
 }
 
 // Tray number of "1stTray".."4thTray", or 0.
-int TrayNumber(std::string_view inputSlot) {
+int TrayNumber(std::string_view inputSlot)
+{
     constexpr std::array<std::string_view, 4> kTrays = {"1stTray", "2ndTray", "3rdTray", "4thTray"};
     for (size_t i = 0; i < kTrays.size(); ++i)
         if (kTrays[i] == inputSlot) return static_cast<int>(i) + 1;
@@ -95,8 +102,8 @@ int TrayNumber(std::string_view inputSlot) {
 }
 
 // Writes the paper-source line; true when the bypass tray is chosen.
-bool OutputPaperSource(JobDocValues& values, ppd_file_t* ppd,
-                       std::optional<std::string_view> modelName) {
+bool OutputPaperSource(JobDocValues& values, ppd_file_t* ppd, std::optional<std::string_view> modelName)
+{
     if (values.inputSlot == "AutoSelect") {
         MakePJLCommand("SET", "AUTOSELECT", "ON");
         return false;
@@ -113,19 +120,19 @@ bool OutputPaperSource(JobDocValues& values, ppd_file_t* ppd,
     }
     if (values.inputSlot == "BypassTray") {
         MakePJLCommand("SET", "MEDIASOURCE", BypassTrayName(modelName));
-        values.msiLeadingEdge =
-            ValueOrDefault(values.msiLeadingEdge, ppd, "QVMSILeadingEdge", "ShortEdge");
+        values.msiLeadingEdge = ValueOrDefault(values.msiLeadingEdge, ppd, "QVMSILeadingEdge", "ShortEdge");
         return true;
     }
     return false;
 }
 
-void OutputPaperSize(std::string_view media) {
+void OutputPaperSize(std::string_view media)
+{
     if (const auto paper = PaperSizeName(media)) MakePJLCommand("SET", "PAPER", *paper);
 }
 
-void OutputMediaType(std::string_view mediaType, bool bypassTray,
-                     std::optional<std::string_view> modelName) {
+void OutputMediaType(std::string_view mediaType, bool bypassTray, std::optional<std::string_view> modelName)
+{
     if (mediaType == "Default") {
         MakePJLCommand("SET", "MEDIATYPE", "OFF");
         return;
@@ -134,22 +141,24 @@ void OutputMediaType(std::string_view mediaType, bool bypassTray,
         MakePJLCommand("ATTR", bypassTray ? "MSIP" : "APSP", *name);
 }
 
-void OutputFeedDirection(std::string_view leadingEdge) {
+void OutputFeedDirection(std::string_view leadingEdge)
+{
     if (leadingEdge == "LongEdge" || leadingEdge == "LongEdgeR")
         MakePJLCommand("SET", "PAPERDIRECTION", "LEF");
     else if (leadingEdge == "ShortEdge" || leadingEdge == "ShortEdgeR")
         MakePJLCommand("SET", "PAPERDIRECTION", "SEF");
 }
 
-void OutputPagesPerSheet(std::string_view numberUp) {
+void OutputPagesPerSheet(std::string_view numberUp)
+{
     // The field holds "1" or "N" and the page count, as the printer takes it.
-    MakePJLCommand("ATTR", "NLPP",
-                   numberUp.empty() || numberUp == "1" ? std::string_view("1") : numberUp);
+    MakePJLCommand("ATTR", "NLPP", numberUp.empty() || numberUp == "1" ? std::string_view("1") : numberUp);
 }
 
 } // namespace
 
-void OutputJobDocCommand(char** argv, const PrintOptions& options) {
+void OutputJobDocCommand(char** argv, const PrintOptions& options)
+{
     OutputPrintTypeCommand(argv, options);
 
     const FeaturesOption& features = options.features;
@@ -166,16 +175,14 @@ void OutputJobDocCommand(char** argv, const PrintOptions& options) {
     const std::optional<std::string_view> modelName = FindModelName(ppd);
 
     JobDocValues values;
-    values.outputMode =
-        ValueOrDefault(FieldText(features.outputMode), ppd, "QVOutputMode", "Standard");
+    values.outputMode = ValueOrDefault(FieldText(features.outputMode), ppd, "QVOutputMode", "Standard");
     values.colorMode = ValueOrDefault(FieldText(features.colorMode), ppd, "QVColorMode", "Color");
     OutputQualityAndColor(values, collate);
 
     values.trapping = ValueOrDefault(FieldText(features.trapping), ppd, "QVTrapping", "true");
     OutputTrapping(values.trapping);
 
-    values.inputSlot =
-        ValueOrDefault(FieldText(features.inputSlot), ppd, "QVInputSlot", "AutoSelect");
+    values.inputSlot = ValueOrDefault(FieldText(features.inputSlot), ppd, "QVInputSlot", "AutoSelect");
     // The tray line looks at the media type as the job gave it: only a job that
     // names the printer's default media picks the tray as a plain source.
     values.mediaType = FieldText(features.mediaType);

@@ -115,8 +115,7 @@ int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize, 
     finalPdf = FinalPDF{};
     const bool systemFilter = checkIfNeddApplePDF(options) == 1;
     FinalPDF input;
-    if (!(systemFilter ? RunSystemPdfFilter(argc, argv, input) : TakeJobInput(argc, argv, input)))
-        return 0;
+    if (!(systemFilter ? RunSystemPdfFilter(argc, argv, input) : TakeJobInput(argc, argv, input))) return 0;
 
     finalPdf = input;
     // Counting pages means reading the document's cross-reference table, whose

@@ -32,8 +32,8 @@ private:
 // Returns 1 on success, 0 when the job cannot be prepared (it must then fail
 // rather than print something else). Every temporary file but the final PDF is
 // gone on return.
-int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize,
-                PrintOptions& options, PDFDocInfo& docInfo);
+int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize, PrintOptions& options,
+                PDFDocInfo& docInfo);
 
 // The whole run: options, PDF, header, data, trailer. Returns the exit status.
 int RunSpoolwrap(int argc, char** argv);

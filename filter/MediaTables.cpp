@@ -55,14 +55,16 @@ constexpr std::array<MediaTypeRow, 21> kMediaTypes = {{
 
 } // namespace
 
-std::optional<std::string_view> PaperSizeName(std::string_view media) {
+std::optional<std::string_view> PaperSizeName(std::string_view media)
+{
     for (const PaperSizeRow& row : kPaperSizes)
         if (row.media == media) return row.paper;
     return std::nullopt;
 }
 
 std::optional<std::string_view> MediaTypeName(std::string_view mediaType, bool bypassTray,
-                                              std::optional<std::string_view> modelName) {
+                                              std::optional<std::string_view> modelName)
+{
     if (mediaType == "ThickPaper2") return ThickPaper2Name(modelName);
     for (const MediaTypeRow& row : kMediaTypes) {
         if (row.mediaType != mediaType) continue;

@@ -39,8 +39,7 @@ class CompiledPattern {
 public:
     explicit CompiledPattern(const char* pattern)
         : status_(::regcomp(&regex_, pattern, REG_EXTENDED | REG_NEWLINE))
-    {
-    }
+    {}
     ~CompiledPattern()
     {
         if (status_ == 0) ::regfree(&regex_);

@@ -31,8 +31,8 @@ std::string InPrinterCodeSet(std::string_view utf8, bool utf8Printer)
 {
     char converted[255] = {};
     const std::string_view text = WithoutBrokenTail(utf8);
-    const size_t length = utf8Printer ? ConvertUTF8ToEncodingForUTF8(text, converted)
-                                      : ConvertUTF8ToEncoding(text, converted);
+    const size_t length =
+        utf8Printer ? ConvertUTF8ToEncodingForUTF8(text, converted) : ConvertUTF8ToEncoding(text, converted);
     return std::string(converted, length);
 }
 

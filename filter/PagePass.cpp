@@ -221,8 +221,7 @@ public:
                int index, BitmapSize size, int pageRotate, const PDFDocInfo& info)
         : document_(std::move(document)), workspace_(std::move(workspace)), index_(index), size_(size),
           pageRotate_(pageRotate), info_(info)
-    {
-    }
+    {}
 
     void provideStreamData(QPDFObjGen const&, Pipeline* pipeline) override
     {
@@ -236,8 +235,8 @@ public:
         // The bitmap holds the page as its media box lies; the page's own
         // /Rotate stays on the output page.
         const auto unrotate = static_cast<poppler::rotation_enum>(((360 - pageRotate_) % 360) / 90);
-        const poppler::image image =
-            renderer.render_page(page.get(), kRasterDpi, kRasterDpi, 0, 0, size_.width, size_.height, unrotate);
+        const poppler::image image = renderer.render_page(page.get(), kRasterDpi, kRasterDpi, 0, 0,
+                                                          size_.width, size_.height, unrotate);
         if (!image.is_valid() || image.format() != poppler::image::format_rgb24)
             throw std::runtime_error("page cannot be rendered");
         // The bitmap as 8-bit RGB rows, zlib-compressed for /FlateDecode.
@@ -245,7 +244,8 @@ public:
         const std::span<const unsigned char> rgb = Rows(image, work);
         const size_t bound = libdeflate_zlib_compress_bound(work.compressor.get(), rgb.size());
         unsigned char* compressed = work.Compressed(bound);
-        const size_t n = libdeflate_zlib_compress(work.compressor.get(), rgb.data(), rgb.size(), compressed, bound);
+        const size_t n =
+            libdeflate_zlib_compress(work.compressor.get(), rgb.data(), rgb.size(), compressed, bound);
         if (n == 0) throw std::runtime_error("page image cannot be compressed");
         pipeline->write(compressed, n);
         pipeline->finish();
@@ -265,7 +265,8 @@ private:
         const char* data = image.const_data();
         if (!halfTurn && image.width() == size_.width && image.height() == size_.height &&
             static_cast<size_t>(image.bytes_per_row()) == rowBytes)
-            return {reinterpret_cast<const unsigned char*>(data), rowBytes * static_cast<size_t>(size_.height)};
+            return {reinterpret_cast<const unsigned char*>(data),
+                    rowBytes * static_cast<size_t>(size_.height)};
         const size_t total = rowBytes * static_cast<size_t>(size_.height);
         unsigned char* scratch = work.Turned(total);
         const int rendered = std::min(image.height(), size_.height);
@@ -385,9 +386,9 @@ int processImage(PDFDocInfo& info)
             dict.replaceKey("/Height", QPDFObjectHandle::newInteger(size.height));
             dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
             dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
-            image.replaceStreamData(
-                std::make_shared<RasterPage>(rendered, workspace, static_cast<int>(index), size, rotate, info),
-                QPDFObjectHandle::newName("/FlateDecode"), QPDFObjectHandle::newNull());
+            image.replaceStreamData(std::make_shared<RasterPage>(rendered, workspace, static_cast<int>(index),
+                                                                 size, rotate, info),
+                                    QPDFObjectHandle::newName("/FlateDecode"), QPDFObjectHandle::newNull());
             // The image covers the whole media box.
             const QPDFMatrix place(mediaBox.width(), 0, 0, mediaBox.height(), mediaBox.x0, mediaBox.y0);
             const std::string content = "q\n" + place.unparse() + " cm\n/Im0 Do\nQ\n";

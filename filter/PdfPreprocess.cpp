@@ -152,8 +152,9 @@ bool PagePassMayBeNeeded(char** argv)
     if (!ppd) return false;
     PDFDocInfo scratch;
     CopyToField(kPPDOptionPrefix, scratch.optionPrefix);
-    return checkPageOrientation(scratch, options, ppd.get()) == 1 || checkMSIOrientation(scratch, options) == 1 ||
-           checkTurnPage(scratch, options) == 1 || checkRasterMode(scratch, options) == 1;
+    return checkPageOrientation(scratch, options, ppd.get()) == 1 ||
+           checkMSIOrientation(scratch, options) == 1 || checkTurnPage(scratch, options) == 1 ||
+           checkRasterMode(scratch, options) == 1;
 }
 
 int CheckIfNeedEdit(char** argv, PDFDocInfo& info, bool systemFilterRan)

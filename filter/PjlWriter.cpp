@@ -8,7 +8,6 @@
 
 namespace {
 
-
 void Put(const std::string& line)
 {
     if (!line.empty()) Utlfputs(line.c_str(), PjlOutputStream());

@@ -10,7 +10,7 @@
 
 // Print-type block: how the job is held at the printer and under which names.
 struct PrintTypeOption {
-    int32_t printType;        // 1 normal, 2 secure, 3 sample, 4 delayed, 5 mailbox
+    int32_t printType; // 1 normal, 2 secure, 3 sample, 4 delayed, 5 mailbox
     char userName[73];
     char password[2048];      // hold key, enciphered by the dialog; passed on as is
     int32_t documentNameType; // 1 job title, 2 typed name

@@ -22,8 +22,7 @@ void GetPPDOptions(PPDInfoOption& ppdInfo)
     if (!ppd) return;
     if (ppd_attr_t* attr = ppdFindAttr_ALT(ppd.get(), "cupsFilter"); attr && attr->value)
         CopyToField(attr->value, ppdInfo.cupsFilter);
-    if (ppd_attr_t* attr = ppdFindAttr_ALT(ppd.get(), "QVPrinterLanguageEncoding");
-        attr && attr->value)
+    if (ppd_attr_t* attr = ppdFindAttr_ALT(ppd.get(), "QVPrinterLanguageEncoding"); attr && attr->value)
         CopyToField(attr->value, ppdInfo.printerLanguageEncoding);
 }
 
@@ -31,16 +30,13 @@ namespace {
 
 void PrintTypeGetTicketFromPDE(const TicketSource& source, PrintTypeOption& block)
 {
-    GetTicketFromArray(source, source.utf8Printer ? PrintTypeticketDataForUTF8 : PrintTypeticketData,
-                       &block);
+    GetTicketFromArray(source, source.utf8Printer ? PrintTypeticketDataForUTF8 : PrintTypeticketData, &block);
 }
 
 void JBAGetTicketFromPDE(const TicketSource& source, JBAOption& block)
 {
-    GetTicketFromArray(source, source.utf8Printer ? JBAticketDataCommonForUTF8 : JBAticketDataCommon,
-                       &block);
-    GetTicketFromArray(source, source.utf8Printer ? JBAticketDataAdminForUTF8 : JBAticketDataAdmin,
-                       &block);
+    GetTicketFromArray(source, source.utf8Printer ? JBAticketDataCommonForUTF8 : JBAticketDataCommon, &block);
+    GetTicketFromArray(source, source.utf8Printer ? JBAticketDataAdminForUTF8 : JBAticketDataAdmin, &block);
 }
 
 void FeaturesGetTicketFromPDE(const TicketSource& source, FeaturesOption& block)

@@ -45,8 +45,7 @@ void DropIncompleteUTF8Tail(std::string& text)
 }
 
 // Clears the field and hands back the decoded option value; false when absent.
-bool DecodedValue(const char* name, const TicketSource& source, std::span<char> dest,
-                  std::string& decoded)
+bool DecodedValue(const char* name, const TicketSource& source, std::span<char> dest, std::string& decoded)
 {
     std::memset(dest.data(), 0, dest.size());
     const char* value = source.options.Get(name);
@@ -83,8 +82,7 @@ void CheckTicketKey(const char* name, const TicketSource& source, std::span<char
     StoreInteger(dest, source.options.Get(name) == nullptr ? 1 : 0);
 }
 
-void GetTicketStringConvertedToPrtLang(const char* name, const TicketSource& source,
-                                       std::span<char> dest)
+void GetTicketStringConvertedToPrtLang(const char* name, const TicketSource& source, std::span<char> dest)
 {
     std::string decoded;
     if (DecodedValue(name, source, dest, decoded)) CopyToField(decoded, dest);

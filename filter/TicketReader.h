@@ -14,8 +14,7 @@ struct TicketSource {
 };
 
 // A reader fills one destination field from one option.
-using TicketReaderFunc = void (*)(const char* name, const TicketSource& source,
-                                  std::span<char> dest);
+using TicketReaderFunc = void (*)(const char* name, const TicketSource& source, std::span<char> dest);
 
 // One row of a ticket table: option name, destination field (offset and size
 // inside its block) and reader.
@@ -31,8 +30,7 @@ void GetTicketInteger(const char* name, const TicketSource& source, std::span<ch
 // 1 when the option is absent, 0 when present.
 void CheckTicketKey(const char* name, const TicketSource& source, std::span<char> dest);
 // Decoded value copied unchanged, cut to the field.
-void GetTicketStringConvertedToPrtLang(const char* name, const TicketSource& source,
-                                       std::span<char> dest);
+void GetTicketStringConvertedToPrtLang(const char* name, const TicketSource& source, std::span<char> dest);
 // Decoded value re-encoded character by character as UTF-8, cut to the field.
 void GetTicketStringConvertedToPrtLangForUTF8(const char* name, const TicketSource& source,
                                               std::span<char> dest);
@@ -43,8 +41,7 @@ void GetTicketPasswordStringConvertedToEncryption(const char* name, const Ticket
 void GetNumberUpTicketString(const char* name, const TicketSource& source, std::span<char> dest);
 
 // Runs every row of the table into the block, in table order.
-void GetTicketFromArray(const TicketSource& source, std::span<const TicketData> table,
-                        void* block);
+void GetTicketFromArray(const TicketSource& source, std::span<const TicketData> table, void* block);
 
 // Integer value of an option read directly (not through a table); -1 when absent.
 int GetOptionInteger(const CupsOptions& options, const char* name);

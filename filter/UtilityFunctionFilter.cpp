@@ -16,8 +16,7 @@ ppd_attr_t* ppdFindAttr_ALT(ppd_file_t* ppd, std::string_view name)
     if (ppd == nullptr) return nullptr;
     for (int i = 0; i < ppd->num_attrs; ++i) {
         ppd_attr_t* attr = ppd->attrs[i];
-        if (std::strncmp(attr->name, name.data(), name.size()) == 0 &&
-            std::strlen(attr->name) >= name.size())
+        if (std::strncmp(attr->name, name.data(), name.size()) == 0 && std::strlen(attr->name) >= name.size())
             return attr;
     }
     return nullptr;

@@ -13,7 +13,10 @@
 
 namespace fuzz {
 
-inline std::string SourcePath(const std::string& relative) { return std::string(QV_SOURCE_DIR) + "/" + relative; }
+inline std::string SourcePath(const std::string& relative)
+{
+    return std::string(QV_SOURCE_DIR) + "/" + relative;
+}
 
 // The PPDs the project ships; a harness that needs one picks it with a byte.
 inline const char* const kShippedPpds[] = {

@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         // Whole characters are kept from the start, so the result is a valid prefix.
         FUZZ_CHECK(text.substr(0, same) == std::string_view(utf8.get(), same));
         FUZZ_CHECK(IsValidUTF8(std::string_view(utf8.get(), same)));
-        if (text.size() < fieldSize && text.find('\0') == std::string_view::npos) FUZZ_CHECK(same == text.size());
+        if (text.size() < fieldSize && text.find('\0') == std::string_view::npos)
+            FUZZ_CHECK(same == text.size());
     } else {
         FUZZ_CHECK(same == 0);
     }

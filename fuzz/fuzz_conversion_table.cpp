@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::Input in(data, size);
     const std::string source(in.Piece('\n'));
     const std::string& path = table.Write(in.Rest());
-    for (const std::string& src : {std::string("application/pdf"), std::string("application/vnd.cups-pdf"), source}) {
+    for (const std::string& src :
+         {std::string("application/pdf"), std::string("application/vnd.cups-pdf"), source}) {
         std::string program;
         const int found = BestFilter(path, src, "application/vnd.cups-pdf", program);
         FUZZ_CHECK(found == 0 || found == 1);

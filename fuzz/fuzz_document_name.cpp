@@ -38,18 +38,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     bool printable = true;
     for (char c : text) printable = printable && c >= 32 && c <= 126;
     if (printable) {
-        for (const DocuNameValidateData* table : kTables)
-            FUZZ_CHECK(ValidateDada(text, *table) == 1);
+        for (const DocuNameValidateData* table : kTables) FUZZ_CHECK(ValidateDada(text, *table) == 1);
     }
 
     const bool utf8Printer = control & 1;
     const int productType = (control >> 1) % 7; // 0: no product-type option
     std::string title(text);
     title = title.c_str();
-    std::string options = productType == 0
-                              ? std::string()
-                              : "com.lumeral.vrk.printsettings.PrintTypeProductTypeTicketKey=" +
-                                    std::to_string(productType - 1);
+    std::string options = productType == 0 ? std::string()
+                                           : "com.lumeral.vrk.printsettings.PrintTypeProductTypeTicketKey=" +
+                                                 std::to_string(productType - 1);
     std::vector<std::string> args = {"spoolwrap", "7", "alice", title, "1", options};
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());

@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const uint8_t kindChoice = in.Byte() % 3;
     const char* kind = kindChoice == 0 ? "SET" : kindChoice == 1 ? "ATTR" : "OTHER";
     // Names are the writer's own constants; values come from the job.
-    static const char* const kNames[] = {"COPIES", "HOLDKEY", "USERNAME", "JOBNAME", "CNAM", "JOAU", "JOEP", "FSIZ"};
+    static const char* const kNames[] = {"COPIES", "HOLDKEY", "USERNAME", "JOBNAME",
+                                         "CNAM",   "JOAU",    "JOEP",     "FSIZ"};
     const std::string_view name = kNames[in.Byte() % 8];
     const std::string_view value = in.Rest();
 

@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     std::vector<std::string> keywords;
     for (int g = 0; g < p->num_groups; ++g)
-        for (int o = 0; o < p->groups[g].num_options; ++o) keywords.push_back(p->groups[g].options[o].keyword);
+        for (int o = 0; o < p->groups[g].num_options; ++o)
+            keywords.push_back(p->groups[g].options[o].keyword);
     XppdTable table;
     BuildXppdFromConstraints(p, &table, keywords);
     for (const auto& [key, place] : table.SortedEntries()) FUZZ_CHECK(ChoiceAtPlace(*p, place) != nullptr);

@@ -40,14 +40,15 @@ void CheckHeader(const std::string& header)
     size_t pos = uel.size();
     while (pos < header.size()) {
         const size_t end = header.find('\n', pos);
-        FUZZ_CHECK(end != std::string::npos);           // every line ends with a line feed
-        FUZZ_CHECK(end + 1 - pos <= kPJLMaxLine);       // and fits the printer's line buffer
+        FUZZ_CHECK(end != std::string::npos);             // every line ends with a line feed
+        FUZZ_CHECK(end + 1 - pos <= kPJLMaxLine);         // and fits the printer's line buffer
         FUZZ_CHECK(header.compare(pos, 5, "@PJL ") == 0); // no value can start a line of its own
         for (size_t i = pos; i < end; ++i) FUZZ_CHECK(header[i] != '\r' && header[i] != '\0');
         pos = end + 1;
     }
     const std::string tail = "@PJL ENTER LANGUAGE=PDF\n";
-    FUZZ_CHECK(header.size() >= tail.size() && header.compare(header.size() - tail.size(), tail.size(), tail) == 0);
+    FUZZ_CHECK(header.size() >= tail.size() &&
+               header.compare(header.size() - tail.size(), tail.size(), tail) == 0);
 }
 
 } // namespace

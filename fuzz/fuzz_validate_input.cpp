@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string_view rest = in.Rest();
     std::u16string text;
     for (size_t i = 0; i + 1 < rest.size(); i += 2)
-        text.push_back(static_cast<char16_t>(static_cast<uint8_t>(rest[i]) << 8 | static_cast<uint8_t>(rest[i + 1])));
+        text.push_back(
+            static_cast<char16_t>(static_cast<uint8_t>(rest[i]) << 8 | static_cast<uint8_t>(rest[i + 1])));
 
     const bool valid = validateInput(text, &filter);
     if (text.empty()) FUZZ_CHECK(valid);

@@ -9,8 +9,8 @@ inline constexpr const char* kFeaturesClientID = "com.quorvel.kt.mq22.PrintFeatu
 inline constexpr const char* kAccountClientID = "com.quorvel.kt.mq22.AccountKind";
 
 struct AppIdentity {
-    std::string bundleIdentifier;   // the extension bundle's CFBundleIdentifier
-    std::string clientID;           // kFeaturesClientID or kAccountClientID
+    std::string bundleIdentifier; // the extension bundle's CFBundleIdentifier
+    std::string clientID;         // kFeaturesClientID or kAccountClientID
 };
 
 void SetAppIdentity(AppIdentity identity);

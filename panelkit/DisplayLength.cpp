@@ -24,7 +24,8 @@ int GetStringLength(std::u16string_view text)
 int GetUTF8StringLength(const char* text)
 {
     if (text == nullptr) return 0;
-    const std::optional<std::u16string> units = platform::Utf8ToUtf16(std::string_view(text, std::strlen(text)));
+    const std::optional<std::u16string> units =
+        platform::Utf8ToUtf16(std::string_view(text, std::strlen(text)));
     if (!units) return 0;
     int length = 0;
     for (char16_t unit : *units) length += unit < 0x100 ? 1 : 2;

@@ -70,7 +70,8 @@ bool ISByteValid(const unsigned char* byte, const InputFilterData* filter)
 
 bool IsAllSpace(std::u16string_view text)
 {
-    return std::all_of(text.begin(), text.end(), [](char16_t unit) { return unit == u' ' || unit == u'\u3000'; });
+    return std::all_of(text.begin(), text.end(),
+                       [](char16_t unit) { return unit == u' ' || unit == u'\u3000'; });
 }
 
 int RemoveAllSpaces(std::u16string_view text, std::span<char16_t> out)
@@ -79,7 +80,7 @@ int RemoveAllSpaces(std::u16string_view text, std::span<char16_t> out)
     size_t copied = 0;
     for (char16_t unit : text) {
         if (unit == u' ') continue;
-        if (copied + 1 >= out.size()) break;   // keep room for the terminator
+        if (copied + 1 >= out.size()) break; // keep room for the terminator
         out[copied++] = unit;
     }
     out[copied] = 0;

@@ -22,9 +22,9 @@ struct InputFilterData {
 };
 
 struct TextEditFilterData {
-    InputFilterData byteFilter;   // single bytes, compared with each bound's low byte
-    InputFilterData wordFilter;   // 16-bit characters, compared with the full bounds
-    const char* errMsgKey;        // localisation key of the refusal message, or null
+    InputFilterData byteFilter; // single bytes, compared with each bound's low byte
+    InputFilterData wordFilter; // 16-bit characters, compared with the full bounds
+    const char* errMsgKey;      // localisation key of the refusal message, or null
 };
 
 // YES for an empty string; NO when the filter is missing or its word filter has

@@ -26,10 +26,10 @@ constexpr int32_t kTooSmall = -3;
 
 uint32_t KeyWord()
 {
-    return static_cast<uint32_t>(static_cast<unsigned char>(kvtkey[0]))
-        | static_cast<uint32_t>(static_cast<unsigned char>(kvtkey[1])) << 8
-        | static_cast<uint32_t>(static_cast<unsigned char>(kvtkey[2])) << 16
-        | static_cast<uint32_t>(static_cast<unsigned char>(kvtkey[3])) << 24;
+    return static_cast<uint32_t>(static_cast<unsigned char>(kvtkey[0])) |
+           static_cast<uint32_t>(static_cast<unsigned char>(kvtkey[1])) << 8 |
+           static_cast<uint32_t>(static_cast<unsigned char>(kvtkey[2])) << 16 |
+           static_cast<uint32_t>(static_cast<unsigned char>(kvtkey[3])) << 24;
 }
 
 bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
@@ -46,8 +46,8 @@ int32_t KVTEncrypt(const unsigned char* input, int32_t inputLength, unsigned cha
     const int32_t whole = inputLength / 4 * 4;
     for (int32_t i = 0; i < whole; i += 4) {
         if (*outLength > capacity - 4) return kTooSmall;
-        uint32_t word = static_cast<uint32_t>(input[i]) | static_cast<uint32_t>(input[i + 1]) << 8
-            | static_cast<uint32_t>(input[i + 2]) << 16 | static_cast<uint32_t>(input[i + 3]) << 24;
+        uint32_t word = static_cast<uint32_t>(input[i]) | static_cast<uint32_t>(input[i + 1]) << 8 |
+                        static_cast<uint32_t>(input[i + 2]) << 16 | static_cast<uint32_t>(input[i + 3]) << 24;
         word ^= key;
         output[i] = static_cast<unsigned char>(word);
         output[i + 1] = static_cast<unsigned char>(word >> 8);
@@ -69,7 +69,8 @@ int32_t KVTEncrypt(const unsigned char* input, int32_t inputLength, unsigned cha
 int32_t KVTBinToB64(const unsigned char* input, int32_t inputLength, char* output, int32_t* outLength,
                     int32_t capacity)
 {
-    if (input == nullptr || outLength == nullptr || (capacity != 0 && output == nullptr)) return kMissingPointer;
+    if (input == nullptr || outLength == nullptr || (capacity != 0 && output == nullptr))
+        return kMissingPointer;
     if (inputLength < 1 || capacity < 0) return kOutOfRange;
     // Computed wide: a length near the 32-bit limit must not wrap into a small size.
     const int64_t required = 4 * (static_cast<int64_t>(inputLength) / 3) + (inputLength % 3 != 0 ? 4 : 0);
@@ -81,8 +82,8 @@ int32_t KVTBinToB64(const unsigned char* input, int32_t inputLength, char* outpu
     int32_t written = 0;
     int32_t i = 0;
     for (; i + 3 <= inputLength; i += 3) {
-        const uint32_t group = static_cast<uint32_t>(input[i]) << 16 | static_cast<uint32_t>(input[i + 1]) << 8
-            | input[i + 2];
+        const uint32_t group =
+            static_cast<uint32_t>(input[i]) << 16 | static_cast<uint32_t>(input[i + 1]) << 8 | input[i + 2];
         output[written++] = B64CHR[(group >> 18) & 0x3F];
         output[written++] = B64CHR[(group >> 12) & 0x3F];
         output[written++] = B64CHR[(group >> 6) & 0x3F];
@@ -90,8 +91,8 @@ int32_t KVTBinToB64(const unsigned char* input, int32_t inputLength, char* outpu
     }
     const int32_t rest = inputLength - i;
     if (rest > 0) {
-        const uint32_t group = static_cast<uint32_t>(input[i]) << 16
-            | (rest == 2 ? static_cast<uint32_t>(input[i + 1]) << 8 : 0);
+        const uint32_t group = static_cast<uint32_t>(input[i]) << 16 |
+                               (rest == 2 ? static_cast<uint32_t>(input[i + 1]) << 8 : 0);
         output[written++] = B64CHR[(group >> 18) & 0x3F];
         output[written++] = B64CHR[(group >> 12) & 0x3F];
         output[written++] = rest == 2 ? B64CHR[(group >> 6) & 0x3F] : '=';
@@ -104,7 +105,8 @@ int32_t KVTBinToB64(const unsigned char* input, int32_t inputLength, char* outpu
 int32_t KVTB64ToBin(const char* input, int32_t inputLength, unsigned char* output, int32_t* outLength,
                     int32_t capacity)
 {
-    if (input == nullptr || outLength == nullptr || (capacity != 0 && output == nullptr)) return kMissingPointer;
+    if (input == nullptr || outLength == nullptr || (capacity != 0 && output == nullptr))
+        return kMissingPointer;
     if (inputLength <= 0 || capacity < 0 || inputLength % 4 != 0) return kOutOfRange;
 
     int32_t padding = 0;
@@ -162,7 +164,7 @@ int32_t KVTB64ToBin(const char* input, int32_t inputLength, unsigned char* outpu
         if (!put(value(c2) << 6 | value(c3))) break;
     }
     if (overflow) {
-        *outLength = capacity + 1;   // at least this much is needed
+        *outLength = capacity + 1; // at least this much is needed
         return kTooSmall;
     }
     *outLength = written;

@@ -18,7 +18,7 @@ public:
     const ppd_choice_t* choice() const { return choice_; }
 
 private:
-    const ppd_choice_t* choice_ = nullptr;   // owned by the PPD record
+    const ppd_choice_t* choice_ = nullptr; // owned by the PPD record
     std::string ppdTitle_;
     std::string userTitle_;
 };

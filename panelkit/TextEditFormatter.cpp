@@ -10,11 +10,12 @@ TextEditFormatter* TextEditFormatter::initWithFilter(const TextEditFilterData* f
     return this;
 }
 
-bool TextEditFormatter::isPartialStringValid(std::u16string_view partialString, std::u16string* newEditingString,
+bool TextEditFormatter::isPartialStringValid(std::u16string_view partialString,
+                                             std::u16string* newEditingString,
                                              std::u16string* errorDescription) const
 {
-    if (validateInput(partialString, FilterDataPtr)
-        && static_cast<uint32_t>(GetStringLength(partialString)) <= maxlength) {
+    if (validateInput(partialString, FilterDataPtr) &&
+        static_cast<uint32_t>(GetStringLength(partialString)) <= maxlength) {
         if (newEditingString != nullptr) newEditingString->assign(partialString);
         return true;
     }

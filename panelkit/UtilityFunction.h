@@ -27,9 +27,9 @@ using OSType = uint32_t;
 
 // Status codes.
 inline constexpr OSStatus noErr = 0;
-inline constexpr OSStatus fnfErr = -43;          // file not found
-inline constexpr OSStatus paramErr = -50;        // bad parameter
-inline constexpr OSStatus memFullErr = -108;     // out of memory / cannot make the text
+inline constexpr OSStatus fnfErr = -43;      // file not found
+inline constexpr OSStatus paramErr = -50;    // bad parameter
+inline constexpr OSStatus memFullErr = -108; // out of memory / cannot make the text
 inline constexpr OSStatus kPMKeyNotFound = -30891;
 
 // Constant names of the panels' resources and of the constraint cache stamp.
@@ -42,10 +42,10 @@ inline constexpr const char* STRPPDSTAMP = "*% Last Edit Date:";
 inline constexpr const char* VendorName = "QUORVEL";
 
 // Gestalt_ALT selectors.
-inline constexpr OSType gestaltSystemVersion = 0x73797376;        // 'sysv'
-inline constexpr OSType gestaltSystemVersionMajor = 0x73797331;   // 'sys1'
-inline constexpr OSType gestaltSystemVersionMinor = 0x73797332;   // 'sys2'
-inline constexpr OSType gestaltSystemVersionBugFix = 0x73797333;  // 'sys3'
+inline constexpr OSType gestaltSystemVersion = 0x73797376;       // 'sysv'
+inline constexpr OSType gestaltSystemVersionMajor = 0x73797331;  // 'sys1'
+inline constexpr OSType gestaltSystemVersionMinor = 0x73797332;  // 'sys2'
+inline constexpr OSType gestaltSystemVersionBugFix = 0x73797333; // 'sys3'
 
 // The platform's long-date record; only hour and minute are used here.
 struct LongDateRec {

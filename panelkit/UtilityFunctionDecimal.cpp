@@ -12,7 +12,8 @@ bool ConvertIntToFloatStr(const int* value, std::span<char> text)
     if (value == nullptr || text.empty()) return false;
     std::fill(text.begin(), text.end(), '\0');
     const bool negative = *value < 0;
-    std::string digits = std::to_string(negative ? -static_cast<long long>(*value) : static_cast<long long>(*value));
+    std::string digits =
+        std::to_string(negative ? -static_cast<long long>(*value) : static_cast<long long>(*value));
     if (digits.size() == 1) digits.insert(0, "0");
     digits.insert(digits.size() - 1, ".");
     if (negative) digits.insert(0, "-");
@@ -83,7 +84,7 @@ void numstrtochar(std::span<char> text)
             if (number < 256) number = number * 10 + (text[read] - '0');
             ++read;
         }
-        while (read < length && text[read] != '/') ++read;   // anything else up to the next slash
+        while (read < length && text[read] != '/') ++read; // anything else up to the next slash
         text[written++] = static_cast<char>(number >= 256 ? 0 : number);
     }
     if (written < text.size()) text[written] = '\0';

@@ -34,7 +34,8 @@ int GetValueFromPPD(ppd_file_t* ppd, const char* keyword, std::span<const char* 
     const ppd_option_t* option = ppdFindOption(ppd, keyword);
     if (option == nullptr) return -1;
     for (size_t i = 0; i < strings.size(); ++i) {
-        if (strings[i] != nullptr && std::strcmp(strings[i], option->defchoice) == 0) return static_cast<int>(i);
+        if (strings[i] != nullptr && std::strcmp(strings[i], option->defchoice) == 0)
+            return static_cast<int>(i);
     }
     return -1;
 }
@@ -98,14 +99,15 @@ std::unique_ptr<TextEditFilterData> CopyPellorScopeInfoFromPPD(ppd_file_t* ppd, 
             haveLow = true;
         } else {
             if (number < low) return nullptr;
-            words.ranges[words.count] = InputFilterRange{static_cast<int32_t>(low), static_cast<int32_t>(number)};
+            words.ranges[words.count] =
+                InputFilterRange{static_cast<int32_t>(low), static_cast<int32_t>(number)};
             ++words.count;
             haveLow = false;
             // The record holds 20 ranges: parsing ends with the twentieth pair.
             if (words.count == InputFilterData::kMaxRanges) break;
         }
         p = end;
-        if (*p != '\0') ++p;   // exactly one separator, never past the end
+        if (*p != '\0') ++p; // exactly one separator, never past the end
     }
     return data;
 }
@@ -136,6 +138,7 @@ std::optional<std::vector<PDEChoice>> ArrayFromPPDOption(const ppd_option_t* opt
     if (option == nullptr) return std::nullopt;
     std::vector<PDEChoice> choices;
     choices.reserve(static_cast<size_t>(option->num_choices > 0 ? option->num_choices : 0));
-    for (int i = 0; i < option->num_choices; ++i) choices.push_back(PDEChoice::choiceWithChoice(&option->choices[i]));
+    for (int i = 0; i < option->num_choices; ++i)
+        choices.push_back(PDEChoice::choiceWithChoice(&option->choices[i]));
     return choices;
 }

@@ -19,12 +19,12 @@ std::u16string NSStringCreateWithCFString(std::u16string_view string)
         const char16_t unit = string[end];
         size_t step = 1;
         int width = platform::Utf8LengthOfUnit(unit);
-        if (unit >= 0xD800 && unit <= 0xDBFF && end + 1 < string.size() && string[end + 1] >= 0xDC00
-            && string[end + 1] <= 0xDFFF) {
+        if (unit >= 0xD800 && unit <= 0xDBFF && end + 1 < string.size() && string[end + 1] >= 0xDC00 &&
+            string[end + 1] <= 0xDFFF) {
             step = 2;
             width = 4;
         } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-            width = 3;   // written as U+FFFD
+            width = 3; // written as U+FFFD
         }
         if (bytes + width > 255) break;
         bytes += width;

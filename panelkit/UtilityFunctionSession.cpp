@@ -18,8 +18,8 @@ OSStatus GetTicketFromSession(const platform::PrintSession* session, std::string
     }
     if (const auto* real = std::get_if<double>(stored)) {
         // A number that no 32-bit integer holds is not a value here.
-        if (!std::isfinite(*real) || *real < std::numeric_limits<int32_t>::min()
-            || *real > std::numeric_limits<int32_t>::max()) {
+        if (!std::isfinite(*real) || *real < std::numeric_limits<int32_t>::min() ||
+            *real > std::numeric_limits<int32_t>::max()) {
             return kPMKeyNotFound;
         }
         *value = static_cast<int32_t>(*real);

@@ -48,9 +48,7 @@ OSErr Gestalt_ALT(OSType selector, int32_t* response)
     case gestaltSystemVersionMajor: answer = 10 * ((code >> 12) & 0xF) + ((code >> 8) & 0xF); break;
     case gestaltSystemVersionMinor: answer = (code >> 4) & 0xF; break;
     case gestaltSystemVersionBugFix: answer = code & 0xF; break;
-    default:
-        std::fprintf(stderr, "Gestalt_ALT : selector '%x' not supported.\n", selector);
-        return -1;
+    default: std::fprintf(stderr, "Gestalt_ALT : selector '%x' not supported.\n", selector); return -1;
     }
     if (response != nullptr) *response = answer;
     return 0;

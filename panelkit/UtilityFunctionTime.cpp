@@ -12,7 +12,7 @@ namespace {
 // Offset from GMT, in seconds east, of the local zone at the moment.
 long OffsetAt(time_t moment, bool* daylight = nullptr)
 {
-    tm local {};
+    tm local{};
     localtime_r(&moment, &local);
     if (daylight != nullptr) *daylight = local.tm_isdst > 0;
     return local.tm_gmtoff;
@@ -20,7 +20,7 @@ long OffsetAt(time_t moment, bool* daylight = nullptr)
 
 time_t UtcNoon(int year, int month, int day)
 {
-    tm utc {};
+    tm utc{};
     utc.tm_year = year - 1900;
     utc.tm_mon = month - 1;
     utc.tm_mday = day;
@@ -39,7 +39,7 @@ long StandardOffsetNow()
     bool daylight = false;
     const long current = OffsetAt(now, &daylight);
     if (!daylight) return current;
-    tm utcNow {};
+    tm utcNow{};
     gmtime_r(&now, &utcNow);
     for (int month : {1, 7}) {
         bool probeDaylight = true;

@@ -42,7 +42,8 @@ bool UTILITY_SERVICE::isSandboxed()
 {
     static std::once_flag decided;
     static bool sandboxed = false;
-    std::call_once(decided, [] { sandboxed = platform::HomeDirectory().find("Containers") != std::string::npos; });
+    std::call_once(decided,
+                   [] { sandboxed = platform::HomeDirectory().find("Containers") != std::string::npos; });
     return sandboxed;
 }
 
@@ -57,7 +58,8 @@ void UTILITY_SERVICE::removeHelpCacheForBundleID(const char* bundleIdentifier)
     plist_t books = plist_dict_get_item(root.get(), "RegisteredBooks");
     if (books == nullptr || plist_get_node_type(books) != PLIST_DICT) return;
     plist_t entries = plist_dict_get_item(books, bundleIdentifier);
-    if (entries == nullptr || plist_get_node_type(entries) != PLIST_ARRAY || plist_array_get_size(entries) == 0) {
+    if (entries == nullptr || plist_get_node_type(entries) != PLIST_ARRAY ||
+        plist_array_get_size(entries) == 0) {
         return;
     }
     plist_t first = plist_array_get_item(entries, 0);

@@ -10,7 +10,7 @@
 namespace platform {
 
 struct Bundle::Cache {
-    std::map<std::string, std::optional<StringsTable>> tables;   // by file path
+    std::map<std::string, std::optional<StringsTable>> tables; // by file path
 };
 
 namespace {
@@ -21,7 +21,8 @@ bool IsSafeName(std::string_view name)
     size_t start = 0;
     while (start <= name.size()) {
         const size_t slash = name.find('/', start);
-        const std::string_view part = name.substr(start, slash == std::string_view::npos ? name.npos : slash - start);
+        const std::string_view part =
+            name.substr(start, slash == std::string_view::npos ? name.npos : slash - start);
         if (part == "..") return false;
         if (slash == std::string_view::npos) break;
         start = slash + 1;
@@ -77,7 +78,8 @@ std::optional<std::vector<std::string>> Bundle::InfoStringArray(std::string_view
     const uint32_t count = plist_array_get_size(node);
     for (uint32_t i = 0; i < count; ++i) {
         plist_t item = plist_array_get_item(node, i);
-        if (item != nullptr && plist_get_node_type(item) == PLIST_STRING) values.push_back(PlistStringValue(item));
+        if (item != nullptr && plist_get_node_type(item) == PLIST_STRING)
+            values.push_back(PlistStringValue(item));
     }
     return values;
 }
@@ -88,7 +90,7 @@ std::vector<std::string> Bundle::PreferredLocalizations() const
     for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = std::getenv(variable);
         if (value == nullptr || *value == '\0') continue;
-        std::string_view list(value);   // LANGUAGE may hold "ja:en"
+        std::string_view list(value); // LANGUAGE may hold "ja:en"
         while (!list.empty()) {
             const size_t colon = list.find(':');
             AddLanguage(names, list.substr(0, colon));
@@ -119,7 +121,8 @@ const StringsTable* Bundle::Table(const std::string& file) const
     return it->second ? &*it->second : nullptr;
 }
 
-std::string Bundle::LocalizedString(std::string_view key, std::string_view value, std::string_view table) const
+std::string Bundle::LocalizedString(std::string_view key, std::string_view value,
+                                    std::string_view table) const
 {
     const std::string tableName = table.empty() ? std::string("Localizable") : std::string(table);
     if (IsSafeName(tableName)) {

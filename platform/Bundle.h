@@ -58,9 +58,9 @@ private:
     const StringsTable* Table(const std::string& file) const;
 
     std::string path_;
-    std::shared_ptr<void> info_;   // plist dictionary, shared so bundles copy cheaply
+    std::shared_ptr<void> info_; // plist dictionary, shared so bundles copy cheaply
     struct Cache;
-    std::shared_ptr<Cache> cache_;  // strings tables already read
+    std::shared_ptr<Cache> cache_; // strings tables already read
 };
 
 } // namespace platform

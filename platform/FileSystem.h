@@ -7,7 +7,7 @@
 
 namespace platform {
 
-bool FileExists(const std::string& path);       // any kind of entry
+bool FileExists(const std::string& path); // any kind of entry
 bool DirectoryExists(const std::string& path);
 
 // Creates the folder and any missing parents, each with the mode (umask not

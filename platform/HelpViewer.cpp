@@ -12,7 +12,7 @@ namespace {
 
 struct Registry {
     HelpViewer::PageHandler handler;
-    std::map<std::string, std::string, std::less<>> folders;   // book name to folder
+    std::map<std::string, std::string, std::less<>> folders; // book name to folder
 };
 
 Registry& TheRegistry()
@@ -62,7 +62,8 @@ bool LeavesFolder(std::string_view path)
     size_t start = 0;
     for (;;) {
         const size_t slash = path.find('/', start);
-        if (path.substr(start, slash == std::string_view::npos ? path.npos : slash - start) == "..") return true;
+        if (path.substr(start, slash == std::string_view::npos ? path.npos : slash - start) == "..")
+            return true;
         if (slash == std::string_view::npos) return false;
         start = slash + 1;
     }

@@ -13,7 +13,7 @@
 namespace platform {
 
 inline constexpr int kHelpNoError = 0;
-inline constexpr int kHelpNotFound = -43;    // no such book, page or viewer (fnfErr)
+inline constexpr int kHelpNotFound = -43; // no such book, page or viewer (fnfErr)
 inline constexpr int kHelpBadParameter = -50;
 
 class HelpViewer {

@@ -27,8 +27,8 @@ std::string CupsDataDir();
 // Original: the four files below. Here: every "*.convs" file under
 // CupsDataDir()/mime, then under CupsServerRoot(), each folder in name order.
 inline constexpr std::array<const char*, 4> kOriginalConversionTables = {
-    "/usr/share/cups/mime/apple.convs", "/usr/share/cups/mime/mime.convs",
-    "/etc/cups/apple.convs", "/etc/cups/mime.convs"};
+    "/usr/share/cups/mime/apple.convs", "/usr/share/cups/mime/mime.convs", "/etc/cups/apple.convs",
+    "/etc/cups/mime.convs"};
 
 // CUPS configuration folder, searched after the data folder.
 // Original tables: "/etc/cups/{apple,mime}.convs". Here: $CUPS_SERVERROOT, default "/etc/cups".

@@ -68,7 +68,8 @@ void ForEachStringEntry(plist_t dict, const std::function<void(const char*, std:
         plist_t value = nullptr;
         plist_dict_next_item(dict, iter, &key, &value);
         if (key == nullptr) break;
-        if (value != nullptr && plist_get_node_type(value) == PLIST_STRING) visit(key, PlistStringValue(value));
+        if (value != nullptr && plist_get_node_type(value) == PLIST_STRING)
+            visit(key, PlistStringValue(value));
         free(key);
     }
     free(iter);

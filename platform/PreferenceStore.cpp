@@ -23,7 +23,8 @@ std::map<std::string, std::string, std::less<>> ReadStrings(const std::string& p
     std::map<std::string, std::string, std::less<>> values;
     const PlistHandle root = ReadPlistFile(path);
     if (!root || plist_get_node_type(root.get()) != PLIST_DICT) return values;
-    ForEachStringEntry(root.get(), [&](const char* key, std::string text) { values.emplace(key, std::move(text)); });
+    ForEachStringEntry(root.get(),
+                       [&](const char* key, std::string text) { values.emplace(key, std::move(text)); });
     return values;
 }
 
@@ -31,20 +32,18 @@ std::map<std::string, std::string, std::less<>> ReadStrings(const std::string& p
 
 PreferenceStore::PreferenceStore()
     : PreferenceStore(UserPreferencesDir(), SystemPreferencesDir(), LocalHostName())
-{
-}
+{}
 
 PreferenceStore::PreferenceStore(std::string userRoot, std::string systemRoot, std::string hostName)
     : userRoot_(std::move(userRoot)), systemRoot_(std::move(systemRoot)), hostName_(std::move(hostName))
-{
-}
+{}
 
 std::string PreferenceStore::FilePath(std::string_view application, PreferenceUser user,
                                       PreferenceHost host) const
 {
     const std::string& root = user == PreferenceUser::Current ? userRoot_ : systemRoot_;
-    const std::string app = application.empty() ? std::string(kPreferencesAnyApplication)
-                                                : std::string(application);
+    const std::string app =
+        application.empty() ? std::string(kPreferencesAnyApplication) : std::string(application);
     if (host == PreferenceHost::Current) return root + "/ByHost/" + app + "." + hostName_ + ".plist";
     return root + "/" + app + ".plist";
 }

@@ -15,8 +15,8 @@
 
 namespace platform {
 
-enum class PreferenceUser { Current, Any };   // kCFPreferencesCurrentUser / AnyUser
-enum class PreferenceHost { Current, Any };   // kCFPreferencesCurrentHost / AnyHost
+enum class PreferenceUser { Current, Any }; // kCFPreferencesCurrentUser / AnyUser
+enum class PreferenceHost { Current, Any }; // kCFPreferencesCurrentHost / AnyHost
 
 // kCFPreferencesAnyApplication.
 inline constexpr const char* kPreferencesAnyApplication = ".GlobalPreferences";
@@ -46,8 +46,8 @@ public:
 private:
     struct Domain {
         bool loaded = false;
-        std::map<std::string, std::string, std::less<>> values;                  // as last read
-        std::map<std::string, std::optional<std::string>, std::less<>> pending;  // not yet written
+        std::map<std::string, std::string, std::less<>> values;                 // as last read
+        std::map<std::string, std::optional<std::string>, std::less<>> pending; // not yet written
     };
 
     Domain& Load(const std::string& path);
@@ -55,7 +55,7 @@ private:
     std::string userRoot_;
     std::string systemRoot_;
     std::string hostName_;
-    std::map<std::string, Domain> domains_;   // by file path
+    std::map<std::string, Domain> domains_; // by file path
 };
 
 } // namespace platform

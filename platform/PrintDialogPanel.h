@@ -30,7 +30,8 @@ public:
     virtual bool restoreValuesAndReturnError() { return true; }
     // Title to value text, with the order of the titles.
     virtual void summaryInfo(std::map<std::string, std::string>& /*summary*/,
-                             std::vector<std::string>& /*order*/) const {}
+                             std::vector<std::string>& /*order*/) const
+    {}
     virtual void PPDOptionKeyValueDidChange(const std::string& /*option*/, const std::string& /*choice*/) {}
 };
 

@@ -6,8 +6,8 @@ namespace platform {
 
 const PrintSettings::Entry* PrintSettings::Find(std::string_view key) const
 {
-    const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [&](const Entry& entry) { return entry.key == key; });
+    const auto it =
+        std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) { return entry.key == key; });
     return it == entries_.end() ? nullptr : &*it;
 }
 
@@ -42,8 +42,8 @@ bool PrintSettings::IsLocked(std::string_view key) const
 
 int PrintSettings::RemoveValue(std::string_view key)
 {
-    const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [&](const Entry& entry) { return entry.key == key; });
+    const auto it =
+        std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) { return entry.key == key; });
     if (it == entries_.end()) return kPrintKeyNotFound;
     entries_.erase(it);
     return kPrintNoError;

@@ -11,8 +11,8 @@ namespace platform {
 
 // Status codes of the printing manager, kept so callers can pass them on.
 inline constexpr int kPrintNoError = 0;
-inline constexpr int kPrintParamErr = -50;          // bad parameter
-inline constexpr int kPrintKeyNotFound = -30891;    // kPMKeyOrValueNotFound
+inline constexpr int kPrintParamErr = -50;       // bad parameter
+inline constexpr int kPrintKeyNotFound = -30891; // kPMKeyOrValueNotFound
 
 class PrintSettings {
 public:

@@ -31,7 +31,8 @@ std::optional<StringsTable> FromPlist(std::string_view bytes)
     const PlistHandle root(node);
     if (!root || plist_get_node_type(root.get()) != PLIST_DICT) return std::nullopt;
     StringsTable table;
-    ForEachStringEntry(root.get(), [&](const char* key, std::string text) { table.insert_or_assign(key, std::move(text)); });
+    ForEachStringEntry(
+        root.get(), [&](const char* key, std::string text) { table.insert_or_assign(key, std::move(text)); });
     return table;
 }
 
@@ -86,8 +87,8 @@ private:
 
     static bool IsBareChar(char c)
     {
-        return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '$' || c == ':'
-            || c == '/' || c == '-';
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '$' || c == ':' ||
+               c == '/' || c == '-';
     }
 
     bool Token(std::string& out)
@@ -108,8 +109,8 @@ private:
 
     bool Quoted(std::string& out)
     {
-        ++pos_;   // opening quote
-        std::u16string pendingUnits;   // \U escapes, joined so surrogate pairs survive
+        ++pos_;                      // opening quote
+        std::u16string pendingUnits; // \U escapes, joined so surrogate pairs survive
         const auto flushUnits = [&] {
             if (!pendingUnits.empty()) out += Utf16ToUtf8(pendingUnits);
             pendingUnits.clear();
@@ -155,11 +156,11 @@ private:
                     }
                     out += static_cast<char>(value & 0xFF);
                 } else {
-                    out += e;   // \" \\ \' and any other character stand for themselves
+                    out += e; // \" \\ \' and any other character stand for themselves
                 }
             }
         }
-        return false;   // unterminated
+        return false; // unterminated
     }
 
     std::string_view text_;
@@ -170,16 +171,19 @@ private:
 
 std::optional<StringsTable> ParseStringsTable(std::string_view bytes)
 {
-    if (bytes.size() >= 2 && static_cast<uint8_t>(bytes[0]) == 0xFF && static_cast<uint8_t>(bytes[1]) == 0xFE) {
+    if (bytes.size() >= 2 && static_cast<uint8_t>(bytes[0]) == 0xFF &&
+        static_cast<uint8_t>(bytes[1]) == 0xFE) {
         const std::optional<std::string> text = FromUtf16(bytes.substr(2), false);
         return text ? ParseStringsTable(*text) : std::nullopt;
     }
-    if (bytes.size() >= 2 && static_cast<uint8_t>(bytes[0]) == 0xFE && static_cast<uint8_t>(bytes[1]) == 0xFF) {
+    if (bytes.size() >= 2 && static_cast<uint8_t>(bytes[0]) == 0xFE &&
+        static_cast<uint8_t>(bytes[1]) == 0xFF) {
         const std::optional<std::string> text = FromUtf16(bytes.substr(2), true);
         return text ? ParseStringsTable(*text) : std::nullopt;
     }
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    if (bytes.substr(0, 8) == "bplist00" || bytes.substr(0, 5) == "<?xml" || bytes.substr(0, 7) == "<plist ") {
+    if (bytes.substr(0, 8) == "bplist00" || bytes.substr(0, 5) == "<?xml" ||
+        bytes.substr(0, 7) == "<plist ") {
         return FromPlist(bytes);
     }
     std::optional<StringsTable> table = Parser(bytes).Run();

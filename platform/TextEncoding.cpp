@@ -19,11 +19,17 @@ bool DecodeOne(std::string_view bytes, size_t& i, char32_t& out)
         ++i;
         return true;
     } else if ((lead & 0xE0) == 0xC0) {
-        extra = 1; value = lead & 0x1F; minimum = 0x80;
+        extra = 1;
+        value = lead & 0x1F;
+        minimum = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2; value = lead & 0x0F; minimum = 0x800;
+        extra = 2;
+        value = lead & 0x0F;
+        minimum = 0x800;
     } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3; value = lead & 0x07; minimum = 0x10000;
+        extra = 3;
+        value = lead & 0x07;
+        minimum = 0x10000;
     } else {
         return false;
     }
@@ -85,10 +91,10 @@ std::string Utf16ToUtf8(std::u16string_view text)
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00
-            && text[i + 1] <= 0xDFFF) {
-            const char32_t cp = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10)
-                + (static_cast<char32_t>(text[i + 1]) - 0xDC00);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            const char32_t cp = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
+                                (static_cast<char32_t>(text[i + 1]) - 0xDC00);
             AppendUtf8(out, cp);
             ++i;
         } else if (unit >= 0xD800 && unit <= 0xDFFF) {

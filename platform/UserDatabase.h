@@ -15,7 +15,7 @@ namespace platform {
 struct UserEntry {
     std::string name;
     uid_t uid = 0;
-    gid_t gid = 0;   // primary group
+    gid_t gid = 0; // primary group
     std::string home;
 };
 

@@ -34,10 +34,7 @@ using Clock = std::chrono::steady_clock;
 constexpr const char* kDriver = "/usr/lib/cups/driver/openprinting-ppds";
 constexpr const char* kLargestURI = "openprinting-ppds:0/ppd/openprinting/Canon/cnprc650x1g.ppd";
 
-double Microseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::micro>(d).count();
-}
+double Microseconds(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
 
 double Median(std::vector<double> values)
 {
@@ -71,8 +68,8 @@ struct Question {
 
 int main(int argc, char** argv)
 {
-    const std::filesystem::path work = std::filesystem::temp_directory_path() /
-                                       ("qv-constraints-bench." + std::to_string(getpid()));
+    const std::filesystem::path work =
+        std::filesystem::temp_directory_path() / ("qv-constraints-bench." + std::to_string(getpid()));
     std::filesystem::create_directories(work);
     std::string path;
     if (argc > 1) {
@@ -175,8 +172,10 @@ int main(int argc, char** argv)
                 kBuildRuns, loaded, build / load);
     std::printf("refresh every choice     %10.1f us (median of %d passes over %zu choices)\n", refresh,
                 kRefreshRuns, questions.size());
-    std::printf("query, per choice        %10.3f us  (%d conflicted with defaults marked)\n", perQuery, conflicted);
-    std::printf("libcups mark+conflicts   %10.1f us  per choice (%d with conflicts)\n", perLibcups, libcupsConflicted);
+    std::printf("query, per choice        %10.3f us  (%d conflicted with defaults marked)\n", perQuery,
+                conflicted);
+    std::printf("libcups mark+conflicts   %10.1f us  per choice (%d with conflicts)\n", perLibcups,
+                libcupsConflicted);
     std::printf("query speed-up           %10.0fx over libcups\n", perLibcups / perQuery);
     std::printf("targets: query >= 100x libcups: %s; refresh < 5 ms: %s; load faster than build: %s\n",
                 perLibcups / perQuery >= 100 ? "met" : "NOT met", refresh < 5000 ? "met" : "NOT met",

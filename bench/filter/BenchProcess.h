@@ -34,7 +34,8 @@ struct RunResult {
 // Peak memory comes from /usr/bin/time when it is there: a child forked from
 // this (large) benchmark process would otherwise be charged with the
 // benchmark's own pages, which the kernel counts until the exec.
-inline RunResult Run(const std::vector<std::string>& command, const std::map<std::string, std::string>& env = {},
+inline RunResult Run(const std::vector<std::string>& command,
+                     const std::map<std::string, std::string>& env = {},
                      const std::string& stdinPath = "/dev/null", const std::string& stdoutPath = "/dev/null")
 {
     const bool timed = ::access("/usr/bin/time", X_OK) == 0;
@@ -74,7 +75,8 @@ inline RunResult Run(const std::vector<std::string>& command, const std::map<std
             long kib = 0;
             // time writes "Command exited with non-zero status N" first on failure.
             char line[256];
-            while (std::fgets(line, sizeof line, f) != nullptr) kib = std::atol(line) > 0 ? std::atol(line) : kib;
+            while (std::fgets(line, sizeof line, f) != nullptr)
+                kib = std::atol(line) > 0 ? std::atol(line) : kib;
             std::fclose(f);
             r.peakKiB = kib;
         }
@@ -104,8 +106,8 @@ inline std::string PageContent(int page)
     s << "0.2 0.3 0.8 rg 40 780 515 30 re f\nBT /F1 20 Tf 1 g 50 788 Td (Quarterly report, page " << page
       << ") Tj ET\n0 g\n";
     for (int line = 0; line < 45; ++line)
-        s << "BT /F1 10 Tf 50 " << 750 - line * 15 << " Td (Line " << line
-          << " of page " << page << ": the quick brown fox jumps over the lazy dog 0123456789.) Tj ET\n";
+        s << "BT /F1 10 Tf 50 " << 750 - line * 15 << " Td (Line " << line << " of page " << page
+          << ": the quick brown fox jumps over the lazy dog 0123456789.) Tj ET\n";
     s << "0.9 0.1 0.1 RG 3 w 60 60 200 " << 40 + page % 50 << " re S\n";
     s << "0.1 0.6 0.2 rg 350 60 m 450 160 l 550 60 l f\n";
     return s.str();

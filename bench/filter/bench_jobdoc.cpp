@@ -20,13 +20,12 @@
 
 namespace {
 
-double Seconds(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
+double Seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const int iterations = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     const std::string ppd =
         argc > 2 ? argv[2] : std::string(QV_SOURCE_DIR) + "/ppd/quorvel-kz63-color-mfp.ppd";
@@ -41,8 +40,7 @@ int main(int argc, char** argv) {
                                      "QVStaple=LeftDoublePort QVPunch=True orientation-requested=5 "
                                      "com.apple.print.PrintSettings.PMDuplexing..n.=3 number-up=4"};
     std::vector<char*> filterArgv;
-    for (auto& a : args)
-        filterArgv.push_back(a.data());
+    for (auto& a : args) filterArgv.push_back(a.data());
     filterArgv.push_back(nullptr);
 
     auto options = std::make_unique<PrintOptions>();
@@ -53,13 +51,11 @@ int main(int argc, char** argv) {
     SetPjlOutputStream(sink);
 
     const auto refStart = std::chrono::steady_clock::now();
-    for (int i = 0; i < iterations; ++i)
-        ppdClose(ppdOpenFile(ppd.c_str()));
+    for (int i = 0; i < iterations; ++i) ppdClose(ppdOpenFile(ppd.c_str()));
     const double reference = Seconds(std::chrono::steady_clock::now() - refStart);
 
     const auto groupStart = std::chrono::steady_clock::now();
-    for (int i = 0; i < iterations; ++i)
-        OutputJobDocCommand(filterArgv.data(), *options);
+    for (int i = 0; i < iterations; ++i) OutputJobDocCommand(filterArgv.data(), *options);
     const double group = Seconds(std::chrono::steady_clock::now() - groupStart);
 
     SetPjlOutputStream(nullptr);

@@ -29,17 +29,18 @@ int main(int argc, char** argv)
                           dir + "/job.out");
     });
     const bench::RunResult reference = bench::Best(rounds, [&] {
-        return bench::Run({"qpdf", input, "--pages", input, "1-z:odd", "--", "--rotate=+180", dir + "/qpdf.pdf"});
+        return bench::Run(
+            {"qpdf", input, "--pages", input, "1-z:odd", "--", "--rotate=+180", dir + "/qpdf.pdf"});
     });
     const bench::RunResult copyOnly = bench::Best(rounds, [&] {
-        return bench::Run({SPOOLWRAP_PATH, "1", "bench", "long", "1", "Collate=true", input}, env, "/dev/null",
-                          dir + "/plain.out");
+        return bench::Run({SPOOLWRAP_PATH, "1", "bench", "long", "1", "Collate=true", input}, env,
+                          "/dev/null", dir + "/plain.out");
     });
 
     std::printf("page pass, %d-page document (%d pages kept, turned 180 degrees), best of %d\n", pages,
                 (pages + 1) / 2, rounds);
-    std::printf("  spoolwrap with page pass : %8.3f s  peak %6ld KiB  (exit %d)\n", ours.seconds, ours.peakKiB,
-                ours.status);
+    std::printf("  spoolwrap with page pass : %8.3f s  peak %6ld KiB  (exit %d)\n", ours.seconds,
+                ours.peakKiB, ours.status);
     std::printf("  qpdf --pages odd --rotate: %8.3f s  peak %6ld KiB  (exit %d)\n", reference.seconds,
                 reference.peakKiB, reference.status);
     std::printf("  spoolwrap, no pass       : %8.3f s  peak %6ld KiB\n", copyOnly.seconds, copyOnly.peakKiB);

@@ -40,18 +40,20 @@ long long MakeBigPdf(const std::string& path, long long sizeMb)
     std::string chunk;
     while (chunk.size() < (1 << 20)) chunk += line;
     for (int i = 0; i < pages; ++i) {
-        obj("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents " +
-            std::to_string(4 + 2 * i) + " 0 R >>");
+        obj("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents " + std::to_string(4 + 2 * i) +
+            " 0 R >>");
         offsets.push_back(std::ftell(f));
         const long long n = streamSize / static_cast<long long>(chunk.size());
-        std::fprintf(f, "%zu 0 obj\n<< /Length %lld >>\nstream\n", offsets.size(), n * static_cast<long long>(chunk.size()));
+        std::fprintf(f, "%zu 0 obj\n<< /Length %lld >>\nstream\n", offsets.size(),
+                     n * static_cast<long long>(chunk.size()));
         for (long long k = 0; k < n; ++k) std::fwrite(chunk.data(), 1, chunk.size(), f);
         std::fputs("\nendstream\nendobj\n", f);
     }
     const long long xref = std::ftell(f);
     std::fprintf(f, "xref\n0 %zu\n0000000000 65535 f \n", offsets.size() + 1);
     for (long long off : offsets) std::fprintf(f, "%010lld 00000 n \n", off);
-    std::fprintf(f, "trailer\n<< /Size %zu /Root 1 0 R >>\nstartxref\n%lld\n%%%%EOF", offsets.size() + 1, xref);
+    std::fprintf(f, "trailer\n<< /Size %zu /Root 1 0 R >>\nstartxref\n%lld\n%%%%EOF", offsets.size() + 1,
+                 xref);
     const long long size = std::ftell(f);
     std::fclose(f);
     return size;
@@ -82,7 +84,7 @@ RunResult Run(std::vector<std::string> args, const std::string& in, const std::s
         _exit(127);
     }
     int status = 0;
-    rusage usage {};
+    rusage usage{};
     wait4(pid, &status, 0, &usage);
     const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return {secs, usage.ru_maxrss, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
@@ -142,10 +144,13 @@ int main(int argc, char** argv)
     }
     const double c = Median(catTimes), f = Median(fileTimes), s = Median(stdinTimes);
     std::printf("cat FILE > OUT           : %.3f s\n", c);
-    std::printf("spoolwrap ... FILE > OUT : %.3f s  ratio %.2f x cat  peak RSS %.1f MiB\n", f, f / c, peakFile / 1024.0);
-    std::printf("spoolwrap < FILE > OUT   : %.3f s  ratio %.2f x cat  peak RSS %.1f MiB\n", s, s / c, peakStdin / 1024.0);
+    std::printf("spoolwrap ... FILE > OUT : %.3f s  ratio %.2f x cat  peak RSS %.1f MiB\n", f, f / c,
+                peakFile / 1024.0);
+    std::printf("spoolwrap < FILE > OUT   : %.3f s  ratio %.2f x cat  peak RSS %.1f MiB\n", s, s / c,
+                peakStdin / 1024.0);
     std::printf("target: at most 2.5 x cat, peak memory under 16 MiB: %s\n",
-                ok && f / c <= 2.5 && s / c <= 2.5 && peakFile < 16384 && peakStdin < 16384 ? "met" : "NOT met");
+                ok && f / c <= 2.5 && s / c <= 2.5 && peakFile < 16384 && peakStdin < 16384 ? "met"
+                                                                                            : "NOT met");
     unlink(pdf.c_str());
     unlink(out.c_str());
     return ok ? 0 : 1;

@@ -87,7 +87,8 @@ TEST_F(BadCache, TenMegabyteFileReadsEveryValidRecordAndSkipsTheRest)
     EXPECT_EQ(Read(dir_.Write("big.xppd", text), table), 0);
     EXPECT_EQ(table.Size(), built_.Size() * copies);
     EXPECT_EQ(table.KeyCount(), built_.KeyCount());
-    for (const auto& [key, place] : table.SortedEntries()) EXPECT_NE(ChoiceAtPlace(*ppd_, place), nullptr) << key;
+    for (const auto& [key, place] : table.SortedEntries())
+        EXPECT_NE(ChoiceAtPlace(*ppd_, place), nullptr) << key;
     // The answers are those of the table built from the PPD.
     Mark(ppd_.get(), "QVPunch", "True");
     for (std::string_view key : built_.SortedKeys()) {
@@ -114,9 +115,10 @@ TEST_F(BadCache, BinaryFileAddsOnlyRecordsInsideThePPD)
     std::string noise;
     for (int i = 0; i < 256 * 1024; ++i) noise.push_back(static_cast<char>(random()));
     static const char kNulRecords[] = "PrintFeaturePDETiger\n\0\0\0@@@@\0:\0@1@1@1@\n";
-    for (const std::string& text : {noise, "PrintFeaturePDETiger\n" + noise,
-                                    "PrintFeaturePDETiger\n" + noise.substr(0, 5000) + "@0@0@0@" + dataLine_ + "\n",
-                                    std::string(kNulRecords, sizeof kNulRecords - 1)}) {
+    for (const std::string& text :
+         {noise, "PrintFeaturePDETiger\n" + noise,
+          "PrintFeaturePDETiger\n" + noise.substr(0, 5000) + "@0@0@0@" + dataLine_ + "\n",
+          std::string(kNulRecords, sizeof kNulRecords - 1)}) {
         XppdTable table;
         EXPECT_EQ(Read(dir_.Write("binary.xppd", text), table), 0);
         for (const auto& [key, place] : table.SortedEntries())

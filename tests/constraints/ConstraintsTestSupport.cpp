@@ -16,15 +16,9 @@
 
 namespace constraints_test {
 
-std::string FixturePath(const std::string& name)
-{
-    return std::string(QV_CONSTRAINTS_FIXTURES) + "/" + name;
-}
+std::string FixturePath(const std::string& name) { return std::string(QV_CONSTRAINTS_FIXTURES) + "/" + name; }
 
-std::string ProjectPPDPath(const std::string& name)
-{
-    return std::string(QV_PROJECT_PPD_DIR) + "/" + name;
-}
+std::string ProjectPPDPath(const std::string& name) { return std::string(QV_PROJECT_PPD_DIR) + "/" + name; }
 
 PpdFilePtr OpenOrFail(const std::string& path)
 {
@@ -215,8 +209,7 @@ std::optional<std::string> OpenPrintingPPD(const std::string& name, std::string&
     std::filesystem::create_directories(cacheDir, error);
     // Written under a name of its own and renamed, so that two test processes
     // fetching the same PPD never see half a file.
-    const std::filesystem::path partial =
-        cacheDir / (CacheNameOf(name) + ".part" + std::to_string(getpid()));
+    const std::filesystem::path partial = cacheDir / (CacheNameOf(name) + ".part" + std::to_string(getpid()));
     if (!FetchWithDriver(name, partial.string())) {
         std::filesystem::remove(partial, error);
         reason = "openprinting-ppds has no PPD " + name;

@@ -19,10 +19,7 @@ struct EncodingCase {
     const char* leftText;
 };
 
-void PrintTo(const EncodingCase& c, std::ostream* out)
-{
-    *out << c.fixture;
-}
+void PrintTo(const EncodingCase& c, std::ostream* out) { *out << c.fixture; }
 
 class EncodingFixture : public ::testing::TestWithParam<EncodingCase> {};
 
@@ -52,7 +49,8 @@ TEST_P(EncodingFixture, DeclaredEncodingConvertsAttributesAndTextsComeOutRight)
 INSTANTIATE_TEST_SUITE_P(
     LanguageEncodings, EncodingFixture,
     ::testing::Values(
-        EncodingCase{"enc-isolatin1.ppd", PPDTextEncoding::ISOLatin1, "Agrafé", "Agrafe à gauche", "Gauche é"},
+        EncodingCase{"enc-isolatin1.ppd", PPDTextEncoding::ISOLatin1, "Agrafé", "Agrafe à gauche",
+                     "Gauche é"},
         EncodingCase{"enc-windowsansi.ppd", PPDTextEncoding::WindowsLatin1, "Preis €5", "Heftung – links",
                      "Links „oben“"},
         EncodingCase{"enc-jis83.ppd", PPDTextEncoding::MacJapanese, "ホチキス", "ステープル", "左上"},
@@ -108,7 +106,8 @@ TEST(PPDTextConversion, EachEncodingDecodesItsOwnBytes)
     EXPECT_EQ(ConvertPPDTextToUTF8("\xE9t\xE9", PPDTextEncoding::ISOLatin1), "été");
     EXPECT_EQ(ConvertPPDTextToUTF8("\x80 \x93x\x94", PPDTextEncoding::WindowsLatin1), "€ “x”");
     EXPECT_EQ(ConvertPPDTextToUTF8("\x8E\xA5", PPDTextEncoding::MacRoman), "é•");
-    EXPECT_EQ(ConvertPPDTextToUTF8("\x83\x7A\x83\x60\x83\x4C\x83\x58", PPDTextEncoding::MacJapanese), "ホチキス");
+    EXPECT_EQ(ConvertPPDTextToUTF8("\x83\x7A\x83\x60\x83\x4C\x83\x58", PPDTextEncoding::MacJapanese),
+              "ホチキス");
     EXPECT_EQ(ConvertPPDTextToUTF8("\xB1\xB2", PPDTextEncoding::MacJapanese), "ｱｲ");
     EXPECT_EQ(ConvertPPDTextToUTF8("caf\xC3\xA9", PPDTextEncoding::UTF8), "café");
     EXPECT_EQ(ConvertPPDTextToUTF8("", PPDTextEncoding::MacJapanese), "");
@@ -118,9 +117,15 @@ TEST(PPDTextConversion, EachEncodingDecodesItsOwnBytes)
 
 TEST(PPDTextConversion, UndefinedBytesBecomeReplacementCharactersAndTheRestSurvives)
 {
-    EXPECT_EQ(ConvertPPDTextToUTF8("a\x81" "b", PPDTextEncoding::WindowsLatin1), "a\uFFFDb");
+    EXPECT_EQ(ConvertPPDTextToUTF8("a\x81"
+                                   "b",
+                                   PPDTextEncoding::WindowsLatin1),
+              "a\uFFFDb");
     EXPECT_EQ(ConvertPPDTextToUTF8("a\xC3", PPDTextEncoding::UTF8), "a\uFFFD");
-    EXPECT_EQ(ConvertPPDTextToUTF8("\xFF" "ok\xC3\xA9", PPDTextEncoding::UTF8), "\uFFFDok\u00E9");
+    EXPECT_EQ(ConvertPPDTextToUTF8("\xFF"
+                                   "ok\xC3\xA9",
+                                   PPDTextEncoding::UTF8),
+              "\uFFFDok\u00E9");
     // A lead byte of Shift_JIS with nothing after it.
     EXPECT_EQ(ConvertPPDTextToUTF8("x\x83", PPDTextEncoding::MacJapanese), "x\uFFFD");
     EXPECT_EQ(PPDRecordTextToUTF8(nullptr), "");

@@ -24,37 +24,35 @@ namespace {
 
 struct RealPPD {
     std::string label;
-    std::string path;           // a file, or empty for an openprinting-ppds name
-    std::string openPrinting;   // name inside the package
+    std::string path;         // a file, or empty for an openprinting-ppds name
+    std::string openPrinting; // name inside the package
 };
 
-void PrintTo(const RealPPD& ppd, std::ostream* out)
-{
-    *out << ppd.label;
-}
+void PrintTo(const RealPPD& ppd, std::ostream* out) { *out << ppd.label; }
 
 std::vector<RealPPD> RealPPDs()
 {
     std::vector<RealPPD> list;
-    for (const char* name : {"quorvel-kz63-color-mfp.ppd", "quorvel-rx42-mfp.ppd", "quorvel-wt74-printer.ppd"}) {
+    for (const char* name :
+         {"quorvel-kz63-color-mfp.ppd", "quorvel-rx42-mfp.ppd", "quorvel-wt74-printer.ppd"}) {
         list.push_back({name, ProjectPPDPath(name), ""});
     }
     for (const char* name : {"Fuji_Xerox-DocuPrint_CM305_df-PDF.ppd", "pxlcolor.ppd", "pxlmono.ppd",
                              "Generic-PDF_Printer-PDF.ppd"}) {
         list.push_back({name, std::string("/usr/share/ppd/cupsfilters/") + name, ""});
     }
-    for (const char* name : {
-             // The largest by UIConstraints (9286, 8446, 7007, 5760, 5349); the
-             // rest of the ten largest are near copies of these.
-             "Canon/cnprc650x1g.ppd", "Canon/cnprc750x1g.ppd", "Ricoh/PS/Ricoh-Pro_C7210S_PS.ppd",
-             "Canon/cnadvc7280x1g.ppd", "Ricoh/PS/Ricoh-Pro_8220S_PS.ppd",
-             // A spread over makers and sizes.
-             "Samsung/PS/Samsung_X7600_Series.ppd", "KONICA_MINOLTA/KO1050UX.ppd",
-             "Lexmark/Lexmark_XC9200_Series.ppd", "Kyocera/it/Kyocera_Mita_KM-5035_it.ppd",
-             "Oki/ok9500u1.ppd", "Sharp/sham455u.ppd", "Toshiba/TOSHIBA_EST3510c_CUPS.ppd",
-             "HP/hp_officejet_9100_series.ppd", "Brother/BRHL24_2_GPL.ppd", "Lexmark/Lexmark_C522.ppd",
-             // JIS83-RKSJ.
-             "Epson/eplp980c.ppd"}) {
+    for (const char* name :
+         {// The largest by UIConstraints (9286, 8446, 7007, 5760, 5349); the
+          // rest of the ten largest are near copies of these.
+          "Canon/cnprc650x1g.ppd", "Canon/cnprc750x1g.ppd", "Ricoh/PS/Ricoh-Pro_C7210S_PS.ppd",
+          "Canon/cnadvc7280x1g.ppd", "Ricoh/PS/Ricoh-Pro_8220S_PS.ppd",
+          // A spread over makers and sizes.
+          "Samsung/PS/Samsung_X7600_Series.ppd", "KONICA_MINOLTA/KO1050UX.ppd",
+          "Lexmark/Lexmark_XC9200_Series.ppd", "Kyocera/it/Kyocera_Mita_KM-5035_it.ppd", "Oki/ok9500u1.ppd",
+          "Sharp/sham455u.ppd", "Toshiba/TOSHIBA_EST3510c_CUPS.ppd", "HP/hp_officejet_9100_series.ppd",
+          "Brother/BRHL24_2_GPL.ppd", "Lexmark/Lexmark_C522.ppd",
+          // JIS83-RKSJ.
+          "Epson/eplp980c.ppd"}) {
         list.push_back({name, "", name});
     }
     return list;
@@ -92,10 +90,7 @@ protected:
     PpdFilePtr ppd_;
 };
 
-bool SameOption(const char* a, const char* b)
-{
-    return strcasecmp(a, b) == 0;
-}
+bool SameOption(const char* a, const char* b) { return strcasecmp(a, b) == 0; }
 
 // For every constraint naming both choices: with only choice 1 marked, the
 // query answers 1 for choice 2 exactly when the pair's options are in the
@@ -145,7 +140,8 @@ TEST_P(RealPPDTest, ConstraintsWithBothChoicesAgreeWithLibcups)
         UnmarkAll(ppd());
         choice1->marked = 1;
         EXPECT_EQ(IsPPDChoiceConflicted(ppd(), &full, option2->keyword, choice2->choice), found ? 1 : 0)
-            << "constraint " << i << ": " << k.option1 << " " << k.choice1 << " " << k.option2 << " " << k.choice2;
+            << "constraint " << i << ": " << k.option1 << " " << k.choice1 << " " << k.option2 << " "
+            << k.choice2;
         EXPECT_EQ(IsPPDChoiceConflicted(ppd(), &filtered, option2->keyword, choice2->choice),
                   found && inFilter ? 1 : 0)
             << "constraint " << i << " with half the keywords";

@@ -46,12 +46,17 @@ TEST_F(ShapesPPD, EveryShapeMakesExactlyTheExpectedEntries)
     // "*qvoutput face *mediatype none" names no listed keyword: the filter
     // list is compared exactly, so that constraint stays out.
     const EntryList expected = {
-        {"MediaType:Envelope", {0, 2, 1}},       {"MediaType:Envelope", {0, 2, 3}},
+        {"MediaType:Envelope", {0, 2, 1}},
+        {"MediaType:Envelope", {0, 2, 3}},
         {"QVFold:Tri", {1, 0, 1}},
-        {"QVFold:Z", {1, 0, 1}},                 {"QVInputSlot:BypassTray", {2, 1, 0}},
-        {"QVInputSlot:Tray2", {2, 1, 0}},        {"QVOutput:Face", {1, 1, 1}},
-        {"QVOutput:Face", {1, 1, 2}},            {"QVStaple:LeftDoublePort", {0, 0, 1}},
-        {"QVStaple:TopDoublePort", {0, 0, 1}},   {"QVStaple:UpperLeftSinglePort", {0, 0, 1}},
+        {"QVFold:Z", {1, 0, 1}},
+        {"QVInputSlot:BypassTray", {2, 1, 0}},
+        {"QVInputSlot:Tray2", {2, 1, 0}},
+        {"QVOutput:Face", {1, 1, 1}},
+        {"QVOutput:Face", {1, 1, 2}},
+        {"QVStaple:LeftDoublePort", {0, 0, 1}},
+        {"QVStaple:TopDoublePort", {0, 0, 1}},
+        {"QVStaple:UpperLeftSinglePort", {0, 0, 1}},
     };
     EXPECT_EQ(Entries(table), expected);
 }
@@ -66,7 +71,8 @@ TEST_F(ShapesPPD, EachBuilderHandlesItsShape)
     // No choice: two slots times one output choice.
     EXPECT_EQ(xConst2Hash_O1O2(ppd(), &table, ConstraintIndex("QVInputSlot", "", "QVOutput", "")), 2u);
     // Both choices, found whatever their letter case; the key uses the PPD's spelling.
-    EXPECT_EQ(xConst2Hash_O1C1O2C2(ppd(), &table, ConstraintIndex("qvoutput", "face", "mediatype", "none")), 1u);
+    EXPECT_EQ(xConst2Hash_O1C1O2C2(ppd(), &table, ConstraintIndex("qvoutput", "face", "mediatype", "none")),
+              1u);
     EXPECT_EQ(table.Size(), 8u);
     EXPECT_EQ(table.Find("MediaType:none").size(), 1u);
     EXPECT_TRUE(table.Find("mediatype:none").empty());
@@ -74,10 +80,17 @@ TEST_F(ShapesPPD, EachBuilderHandlesItsShape)
     // The member versions behave the same.
     XppdTable memberTable;
     const CQuickXPPD quick;
-    EXPECT_EQ(quick.xConst2Hash_O1C1O2(ppd(), &memberTable, ConstraintIndex("QVPunch", "True", "QVStaple", "")), 3u);
-    EXPECT_EQ(quick.xConst2Hash_O1O2C2(ppd(), &memberTable, ConstraintIndex("QVFold", "", "MediaType", "Envelope")), 2u);
-    EXPECT_EQ(quick.xConst2Hash_O1O2(ppd(), &memberTable, ConstraintIndex("QVInputSlot", "", "QVOutput", "")), 2u);
-    EXPECT_EQ(quick.xConst2Hash_O1C1O2C2(ppd(), &memberTable, ConstraintIndex("qvoutput", "face", "mediatype", "none")), 1u);
+    EXPECT_EQ(
+        quick.xConst2Hash_O1C1O2(ppd(), &memberTable, ConstraintIndex("QVPunch", "True", "QVStaple", "")),
+        3u);
+    EXPECT_EQ(
+        quick.xConst2Hash_O1O2C2(ppd(), &memberTable, ConstraintIndex("QVFold", "", "MediaType", "Envelope")),
+        2u);
+    EXPECT_EQ(quick.xConst2Hash_O1O2(ppd(), &memberTable, ConstraintIndex("QVInputSlot", "", "QVOutput", "")),
+              2u);
+    EXPECT_EQ(quick.xConst2Hash_O1C1O2C2(ppd(), &memberTable,
+                                         ConstraintIndex("qvoutput", "face", "mediatype", "none")),
+              1u);
     EXPECT_EQ(Entries(memberTable), Entries(table));
 }
 
@@ -85,7 +98,9 @@ TEST_F(ShapesPPD, BuildersIgnoreMissingNamesBadIndicesAndMissingArguments)
 {
     XppdTable table;
     EXPECT_EQ(AddConstraintToXppd(ppd(), &table, ConstraintIndex("QVMissing", "Yes", "QVPunch", "True")), 0u);
-    EXPECT_EQ(AddConstraintToXppd(ppd(), &table, ConstraintIndex("QVPunch", "Maybe", "QVStaple", "UpperLeftSinglePort")), 0u);
+    EXPECT_EQ(AddConstraintToXppd(ppd(), &table,
+                                  ConstraintIndex("QVPunch", "Maybe", "QVStaple", "UpperLeftSinglePort")),
+              0u);
     EXPECT_EQ(xConst2Hash_O1O2(ppd(), &table, -1), 0u);
     EXPECT_EQ(xConst2Hash_O1O2(ppd(), &table, ppd()->num_consts), 0u);
     EXPECT_EQ(xConst2Hash_O1C1O2C2(nullptr, &table, 0), 0u);
@@ -98,8 +113,12 @@ TEST_F(ShapesPPD, BuildersIgnoreMissingNamesBadIndicesAndMissingArguments)
 TEST_F(ShapesPPD, OptionsInASubgroupAreNeverFound)
 {
     XppdTable table;
-    EXPECT_EQ(AddConstraintToXppd(ppd(), &table, ConstraintIndex("MediaType", "Transparency", "QVTrapping", "True")), 0u);
-    EXPECT_EQ(AddConstraintToXppd(ppd(), &table, ConstraintIndex("QVTrapping", "True", "MediaType", "Envelope")), 0u);
+    EXPECT_EQ(AddConstraintToXppd(ppd(), &table,
+                                  ConstraintIndex("MediaType", "Transparency", "QVTrapping", "True")),
+              0u);
+    EXPECT_EQ(
+        AddConstraintToXppd(ppd(), &table, ConstraintIndex("QVTrapping", "True", "MediaType", "Envelope")),
+        0u);
     BuildXppdFromConstraints(ppd(), &table, std::vector<std::string>{"QVTrapping"});
     EXPECT_TRUE(table.Empty());
     // libcups itself still knows the option.
@@ -138,8 +157,10 @@ TEST_F(ShapesPPD, SetXppdUsesTheObjectsKeywordList)
     EXPECT_EQ(quick.PPD(), ppd());
     EXPECT_EQ(quick.Table(), &table);
     // QVFold is option 2 of one constraint and option 1 of another.
-    const EntryList expected = {{"MediaType:Envelope", {0, 2, 1}}, {"MediaType:Envelope", {0, 2, 3}},
-                                {"QVFold:Tri", {1, 0, 1}}, {"QVFold:Z", {1, 0, 1}}};
+    const EntryList expected = {{"MediaType:Envelope", {0, 2, 1}},
+                                {"MediaType:Envelope", {0, 2, 3}},
+                                {"QVFold:Tri", {1, 0, 1}},
+                                {"QVFold:Z", {1, 0, 1}}};
     EXPECT_EQ(Entries(table), expected);
 }
 
@@ -215,12 +236,13 @@ TEST(SubgroupRecord, OptionsOfSubgroupArraysAreNotSearched)
 // More constraints than a 16-bit counter can count: the walk reaches the end.
 TEST(LargePPD, ConstraintsPastTheSixteenBitRangeAreBuilt)
 {
-    std::string text = "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*LanguageVersion: English\n"
-                       "*LanguageEncoding: ISOLatin1\n*ModelName: \"Big\"\n*NickName: \"Big\"\n"
-                       "*OpenGroup: G/G\n"
-                       "*OpenUI *A/A: PickOne\n*DefaultA: X\n*A X/X: \"\"\n*A Y/Y: \"\"\n*A Z/Z: \"\"\n*CloseUI: *A\n"
-                       "*OpenUI *B/B: PickOne\n*DefaultB: X\n*B X/X: \"\"\n*B Y/Y: \"\"\n*B Z/Z: \"\"\n*CloseUI: *B\n"
-                       "*CloseGroup: G\n";
+    std::string text =
+        "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*LanguageVersion: English\n"
+        "*LanguageEncoding: ISOLatin1\n*ModelName: \"Big\"\n*NickName: \"Big\"\n"
+        "*OpenGroup: G/G\n"
+        "*OpenUI *A/A: PickOne\n*DefaultA: X\n*A X/X: \"\"\n*A Y/Y: \"\"\n*A Z/Z: \"\"\n*CloseUI: *A\n"
+        "*OpenUI *B/B: PickOne\n*DefaultB: X\n*B X/X: \"\"\n*B Y/Y: \"\"\n*B Z/Z: \"\"\n*CloseUI: *B\n"
+        "*CloseGroup: G\n";
     constexpr int kCount = 70000;
     for (int i = 0; i < kCount - 1; ++i) text += "*UIConstraints: *A Y *B Y\n";
     text += "*UIConstraints: *A Z *B Z\n";

@@ -105,9 +105,12 @@ TEST(CacheReaderDeathTest, TextAfterTheLastSeparatorEndsTheReading)
         _exit(read == expected ? 0 : 1);
     };
     EXPECT_EXIT(readsAndExits("PrintFeaturePDETiger\nA:1@0@0@1@\r\n", 1), ::testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(readsAndExits("PrintFeaturePDETiger\nA:1@0@0@1@B:1@0@0\n", 1), ::testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(readsAndExits("PrintFeaturePDETiger\nA:1@0@0@1@B:1@0@0@\n", 1), ::testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(readsAndExits("PrintFeaturePDETiger\nno separator at all\n", 0), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(readsAndExits("PrintFeaturePDETiger\nA:1@0@0@1@B:1@0@0\n", 1), ::testing::ExitedWithCode(0),
+                "");
+    EXPECT_EXIT(readsAndExits("PrintFeaturePDETiger\nA:1@0@0@1@B:1@0@0@\n", 1), ::testing::ExitedWithCode(0),
+                "");
+    EXPECT_EXIT(readsAndExits("PrintFeaturePDETiger\nno separator at all\n", 0), ::testing::ExitedWithCode(0),
+                "");
 }
 
 class ShapesCache : public ::testing::Test {
@@ -188,8 +191,9 @@ TEST_F(ShapesCache, MissingAttributeOrFileLeavesTheTableAsItWas)
     XppdTable table;
     table.Insert("Kept:1", x_constraints{0, 0, 1});
     EXPECT_EQ(GetXPPD(ppd_.get(), &table, kPrintFeatureStampPrefix, kXppdCacheAttribute), 1);
-    const std::string path = CopyPPDWithLines(dir_, FixturePath("shapes.ppd"), "gone.ppd",
-                                              "*QVXCDFSetting: \"" + dir_.Path().string() + "/missing.xppd\"\n");
+    const std::string path =
+        CopyPPDWithLines(dir_, FixturePath("shapes.ppd"), "gone.ppd",
+                         "*QVXCDFSetting: \"" + dir_.Path().string() + "/missing.xppd\"\n");
     PpdFilePtr ppd = OpenOrFail(path);
     ASSERT_TRUE(ppd);
     EXPECT_EQ(GetXPPD(ppd.get(), &table, kPrintFeatureStampPrefix, kXppdCacheAttribute), 1);
@@ -231,10 +235,10 @@ TEST_F(ShapesCache, PantherSectionIsReadOnlyOnKernelMajorSeven)
 TEST_F(ShapesCache, StaleRecordsAreSkippedWhenRead)
 {
     const std::string text = "PrintFeaturePDETiger\n"
-                             "QVStaple:TopDoublePort@0@0@1@"  // QVPunch True: fine
-                             "QVStaple:TopDoublePort@3@0@0@"  // no group 3
-                             "QVStaple:TopDoublePort@0@3@0@"  // group 0 has 3 options
-                             "QVStaple:TopDoublePort@0@0@2@"  // QVPunch has 2 choices
+                             "QVStaple:TopDoublePort@0@0@1@" // QVPunch True: fine
+                             "QVStaple:TopDoublePort@3@0@0@" // no group 3
+                             "QVStaple:TopDoublePort@0@3@0@" // group 0 has 3 options
+                             "QVStaple:TopDoublePort@0@0@2@" // QVPunch has 2 choices
                              "\n";
     PpdFilePtr ppd = PPDWithCache(text);
     ASSERT_TRUE(ppd);

@@ -46,7 +46,8 @@ std::vector<std::pair<std::string, x_constraints>> ReadSection(const std::string
 
 TEST(XppdCacheTool, OutputReadsBackAsTheTableBuiltFromEveryOption)
 {
-    for (const char* name : {"quorvel-kz63-color-mfp.ppd", "quorvel-rx42-mfp.ppd", "quorvel-wt74-printer.ppd"}) {
+    for (const char* name :
+         {"quorvel-kz63-color-mfp.ppd", "quorvel-rx42-mfp.ppd", "quorvel-wt74-printer.ppd"}) {
         const std::string path = ProjectPPDPath(name);
         PpdFilePtr ppd = OpenOrFail(path);
         ASSERT_TRUE(ppd);

@@ -52,7 +52,8 @@ TEST(XppdTable, EntriesUnderOneKeyComeBackInOrderWithDuplicates)
 TEST(XppdTable, GrowsFarPastItsBucketHint)
 {
     XppdTable table;
-    for (int i = 0; i < 20000; ++i) table.Insert("K:" + std::to_string(i), {0, 0, static_cast<std::uint16_t>(i % 7)});
+    for (int i = 0; i < 20000; ++i)
+        table.Insert("K:" + std::to_string(i), {0, 0, static_cast<std::uint16_t>(i % 7)});
     EXPECT_EQ(table.Size(), 20000u);
     EXPECT_EQ(table.Find("K:19999").size(), 1u);
     EXPECT_EQ(table.Find("K:19999")[0].choice, 19999 % 7);

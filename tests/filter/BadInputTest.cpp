@@ -68,8 +68,10 @@ protected:
             EXPECT_LE(lines[i].size() + 1, 254u) << lines[i];
             EXPECT_EQ(lines[i].rfind(i == 0 ? kUEL + "@PJL " : "@PJL ", 0), 0u) << lines[i];
             for (char c : lines[i])
-                EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 && c != '\x1b') << "control byte in " << lines[i];
-            if (lines[i].rfind("@PJL SET JOBATTR=\"@FSIZ=", 0) == 0) fsiz = lines[i].substr(24, lines[i].size() - 25);
+                EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 && c != '\x1b')
+                    << "control byte in " << lines[i];
+            if (lines[i].rfind("@PJL SET JOBATTR=\"@FSIZ=", 0) == 0)
+                fsiz = lines[i].substr(24, lines[i].size() - 25);
         }
         EXPECT_GE(r.out.size(), headerSize + kTrailer.size());
         if (r.out.size() < headerSize + kTrailer.size()) return {};
@@ -94,7 +96,8 @@ std::string WithBrokenXref(const std::string& pdf)
     std::string broken = pdf;
     const size_t xref = broken.rfind("\nxref");
     if (xref == std::string::npos) return broken;
-    for (size_t at = broken.find(" 00000 n", xref); at != std::string::npos; at = broken.find(" 00000 n", at + 1))
+    for (size_t at = broken.find(" 00000 n", xref); at != std::string::npos;
+         at = broken.find(" 00000 n", at + 1))
         broken.replace(at - 10, 10, "0000000001");
     return broken;
 }
@@ -157,7 +160,8 @@ TEST_F(BadInput, PdfOfNoPagesPassesWithAndWithoutPagePass)
         "trailer<</Root 1 0 R>>\n%%EOF\n";
     job.stdinData = empty;
     EXPECT_EQ(ExpectWellFormed(RunSpoolwrap(job)), empty);
-    for (const char* options : {kPagePassOptions, "com.apple.print.PrintSettings.PMCopies..n.=2 Collate=true"}) {
+    for (const char* options :
+         {kPagePassOptions, "com.apple.print.PrintSettings.PMCopies..n.=2 Collate=true"}) {
         job.args[4] = options;
         const std::string sent = ExpectWellFormed(RunSpoolwrap(job));
         WriteFileBytes(work.file("out.pdf"), sent);
@@ -189,7 +193,8 @@ TEST_F(BadInput, BrokenCrossReferenceTable)
 
 TEST_F(BadInput, PpdThatDoesNotParse)
 {
-    WriteFileBytes(work.file("bad.ppd"), "*PPD-Adobe: \"4.3\"\n*OpenUI *QVStaple: PickOne\n\x01\x02garbage\n");
+    WriteFileBytes(work.file("bad.ppd"),
+                   "*PPD-Adobe: \"4.3\"\n*OpenUI *QVStaple: PickOne\n\x01\x02garbage\n");
     job.env["PPD"] = work.file("bad.ppd");
     job.stdinData = SamplePdf();
     // The job prints without the PPD's defaults, in the default code set.
@@ -210,8 +215,8 @@ TEST_F(BadInput, OptionStringsOf100KB)
     // One argument may hold at most 128 KB: four values of 24 KB and filler.
     const std::string big(24 * 1024, 'k');
     std::string options = pt + "PrintTypeTicketKey=2 " + pt + "PrintTypePasswordTicketKey=" + big + " " + pt +
-                          "PrintTypeUserNameTicketKey=" + big + " " + pt + "DocumentNameTypeTicketKey=2 " + pt +
-                          "DocumentNameTicketKey=" + big + " " + pt + "JBAIPAddressStringTicket=" + big;
+                          "PrintTypeUserNameTicketKey=" + big + " " + pt + "DocumentNameTypeTicketKey=2 " +
+                          pt + "DocumentNameTicketKey=" + big + " " + pt + "JBAIPAddressStringTicket=" + big;
     // And options that no table reads, up to 120 KB in all.
     for (int i = 0; options.size() < 120 * 1024; ++i) options += " unknown" + std::to_string(i) + "=v";
     job.args[4] = options;
@@ -238,17 +243,19 @@ TEST_F(BadInput, OptionValuesHoldingEveryByteValue)
     std::string raw;
     for (int b = 1; b <= 255; ++b) {
         escaped += "/" + std::to_string(b);
-        if (b != ' ' && b != '\'' && b != '"' && b != '\\' && b != '{' && b != '}' && b != '=') raw += char(b);
+        if (b != ' ' && b != '\'' && b != '"' && b != '\\' && b != '{' && b != '}' && b != '=')
+            raw += char(b);
     }
-    for (const char* ppd : {"quorvel-kz63-color-mfp.ppd", "quorvel-rx42-mfp.ppd", "quorvel-wt74-printer.ppd"}) {
+    for (const char* ppd :
+         {"quorvel-kz63-color-mfp.ppd", "quorvel-rx42-mfp.ppd", "quorvel-wt74-printer.ppd"}) {
         job.env["PPD"] = Ppd(ppd);
         job.args[2] = raw;
         job.args[3] = raw;
         job.args[4] = pt + "PrintTypeTicketKey=2 " + pt + "PrintTypePasswordTicketKey=" + escaped + " " + pt +
-                      "PrintTypeUserNameTicketKey=" + escaped + " " + pt + "DocumentNameTypeTicketKey=2 " + pt +
-                      "DocumentNameTicketKey=" + escaped + " " + pt + "JBAManageTypeListTicketKey=2 " + pt +
-                      "JBAUserPasswordTextEditTicket=" + escaped + " " + pt + "JBAMacHostNameStringTicket=" + raw +
-                      " media=" + raw + " QVStaple=" + raw;
+                      "PrintTypeUserNameTicketKey=" + escaped + " " + pt + "DocumentNameTypeTicketKey=2 " +
+                      pt + "DocumentNameTicketKey=" + escaped + " " + pt + "JBAManageTypeListTicketKey=2 " +
+                      pt + "JBAUserPasswordTextEditTicket=" + escaped + " " + pt +
+                      "JBAMacHostNameStringTicket=" + raw + " media=" + raw + " QVStaple=" + raw;
         job.stdinData = SamplePdf();
         // No byte of any value can end a line or a quoted value early.
         EXPECT_EQ(ExpectWellFormed(RunSpoolwrap(job)), job.stdinData) << ppd;
@@ -300,7 +307,8 @@ TEST_F(BadInput, DiskFullInThePagePassSendsTheUnprocessedFile)
     job.args.push_back(work.file("in.pdf"));
     job.args[4] = "QVPDFRasterizedMode=true";
     // The raster pass writes far more than the input: it cannot finish.
-    const SpoolwrapResult r = RunWith(job, [&](SpoolwrapJob& j) { j.fileSizeLimit = static_cast<long>(pdf.size()); });
+    const SpoolwrapResult r =
+        RunWith(job, [&](SpoolwrapJob& j) { j.fileSizeLimit = static_cast<long>(pdf.size()); });
     EXPECT_EQ(ExpectWellFormed(r), pdf);
     ExpectNothingLeft();
 }
@@ -311,7 +319,8 @@ TEST_F(BadInput, DiskFullWhileTakingTheLayoutFilterOutputFailsTheJob)
     std::filesystem::create_directories(cups.file("data/mime"));
     std::filesystem::create_directories(cups.file("etc"));
     std::filesystem::create_directories(cups.file("bin/filter"));
-    WriteFileBytes(cups.file("data/mime/test.convs"), "application/pdf application/vnd.cups-pdf 66 fakefilter\n");
+    WriteFileBytes(cups.file("data/mime/test.convs"),
+                   "application/pdf application/vnd.cups-pdf 66 fakefilter\n");
     // The whole output fits the pipe and the filter ends well before the
     // copy hits the limit.
     WriteFileBytes(cups.file("bin/filter/fakefilter"), "#!/bin/sh\nhead -c 40000 /dev/zero\nexit 0\n");
@@ -347,7 +356,8 @@ protected:
         std::filesystem::create_directories(cups.file("data/mime"));
         std::filesystem::create_directories(cups.file("etc"));
         std::filesystem::create_directories(cups.file("bin/filter"));
-        WriteFileBytes(cups.file("data/mime/test.convs"), "application/pdf application/vnd.cups-pdf 66 fakefilter\n");
+        WriteFileBytes(cups.file("data/mime/test.convs"),
+                       "application/pdf application/vnd.cups-pdf 66 fakefilter\n");
         job.env["CUPS_DATADIR"] = cups.file("data");
         job.env["CUPS_SERVERROOT"] = cups.file("etc");
         job.env["CUPS_SERVERBIN"] = cups.file("bin");

@@ -11,8 +11,8 @@
 
 namespace {
 
-const std::string kA = "\xE3\x81\x82";        // あ in UTF-8
-const std::string kASjis = "\x82\xA0";        // あ in Shift_JIS
+const std::string kA = "\xE3\x81\x82"; // あ in UTF-8
+const std::string kASjis = "\x82\xA0"; // あ in Shift_JIS
 const std::string kProductType = "com.lumeral.vrk.printsettings.PrintTypeProductTypeTicketKey";
 
 std::string Repeat(const std::string& text, int count)
@@ -77,7 +77,10 @@ TEST(DocumentNameShiftJIS, ProductTypeChangesNothing)
 
 TEST(DocumentNameShiftJIS, CharactersWithoutShiftJISFormAreDropped)
 {
-    EXPECT_EQ(Pt("ab\xF0\x9F\x98\x80" "c", false), "abc");
+    EXPECT_EQ(Pt("ab\xF0\x9F\x98\x80"
+                 "c",
+                 false),
+              "abc");
 }
 
 TEST(DocumentNameUTF8, CutByWidth)
@@ -117,10 +120,10 @@ TEST(DocumentNameUTF8, ProductTypeLimits)
 TEST(DocumentNameRefused, ControlCharactersLineBreaksAndBadText)
 {
     for (bool utf8 : {false, true}) {
-        for (const std::string& title : {std::string("Rep\nort"), std::string("Rep\rort"),
-                                         std::string("Rep\tort"), std::string("Report\x01"),
-                                         std::string("Rep\x7Fort"), std::string("\x1b%-12345X"),
-                                         std::string("bad \xFF\xFE utf8")}) {
+        for (const std::string& title :
+             {std::string("Rep\nort"), std::string("Rep\rort"), std::string("Rep\tort"),
+              std::string("Report\x01"), std::string("Rep\x7Fort"), std::string("\x1b%-12345X"),
+              std::string("bad \xFF\xFE utf8")}) {
             const Names names = Build(title, utf8);
             EXPECT_EQ(names.pt, "") << "utf8=" << utf8 << " title=" << title;
             EXPECT_EQ(names.std, "") << "utf8=" << utf8 << " title=" << title;

@@ -168,8 +168,7 @@ TEST(HostResolveBound, AStuckResolverIsAbandoned)
         gate->returned = true;
         return std::vector<sockaddr_storage>{Address("192.168.0.5")};
     };
-    const HostAddressList result =
-        ResolveWithTimeout(stuck, "office-mac", std::chrono::milliseconds(50));
+    const HostAddressList result = ResolveWithTimeout(stuck, "office-mac", std::chrono::milliseconds(50));
     EXPECT_FALSE(result.has_value());
     EXPECT_FALSE(gate->returned) << "the wait ended only because the resolver answered";
     {
@@ -202,8 +201,8 @@ TEST(CompactClientAddress, IPv4TwoDigitsPerOctet)
 
 TEST(CompactClientAddress, MalformedIPv4GivesNothing)
 {
-    for (const char* bad : {"256.1.1.1", "1000.1.1.1", "1.2.3", "1.2.3.4.5", "1..3.4", "1.2.3.4.",
-                            "a.b.c.d", "::ffff:1.2.3.4", "."})
+    for (const char* bad : {"256.1.1.1", "1000.1.1.1", "1.2.3", "1.2.3.4.5", "1..3.4", "1.2.3.4.", "a.b.c.d",
+                            "::ffff:1.2.3.4", "."})
         EXPECT_EQ(EncodeClientAddress(bad), "") << bad;
 }
 
@@ -213,7 +212,8 @@ TEST(CompactClientAddress, IPv6FullyExpanded)
     EXPECT_EQ(EncodeClientAddress("fe80::1%en0"), "6fe800000000000000000000000000001");
     EXPECT_EQ(EncodeClientAddress("::"), "6" + std::string(32, '0'));
     EXPECT_EQ(EncodeClientAddress("::1"), "6" + std::string(31, '0') + "1");
-    EXPECT_EQ(EncodeClientAddress("1:2:3:4:5:6:7::"), "60001000200030004000500060007" "0000");
+    EXPECT_EQ(EncodeClientAddress("1:2:3:4:5:6:7::"), "60001000200030004000500060007"
+                                                      "0000");
     EXPECT_EQ(EncodeClientAddress("2001:DB8:0:0:A:B:C:D"), "620010DB800000000000A000B000C000D");
     for (const char* bad : {"1::2::3", "1:2:3:4:5:6:7:8:9", "1:2:3", "12345::1", "g::1", ":1::"})
         EXPECT_EQ(EncodeClientAddress(bad), "") << bad;

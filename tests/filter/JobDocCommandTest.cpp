@@ -16,20 +16,20 @@ namespace {
 
 const std::string kSimplex = " com.apple.print.PrintSettings.PMDuplexing..n.=1";
 
-TEST(JobDocGolden, PlainJobOnColourMfp) {
-    EXPECT_EQ(Group(kPlainJob, kKZ63), kColourPlainGroup);
-}
+TEST(JobDocGolden, PlainJobOnColourMfp) { EXPECT_EQ(Group(kPlainJob, kKZ63), kColourPlainGroup); }
 
 // Monochrome printers: no colour mode, so the print mode goes with GRAYSCALE;
 // no trapping option, so no TRAP line.
-TEST(JobDocGolden, PlainJobOnMonochromeMfpAndPrinter) {
+TEST(JobDocGolden, PlainJobOnMonochromeMfpAndPrinter)
+{
     EXPECT_EQ(Group(kPlainJob, kRX42), kMonoPlainGroup);
     EXPECT_EQ(Group(kPlainJob, kWT74), kMonoPlainGroup);
 }
 
 // A printer that offers none of the defaulted options gets only what the job
 // itself says.
-TEST(JobDocGolden, JobWithoutFeatureOptionsOnBarePrinter) {
+TEST(JobDocGolden, JobWithoutFeatureOptionsOnBarePrinter)
+{
     EXPECT_EQ(Group("", kBare), "@PJL SET COPIES=1\n"
                                 "@PJL SET JOBATTR=\"@FSTP=0\"\n"
                                 "@PJL SET JOBATTR=\"@LSTP=0\"\n"
@@ -52,7 +52,8 @@ TEST(JobDocGolden, JobWithoutFeatureOptionsOnBarePrinter) {
 
 // Without a PPD nothing is defaulted and model-dependent values are empty, but
 // the lines that need them are still written.
-TEST(JobDocGolden, NoPpdGivesEmptyModelValues) {
+TEST(JobDocGolden, NoPpdGivesEmptyModelValues)
+{
     EXPECT_EQ(Group("QVInputSlot=BypassTray MediaType=ThickPaper2" + kSimplex, ""),
               "@PJL SET COPIES=1\n"
               "@PJL SET JOBATTR=\"@FSTP=0\"\n"
@@ -69,20 +70,21 @@ TEST(JobDocGolden, NoPpdGivesEmptyModelValues) {
     EXPECT_TRUE(HasLine(onTray, Attr("APSP=")));
 }
 
-TEST(JobDocGolden, PpdWithoutModelNameGivesEmptyModelValues) {
-    const std::string group =
-        Group("QVInputSlot=BypassTray MediaType=ThickPaper2" + kSimplex, kNoModelName);
+TEST(JobDocGolden, PpdWithoutModelNameGivesEmptyModelValues)
+{
+    const std::string group = Group("QVInputSlot=BypassTray MediaType=ThickPaper2" + kSimplex, kNoModelName);
     EXPECT_TRUE(HasLine(group, Set("MEDIASOURCE=")));
     EXPECT_TRUE(HasLine(group, Attr("MSIP=")));
     // The PPD still offers the feed edge, so its default applies.
     EXPECT_TRUE(HasLine(group, Set("PAPERDIRECTION=SEF")));
 }
 
-TEST(JobDocCopies, CollateChoosesQtyOrCopiesAndTheCollateLine) {
+TEST(JobDocCopies, CollateChoosesQtyOrCopiesAndTheCollateLine)
+{
     const std::string collated = Group("Collate=true" + kSimplex, kKZ63, "3");
     EXPECT_EQ(collated.rfind(Set("QTY=3"), 0), 0u);
-    EXPECT_TRUE(HasLine(collated, Attr("DIPQ=STANDARD") + Set("COLLATE=COLLATENORMAL") +
-                                      Set("RENDERMODE=AUTOCOLOR")));
+    EXPECT_TRUE(HasLine(collated,
+                        Attr("DIPQ=STANDARD") + Set("COLLATE=COLLATENORMAL") + Set("RENDERMODE=AUTOCOLOR")));
 
     const std::string uncollated = Group("Collate=false" + kSimplex, kKZ63, "3");
     EXPECT_EQ(uncollated.rfind(Set("COPIES=3"), 0), 0u);
@@ -94,7 +96,8 @@ TEST(JobDocCopies, CollateChoosesQtyOrCopiesAndTheCollateLine) {
     EXPECT_EQ(other.find("COLLATE"), std::string::npos);
 }
 
-TEST(JobDocCopies, CopiesTextIsPassedOnButCannotBreakTheLine) {
+TEST(JobDocCopies, CopiesTextIsPassedOnButCannotBreakTheLine)
+{
     EXPECT_EQ(Group(kSimplex, kKZ63, "12").rfind(Set("COPIES=12"), 0), 0u);
     // A copies argument with a line feed must not start a PJL line of its own.
     const std::string group = Group(kSimplex, kKZ63, "2\n@PJL ENTER LANGUAGE=PCL");
@@ -102,12 +105,12 @@ TEST(JobDocCopies, CopiesTextIsPassedOnButCannotBreakTheLine) {
     EXPECT_FALSE(HasLine(group, "@PJL ENTER"));
 }
 
-TEST(JobDocQuality, ColourPrinterMapsPrintModeAndColourMode) {
+TEST(JobDocQuality, ColourPrinterMapsPrintModeAndColourMode)
+{
     const std::string fast =
         Group("QVOutputMode=HighSpeed QVColorMode=Black Collate=false" + kSimplex, kKZ63);
     EXPECT_TRUE(HasLine(fast, Set("OUTBIN=MAINTRAY") + Attr("LOUT=NOSCALING") + Attr("DIPQ=SPEED") +
-                                  Set("COLLATE=OFF") + Set("RENDERMODE=GRAYSCALE") +
-                                  Attr("TRAP=ON")));
+                                  Set("COLLATE=OFF") + Set("RENDERMODE=GRAYSCALE") + Attr("TRAP=ON")));
     const std::string fine = Group("QVOutputMode=HighQuality" + kSimplex, kKZ63);
     EXPECT_TRUE(HasLine(fine, Attr("DIPQ=QUALITY2") + Set("RENDERMODE=AUTOCOLOR")));
     // Unknown values give no line of their own, the other line stays.
@@ -118,15 +121,14 @@ TEST(JobDocQuality, ColourPrinterMapsPrintModeAndColourMode) {
     EXPECT_TRUE(HasLine(oddColour, Attr("DIPQ=STANDARD") + Attr("TRAP=ON")));
 }
 
-TEST(JobDocQuality, MonochromePrinterWritesQualityThenGrayscaleThenCollate) {
+TEST(JobDocQuality, MonochromePrinterWritesQualityThenGrayscaleThenCollate)
+{
     const std::string group = Group("QVOutputMode=HighQuality Collate=true" + kSimplex, kRX42);
-    EXPECT_TRUE(HasLine(group, Attr("LOUT=NOSCALING") + Attr("DIPQ=QUALITY2") +
-                                   Set("RENDERMODE=GRAYSCALE") + Set("COLLATE=COLLATENORMAL") +
-                                   Set("AUTOSELECT=ON")));
+    EXPECT_TRUE(HasLine(group, Attr("LOUT=NOSCALING") + Attr("DIPQ=QUALITY2") + Set("RENDERMODE=GRAYSCALE") +
+                                   Set("COLLATE=COLLATENORMAL") + Set("AUTOSELECT=ON")));
     // An unknown print mode: neither DIPQ nor RENDERMODE, collation still written.
     const std::string odd = Group("QVOutputMode=Draft Collate=true" + kSimplex, kRX42);
-    EXPECT_TRUE(
-        HasLine(odd, Attr("LOUT=NOSCALING") + Set("COLLATE=COLLATENORMAL") + Set("AUTOSELECT=ON")));
+    EXPECT_TRUE(HasLine(odd, Attr("LOUT=NOSCALING") + Set("COLLATE=COLLATENORMAL") + Set("AUTOSELECT=ON")));
     // A colour choice sent to a monochrome printer does not make it a colour one.
     const std::string colour = Group("QVOutputMode=HighSpeed QVColorMode=Color" + kSimplex, kRX42);
     EXPECT_TRUE(HasLine(colour, Attr("DIPQ=SPEED") + Set("RENDERMODE=AUTOCOLOR")));
@@ -134,17 +136,18 @@ TEST(JobDocQuality, MonochromePrinterWritesQualityThenGrayscaleThenCollate) {
 
 // A colour printer without a print-mode option still hears the colour choice:
 // a black-and-white job must not come out in colour.
-TEST(JobDocQuality, ColourPrinterWithoutPrintModeKeepsColourChoice) {
-    const std::string black =
-        Group("QVColorMode=Black Collate=false" + kSimplex, kColorNoOutputMode);
-    EXPECT_TRUE(HasLine(black, Attr("LOUT=NOSCALING") + Set("COLLATE=OFF") +
-                                   Set("RENDERMODE=GRAYSCALE") + Set("DUPLEX=OFF")));
+TEST(JobDocQuality, ColourPrinterWithoutPrintModeKeepsColourChoice)
+{
+    const std::string black = Group("QVColorMode=Black Collate=false" + kSimplex, kColorNoOutputMode);
+    EXPECT_TRUE(HasLine(black, Attr("LOUT=NOSCALING") + Set("COLLATE=OFF") + Set("RENDERMODE=GRAYSCALE") +
+                                   Set("DUPLEX=OFF")));
     EXPECT_EQ(black.find("DIPQ"), std::string::npos);
     const std::string defaulted = Group(kSimplex, kColorNoOutputMode);
     EXPECT_TRUE(HasLine(defaulted, Attr("LOUT=NOSCALING") + Set("RENDERMODE=AUTOCOLOR")));
 }
 
-TEST(JobDocQuality, Trapping) {
+TEST(JobDocQuality, Trapping)
+{
     EXPECT_TRUE(HasLine(Group("QVTrapping=false" + kSimplex, kKZ63), Attr("TRAP=OFF")));
     EXPECT_TRUE(HasLine(Group("QVTrapping=true" + kSimplex, kKZ63), Attr("TRAP=ON")));
     EXPECT_EQ(Group("QVTrapping=maybe" + kSimplex, kKZ63).find("TRAP"), std::string::npos);
@@ -152,20 +155,18 @@ TEST(JobDocQuality, Trapping) {
     EXPECT_TRUE(HasLine(Group("QVTrapping=false" + kSimplex, kRX42), Attr("TRAP=OFF")));
 }
 
-TEST(JobDocPaper, TraysWithDefaultOtherAndNoMediaType) {
+TEST(JobDocPaper, TraysWithDefaultOtherAndNoMediaType)
+{
     const char* trays[] = {"1stTray", "2ndTray", "3rdTray", "4thTray"};
     for (int i = 0; i < 4; ++i) {
         const std::string n = std::to_string(i + 1);
         SCOPED_TRACE(trays[i]);
         const std::string plainMedia =
-            Group(std::string("QVInputSlot=") + trays[i] + " MediaType=Default media=A4" + kSimplex,
-                  kKZ63);
-        EXPECT_TRUE(HasLine(plainMedia, Attr("TRAP=ON") + Set("MEDIASOURCE=TRAY" + n) +
-                                            Set("PAPER=A4") + Set("MEDIATYPE=OFF") +
-                                            Set("DUPLEX=OFF")));
-        const std::string thick = Group(std::string("QVInputSlot=") + trays[i] +
-                                            " MediaType=ThickPaper media=A4" + kSimplex,
-                                        kKZ63);
+            Group(std::string("QVInputSlot=") + trays[i] + " MediaType=Default media=A4" + kSimplex, kKZ63);
+        EXPECT_TRUE(HasLine(plainMedia, Attr("TRAP=ON") + Set("MEDIASOURCE=TRAY" + n) + Set("PAPER=A4") +
+                                            Set("MEDIATYPE=OFF") + Set("DUPLEX=OFF")));
+        const std::string thick = Group(
+            std::string("QVInputSlot=") + trays[i] + " MediaType=ThickPaper media=A4" + kSimplex, kKZ63);
         EXPECT_TRUE(HasLine(thick, Attr("TRAP=ON") + Attr("INPT=INTRAY" + n) + Set("PAPER=A4") +
                                        Attr("APSP=THICK") + Set("DUPLEX=OFF")));
         // The job named no media type: the tray goes as an input attribute, and
@@ -174,12 +175,12 @@ TEST(JobDocPaper, TraysWithDefaultOtherAndNoMediaType) {
         EXPECT_TRUE(HasLine(unnamed, Attr("INPT=INTRAY" + n) + Set("MEDIATYPE=OFF")));
         // A printer without media types.
         const std::string bare = Group(std::string("QVInputSlot=") + trays[i] + kSimplex, kBare);
-        EXPECT_TRUE(
-            HasLine(bare, Attr("LOUT=NOSCALING") + Attr("INPT=INTRAY" + n) + Set("DUPLEX=OFF")));
+        EXPECT_TRUE(HasLine(bare, Attr("LOUT=NOSCALING") + Attr("INPT=INTRAY" + n) + Set("DUPLEX=OFF")));
     }
 }
 
-TEST(JobDocPaper, AutoSelectAndUnknownSource) {
+TEST(JobDocPaper, AutoSelectAndUnknownSource)
+{
     EXPECT_TRUE(HasLine(Group("QVInputSlot=AutoSelect" + kSimplex, kBare), Set("AUTOSELECT=ON")));
     const std::string unknown = Group("QVInputSlot=5thTray" + kSimplex, kKZ63);
     EXPECT_TRUE(HasLine(unknown, Attr("TRAP=ON") + Set("MEDIATYPE=OFF")));
@@ -188,30 +189,29 @@ TEST(JobDocPaper, AutoSelectAndUnknownSource) {
     EXPECT_EQ(unknown.find("AUTOSELECT"), std::string::npos);
 }
 
-TEST(JobDocPaper, BypassTrayNameByModel) {
-    EXPECT_TRUE(
-        HasLine(Group("QVInputSlot=BypassTray" + kSimplex, kKZ63), Set("MEDIASOURCE=TRAY5")));
+TEST(JobDocPaper, BypassTrayNameByModel)
+{
+    EXPECT_TRUE(HasLine(Group("QVInputSlot=BypassTray" + kSimplex, kKZ63), Set("MEDIASOURCE=TRAY5")));
     EXPECT_TRUE(HasLine(Group("QVInputSlot=BypassTray" + kSimplex, kRX42), Set("MEDIASOURCE=SMH")));
     EXPECT_TRUE(HasLine(Group("QVInputSlot=BypassTray" + kSimplex, kWT74), Set("MEDIASOURCE=SMH")));
     // A model of no known family.
-    EXPECT_TRUE(
-        HasLine(Group("QVInputSlot=BypassTray" + kSimplex, kBare), Set("MEDIASOURCE=TRAY5")));
+    EXPECT_TRUE(HasLine(Group("QVInputSlot=BypassTray" + kSimplex, kBare), Set("MEDIASOURCE=TRAY5")));
 }
 
-TEST(JobDocPaper, PaperSizes) {
+TEST(JobDocPaper, PaperSizes)
+{
     const std::pair<const char*, const char*> sizes[] = {
         {"A3", "A3"}, {"B4", "JISB4"},      {"A4", "A4"},       {"B5", "JISB5"},
         {"A5", "A5"}, {"Letter", "LETTER"}, {"Legal", "LEGAL"}, {"Tabloid", "LEDGER"},
     };
     for (const auto& [media, paper] : sizes) {
         SCOPED_TRACE(media);
-        EXPECT_TRUE(HasLine(Group(std::string("media=") + media + kSimplex, kKZ63),
-                            Set("AUTOSELECT=ON") + Set(std::string("PAPER=") + paper) +
-                                Set("MEDIATYPE=OFF")));
+        EXPECT_TRUE(
+            HasLine(Group(std::string("media=") + media + kSimplex, kKZ63),
+                    Set("AUTOSELECT=ON") + Set(std::string("PAPER=") + paper) + Set("MEDIATYPE=OFF")));
     }
     for (const char* media : {"a4", "A4.Transverse", "Executive", "na_letter_8.5x11in"})
-        EXPECT_EQ(Group(std::string("media=") + media + kSimplex, kKZ63).find("PAPER"),
-                  std::string::npos)
+        EXPECT_EQ(Group(std::string("media=") + media + kSimplex, kKZ63).find("PAPER"), std::string::npos)
             << media;
 }
 
@@ -246,32 +246,31 @@ const MediaTypeCase kMediaTypes[] = {
     {"Envelope", "ENVELOPE", "ENVELOPE"},
 };
 
-TEST(JobDocMediaType, EveryMediaTypeOnATrayAndOnTheBypassTray) {
+TEST(JobDocMediaType, EveryMediaTypeOnATrayAndOnTheBypassTray)
+{
     for (const MediaTypeCase& c : kMediaTypes) {
         SCOPED_TRACE(c.mediaType);
         const std::string type = std::string(" MediaType=") + c.mediaType;
         const std::string tray = Group("QVInputSlot=2ndTray media=A4" + type + kSimplex, kKZ63);
         if (c.tray != nullptr)
-            EXPECT_TRUE(HasLine(tray, Set("PAPER=A4") + Attr(std::string("APSP=") + c.tray) +
-                                          Set("DUPLEX=OFF")));
+            EXPECT_TRUE(
+                HasLine(tray, Set("PAPER=A4") + Attr(std::string("APSP=") + c.tray) + Set("DUPLEX=OFF")));
         else
             EXPECT_TRUE(HasLine(tray, Set("PAPER=A4") + Set("DUPLEX=OFF")));
         EXPECT_EQ(tray.find("MSIP"), std::string::npos);
 
-        const std::string bypass =
-            Group("QVInputSlot=BypassTray media=A4" + type + kSimplex, kKZ63);
+        const std::string bypass = Group("QVInputSlot=BypassTray media=A4" + type + kSimplex, kKZ63);
         EXPECT_TRUE(HasLine(bypass, Set("MEDIASOURCE=TRAY5") + Set("PAPER=A4") +
-                                        Attr(std::string("MSIP=") + c.bypass) +
-                                        Set("PAPERDIRECTION=SEF")));
+                                        Attr(std::string("MSIP=") + c.bypass) + Set("PAPERDIRECTION=SEF")));
         EXPECT_EQ(bypass.find("APSP"), std::string::npos);
     }
 }
 
-TEST(JobDocMediaType, DefaultUnknownAndAutoSelect) {
+TEST(JobDocMediaType, DefaultUnknownAndAutoSelect)
+{
     // "Default" is the printer's own media, also on the bypass tray.
-    EXPECT_TRUE(
-        HasLine(Group("QVInputSlot=BypassTray MediaType=Default" + kSimplex, kKZ63),
-                Set("MEDIASOURCE=TRAY5") + Set("MEDIATYPE=OFF") + Set("PAPERDIRECTION=SEF")));
+    EXPECT_TRUE(HasLine(Group("QVInputSlot=BypassTray MediaType=Default" + kSimplex, kKZ63),
+                        Set("MEDIASOURCE=TRAY5") + Set("MEDIATYPE=OFF") + Set("PAPERDIRECTION=SEF")));
     // Media types go with automatic tray selection too.
     EXPECT_TRUE(HasLine(Group("MediaType=LabelPaper" + kSimplex, kKZ63),
                         Set("AUTOSELECT=ON") + Attr("APSP=LABEL") + Set("DUPLEX=OFF")));
@@ -282,7 +281,8 @@ TEST(JobDocMediaType, DefaultUnknownAndAutoSelect) {
     EXPECT_EQ(Group(kSimplex, kBare).find("MEDIATYPE"), std::string::npos);
 }
 
-TEST(JobDocMediaType, ThickPaper2ByModel) {
+TEST(JobDocMediaType, ThickPaper2ByModel)
+{
     EXPECT_TRUE(HasLine(Group("MediaType=ThickPaper2" + kSimplex, kRX42), Attr("APSP=SUPERTHICK")));
     EXPECT_TRUE(HasLine(Group("MediaType=ThickPaper2" + kSimplex, kKZ63), Attr("APSP=SUPERTHICK")));
     // The WT74 is of the wider C family only: not the C rule, so SUPERTHICK.
@@ -290,73 +290,69 @@ TEST(JobDocMediaType, ThickPaper2ByModel) {
                         Attr("MSIP=SUPERTHICK")));
 }
 
-TEST(JobDocFeedEdge, BypassTrayFeedEdge) {
+TEST(JobDocFeedEdge, BypassTrayFeedEdge)
+{
     const std::pair<const char*, const char*> edges[] = {
         {"LongEdge", "LEF"}, {"LongEdgeR", "LEF"}, {"ShortEdge", "SEF"}, {"ShortEdgeR", "SEF"}};
     for (const auto& [edge, direction] : edges) {
         SCOPED_TRACE(edge);
         EXPECT_TRUE(HasLine(
             Group(std::string("QVInputSlot=BypassTray QVMSILeadingEdge=") + edge + kSimplex, kKZ63),
-            Set("MEDIATYPE=OFF") + Set(std::string("PAPERDIRECTION=") + direction) +
-                Set("DUPLEX=OFF")));
+            Set("MEDIATYPE=OFF") + Set(std::string("PAPERDIRECTION=") + direction) + Set("DUPLEX=OFF")));
         // The feed edge belongs to the bypass tray only.
-        EXPECT_EQ(
-            Group(std::string("QVInputSlot=1stTray QVMSILeadingEdge=") + edge + kSimplex, kKZ63)
-                .find("PAPERDIRECTION"),
-            std::string::npos);
+        EXPECT_EQ(Group(std::string("QVInputSlot=1stTray QVMSILeadingEdge=") + edge + kSimplex, kKZ63)
+                      .find("PAPERDIRECTION"),
+                  std::string::npos);
     }
-    EXPECT_EQ(Group("QVInputSlot=BypassTray QVMSILeadingEdge=Diagonal" + kSimplex, kKZ63)
-                  .find("PAPERDIRECTION"),
-              std::string::npos);
+    EXPECT_EQ(
+        Group("QVInputSlot=BypassTray QVMSILeadingEdge=Diagonal" + kSimplex, kKZ63).find("PAPERDIRECTION"),
+        std::string::npos);
     // No feed-edge option and none in the job: no line.
-    EXPECT_EQ(Group("QVInputSlot=BypassTray" + kSimplex, kBare).find("PAPERDIRECTION"),
-              std::string::npos);
+    EXPECT_EQ(Group("QVInputSlot=BypassTray" + kSimplex, kBare).find("PAPERDIRECTION"), std::string::npos);
     // The job's feed edge is honoured on a printer that does not list the option.
     EXPECT_TRUE(HasLine(Group("QVInputSlot=BypassTray QVMSILeadingEdge=LongEdge" + kSimplex, kBare),
                         Set("PAPERDIRECTION=LEF")));
 }
 
-TEST(JobDocDuplex, DuplexKeyValues) {
+TEST(JobDocDuplex, DuplexKeyValues)
+{
     const std::string key = "com.apple.print.PrintSettings.PMDuplexing..n.=";
     EXPECT_TRUE(HasLine(Group(key + "1", kKZ63), Set("DUPLEX=OFF") + Set("TIMEOUT=0")));
-    EXPECT_TRUE(HasLine(Group(key + "2", kKZ63),
-                        Set("DUPLEX=ON") + Set("BINDING=LONGEDGE") + Set("TIMEOUT=0")));
-    EXPECT_TRUE(HasLine(Group(key + "3", kKZ63),
-                        Set("DUPLEX=ON") + Set("BINDING=SHORTEDGE") + Set("TIMEOUT=0")));
+    EXPECT_TRUE(
+        HasLine(Group(key + "2", kKZ63), Set("DUPLEX=ON") + Set("BINDING=LONGEDGE") + Set("TIMEOUT=0")));
+    EXPECT_TRUE(
+        HasLine(Group(key + "3", kKZ63), Set("DUPLEX=ON") + Set("BINDING=SHORTEDGE") + Set("TIMEOUT=0")));
     // Other values: duplex without a binding.
     for (const char* other : {"0", "4", "-7"})
-        EXPECT_TRUE(HasLine(Group(key + other, kKZ63), Set("DUPLEX=ON") + Set("TIMEOUT=0")))
-            << other;
+        EXPECT_TRUE(HasLine(Group(key + other, kKZ63), Set("DUPLEX=ON") + Set("TIMEOUT=0"))) << other;
     // The key wins over the CUPS options.
     EXPECT_TRUE(HasLine(Group(key + "1 sides=two-sided-long-edge Duplex=DuplexTumble", kKZ63),
                         Set("DUPLEX=OFF") + Set("TIMEOUT=0")));
 }
 
 // Jobs from lp or other applications carry no print-dialog duplex key.
-TEST(JobDocDuplex, JobWithoutDuplexKey) {
+TEST(JobDocDuplex, JobWithoutDuplexKey)
+{
     // The printer's default: one-sided on the KZ63 and WT74, long-edge on the RX42.
     EXPECT_TRUE(HasLine(Group("", kKZ63), Set("DUPLEX=OFF") + Set("TIMEOUT=0")));
     EXPECT_TRUE(HasLine(Group("", kWT74), Set("DUPLEX=OFF") + Set("TIMEOUT=0")));
-    EXPECT_TRUE(
-        HasLine(Group("", kRX42), Set("DUPLEX=ON") + Set("BINDING=LONGEDGE") + Set("TIMEOUT=0")));
+    EXPECT_TRUE(HasLine(Group("", kRX42), Set("DUPLEX=ON") + Set("BINDING=LONGEDGE") + Set("TIMEOUT=0")));
     // The PPD's own duplex option, and CUPS's "sides".
+    EXPECT_TRUE(HasLine(Group("Duplex=DuplexNoTumble", kKZ63), Set("DUPLEX=ON") + Set("BINDING=LONGEDGE")));
+    EXPECT_TRUE(HasLine(Group("Duplex=DuplexTumble", kKZ63), Set("DUPLEX=ON") + Set("BINDING=SHORTEDGE")));
     EXPECT_TRUE(
-        HasLine(Group("Duplex=DuplexNoTumble", kKZ63), Set("DUPLEX=ON") + Set("BINDING=LONGEDGE")));
+        HasLine(Group("sides=two-sided-long-edge", kKZ63), Set("DUPLEX=ON") + Set("BINDING=LONGEDGE")));
     EXPECT_TRUE(
-        HasLine(Group("Duplex=DuplexTumble", kKZ63), Set("DUPLEX=ON") + Set("BINDING=SHORTEDGE")));
-    EXPECT_TRUE(HasLine(Group("sides=two-sided-long-edge", kKZ63),
-                        Set("DUPLEX=ON") + Set("BINDING=LONGEDGE")));
-    EXPECT_TRUE(HasLine(Group("sides=two-sided-short-edge", kWT74),
-                        Set("DUPLEX=ON") + Set("BINDING=SHORTEDGE")));
+        HasLine(Group("sides=two-sided-short-edge", kWT74), Set("DUPLEX=ON") + Set("BINDING=SHORTEDGE")));
     EXPECT_TRUE(HasLine(Group("sides=one-sided Duplex=None", kKZ63), Set("DUPLEX=OFF")));
     // A printer with no duplex option and a job that says nothing.
     EXPECT_TRUE(HasLine(Group("", kBare), Set("DUPLEX=ON") + Set("TIMEOUT=0")));
     EXPECT_TRUE(HasLine(Group("", ""), Set("DUPLEX=ON") + Set("TIMEOUT=0")));
 }
 
-TEST(JobDocPagesPerSheet, NumberUp) {
-    EXPECT_TRUE(
-        HasLine(Group("number-up=4" + kSimplex, kKZ63), Set("TIMEOUT=0") + Attr("NLPP=N4")));
+TEST(JobDocPagesPerSheet, NumberUp)
+{
+    EXPECT_TRUE(HasLine(Group("number-up=4" + kSimplex, kKZ63), Set("TIMEOUT=0") + Attr("NLPP=N4")));
     EXPECT_TRUE(HasLine(Group("number-up=1" + kSimplex, kKZ63), Set("TIMEOUT=0") + Attr("NLPP=1")));
     EXPECT_TRUE(HasLine(Group("com.apple.print.PrintSettings.PMLayoutRows..n.=2 "
                               "com.apple.print.PrintSettings.PMLayoutColumns..n.=3" +
@@ -372,7 +368,8 @@ TEST(JobDocPagesPerSheet, NumberUp) {
 
 // The record's fixed fields are read only up to their size, even when one is
 // full to the last byte.
-TEST(JobDocRecord, FullFieldsAndEmptyNumberUp) {
+TEST(JobDocRecord, FullFieldsAndEmptyNumberUp)
+{
     auto options = std::make_unique<PrintOptions>();
     options->features.duplex = 1;
     std::memset(options->features.media, 'A', sizeof options->features.media);

@@ -20,7 +20,8 @@ const std::string kPageFormat =
 const std::string kPrintSettings = "com.apple.print.PrintSettings.PMOrientation..n.=";
 
 // The finishing lines of a group: between the duplex line and TIMEOUT.
-std::string Finishing(const std::string& options, const std::string& ppd = kKZ63) {
+std::string Finishing(const std::string& options, const std::string& ppd = kKZ63)
+{
     const std::string group = Group(options + kSimplex, ppd);
     const std::string duplex = Set("DUPLEX=OFF");
     const size_t start = group.find(duplex);
@@ -39,28 +40,24 @@ struct OrientationCase {
     OrientationClass orientation;
 };
 
-std::vector<OrientationCase> OrientationCases() {
+std::vector<OrientationCase> OrientationCases()
+{
     return {
         {"no orientation", "", OrientationClass::Portrait},
         {"requested portrait", "orientation-requested=3", OrientationClass::Portrait},
-        {"dialog landscape", kPageFormat + "2 " + kPrintSettings + "2",
-         OrientationClass::Landscape},
+        {"dialog landscape", kPageFormat + "2 " + kPrintSettings + "2", OrientationClass::Landscape},
         {"requested landscape", "orientation-requested=4", OrientationClass::Landscape},
         {"dialog reverse landscape", kPageFormat + "4 " + kPrintSettings + "4",
          OrientationClass::ReverseLandscape},
-        {"requested reverse landscape", "orientation-requested=5",
-         OrientationClass::ReverseLandscape},
+        {"requested reverse landscape", "orientation-requested=5", OrientationClass::ReverseLandscape},
         // Both dialog keys must agree.
-        {"dialog keys disagree", kPageFormat + "2 " + kPrintSettings + "1",
-         OrientationClass::Portrait},
+        {"dialog keys disagree", kPageFormat + "2 " + kPrintSettings + "1", OrientationClass::Portrait},
         {"only page format reverse", kPageFormat + "4", OrientationClass::Portrait},
         // Landscape is tested first.
         {"dialog landscape, requested reverse",
-         kPageFormat + "2 " + kPrintSettings + "2 orientation-requested=5",
-         OrientationClass::Landscape},
+         kPageFormat + "2 " + kPrintSettings + "2 orientation-requested=5", OrientationClass::Landscape},
         {"dialog reverse, requested landscape",
-         kPageFormat + "4 " + kPrintSettings + "4 orientation-requested=4",
-         OrientationClass::Landscape},
+         kPageFormat + "4 " + kPrintSettings + "4 orientation-requested=4", OrientationClass::Landscape},
         {"requested reverse portrait", "orientation-requested=6", OrientationClass::Portrait},
     };
 }
@@ -78,31 +75,28 @@ const StapleCase kStaples[] = {
     {"TopDoublePort", "TOPDUAL", "LEFTDUAL", "RIGHTDUAL"},
 };
 
-std::string Expected(const StapleCase& staple, OrientationClass orientation) {
+std::string Expected(const StapleCase& staple, OrientationClass orientation)
+{
     switch (orientation) {
-    case OrientationClass::Landscape:
-        return staple.landscape;
-    case OrientationClass::ReverseLandscape:
-        return staple.reverseLandscape;
-    case OrientationClass::Portrait:
-        break;
+    case OrientationClass::Landscape: return staple.landscape;
+    case OrientationClass::ReverseLandscape: return staple.reverseLandscape;
+    case OrientationClass::Portrait: break;
     }
     return staple.portrait;
 }
 
-std::string PunchEdge(OrientationClass orientation) {
+std::string PunchEdge(OrientationClass orientation)
+{
     switch (orientation) {
-    case OrientationClass::Landscape:
-        return "BOTTON";
-    case OrientationClass::ReverseLandscape:
-        return "TOP";
-    case OrientationClass::Portrait:
-        break;
+    case OrientationClass::Landscape: return "BOTTON";
+    case OrientationClass::ReverseLandscape: return "TOP";
+    case OrientationClass::Portrait: break;
     }
     return "LEFT";
 }
 
-TEST(JobDocFinishing, EveryStaplePositionForEveryOrientation) {
+TEST(JobDocFinishing, EveryStaplePositionForEveryOrientation)
+{
     for (const OrientationCase& o : OrientationCases()) {
         for (const StapleCase& s : kStaples) {
             SCOPED_TRACE(std::string(o.name) + " / " + s.staple);
@@ -112,7 +106,8 @@ TEST(JobDocFinishing, EveryStaplePositionForEveryOrientation) {
     }
 }
 
-TEST(JobDocFinishing, PunchWithAndWithoutStapleForEveryOrientation) {
+TEST(JobDocFinishing, PunchWithAndWithoutStapleForEveryOrientation)
+{
     for (const OrientationCase& o : OrientationCases()) {
         SCOPED_TRACE(o.name);
         const std::string punch = Set("PUNCH=" + PunchEdge(o.orientation));
@@ -125,7 +120,8 @@ TEST(JobDocFinishing, PunchWithAndWithoutStapleForEveryOrientation) {
     }
 }
 
-TEST(JobDocFinishing, NothingWithoutStapleOrPunch) {
+TEST(JobDocFinishing, NothingWithoutStapleOrPunch)
+{
     EXPECT_EQ(Finishing(""), "");
     EXPECT_EQ(Finishing("QVStaple=None QVPunch=None orientation-requested=4"), "");
     // Punch choices other than the two spellings of true are no punch.
@@ -145,7 +141,8 @@ TEST(JobDocFinishing, NothingWithoutStapleOrPunch) {
 // A punch the job asks for is never dropped: on a printer without a stapler,
 // or with a staple choice that has no position, the punch switches the
 // finisher on itself.
-TEST(JobDocFinishing, PunchIsKeptWithoutAStaplePosition) {
+TEST(JobDocFinishing, PunchIsKeptWithoutAStaplePosition)
+{
     EXPECT_EQ(Finishing("QVPunch=True", kPunchNoStaple), Set("FINISH=ON") + Set("PUNCH=LEFT"));
     EXPECT_EQ(Finishing("QVPunch=True orientation-requested=4", kBare),
               Set("FINISH=ON") + Set("PUNCH=BOTTON"));
@@ -154,7 +151,8 @@ TEST(JobDocFinishing, PunchIsKeptWithoutAStaplePosition) {
     EXPECT_EQ(Finishing("", kPunchNoStaple), "");
 }
 
-TEST(JobDocFinishing, OrientationClassOfHandFilledRecord) {
+TEST(JobDocFinishing, OrientationClassOfHandFilledRecord)
+{
     FeaturesOption features{};
     EXPECT_EQ(FindOrientationClass(features), OrientationClass::Portrait);
     std::strcpy(features.requestedOrientation, "5");

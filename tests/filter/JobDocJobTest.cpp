@@ -13,17 +13,17 @@ namespace {
 const std::string kPdf = "%PDF-1.4\n1 0 obj\n<<>>\nendobj\ntrailer\n<<>>\n%%EOF\n";
 
 SpoolwrapResult RunJob(const TempDir& tmp, const std::string& ppd, const std::string& options,
-                       const std::string& copies = "1") {
+                       const std::string& copies = "1")
+{
     SpoolwrapJob job;
     job.args = {"42", "alice", "report", copies, options};
-    job.env = {{"PPD", ppd},
-               {"TMPDIR", tmp.path()},
-               {"SPOOLWRAP_JOBCOPY_MARKER", tmp.path() + "/no-marker"}};
+    job.env = {{"PPD", ppd}, {"TMPDIR", tmp.path()}, {"SPOOLWRAP_JOBCOPY_MARKER", tmp.path() + "/no-marker"}};
     job.stdinData = kPdf;
     return RunSpoolwrap(job);
 }
 
-TEST(JobDocJob, PlainJobOnEachPrinter) {
+TEST(JobDocJob, PlainJobOnEachPrinter)
+{
     const std::pair<std::string, std::string> printers[] = {
         {kKZ63, kColourPlainGroup}, {kRX42, kMonoPlainGroup}, {kWT74, kMonoPlainGroup}};
     for (const auto& [ppd, expected] : printers) {
@@ -44,11 +44,11 @@ TEST(JobDocJob, PlainJobOnEachPrinter) {
 }
 
 // Bypass tray, heavy paper, two staples, reverse landscape, short-edge duplex.
-const std::string kFinishedJob =
-    "QVInputSlot=BypassTray MediaType=ThickPaper2 QVStaple=LeftDoublePort "
-    "orientation-requested=5 com.apple.print.PrintSettings.PMDuplexing..n.=3";
+const std::string kFinishedJob = "QVInputSlot=BypassTray MediaType=ThickPaper2 QVStaple=LeftDoublePort "
+                                 "orientation-requested=5 com.apple.print.PrintSettings.PMDuplexing..n.=3";
 
-TEST(JobDocJob, BypassStapledDuplexJobOnColourMfp) {
+TEST(JobDocJob, BypassStapledDuplexJobOnColourMfp)
+{
     TempDir tmp;
     const SpoolwrapResult r = RunJob(tmp, kKZ63, kFinishedJob);
     ASSERT_EQ(r.status, 0) << r.err;
@@ -71,7 +71,8 @@ TEST(JobDocJob, BypassStapledDuplexJobOnColourMfp) {
                                  "@PJL SET JOBATTR=\"@NLPP=1\"\n");
 }
 
-TEST(JobDocJob, BypassStapledDuplexJobOnMonochromePrinters) {
+TEST(JobDocJob, BypassStapledDuplexJobOnMonochromePrinters)
+{
     const std::string expected = "@PJL SET COPIES=1\n"
                                  "@PJL SET JOBATTR=\"@FSTP=0\"\n"
                                  "@PJL SET JOBATTR=\"@LSTP=0\"\n"
@@ -99,17 +100,18 @@ TEST(JobDocJob, BypassStapledDuplexJobOnMonochromePrinters) {
 
 // Collated copies from tray 2 with the printer's media, punched and stapled in
 // landscape, black and white at high speed, long-edge duplex, Letter.
-TEST(JobDocJob, CollatedPunchedLandscapeJob) {
+TEST(JobDocJob, CollatedPunchedLandscapeJob)
+{
     TempDir tmp;
-    const SpoolwrapResult r = RunJob(
-        tmp, kKZ63,
-        "Collate=true QVInputSlot=2ndTray MediaType=Default media=Letter QVPunch=True "
-        "QVStaple=UpperLeftSinglePort QVColorMode=Black QVOutputMode=HighSpeed QVTrapping=false "
-        "com.apple.print.subTicket.page_format_ticket..d.com.apple.print.PageFormat.PMOrientation.."
-        "n.=2 "
-        "com.apple.print.PrintSettings.PMOrientation..n.=2 "
-        "com.apple.print.PrintSettings.PMDuplexing..n.=2",
-        "3");
+    const SpoolwrapResult r =
+        RunJob(tmp, kKZ63,
+               "Collate=true QVInputSlot=2ndTray MediaType=Default media=Letter QVPunch=True "
+               "QVStaple=UpperLeftSinglePort QVColorMode=Black QVOutputMode=HighSpeed QVTrapping=false "
+               "com.apple.print.subTicket.page_format_ticket..d.com.apple.print.PageFormat.PMOrientation.."
+               "n.=2 "
+               "com.apple.print.PrintSettings.PMOrientation..n.=2 "
+               "com.apple.print.PrintSettings.PMDuplexing..n.=2",
+               "3");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(GroupOfJob(r.out), "@PJL SET QTY=3\n"
                                  "@PJL SET JOBATTR=\"@FSTP=0\"\n"
@@ -133,7 +135,8 @@ TEST(JobDocJob, CollatedPunchedLandscapeJob) {
 }
 
 // A job sent with lp: no print-dialog keys at all.
-TEST(JobDocJob, LpJobWithCupsOptionsOnly) {
+TEST(JobDocJob, LpJobWithCupsOptionsOnly)
+{
     TempDir tmp;
     const SpoolwrapResult r = RunJob(tmp, kWT74, "sides=two-sided-long-edge media=A3 number-up=1");
     ASSERT_EQ(r.status, 0) << r.err;
@@ -143,11 +146,11 @@ TEST(JobDocJob, LpJobWithCupsOptionsOnly) {
     TempDir tmp2;
     const SpoolwrapResult plain = RunJob(tmp2, kWT74, "number-up=1");
     ASSERT_EQ(plain.status, 0) << plain.err;
-    EXPECT_TRUE(HasLine(GroupOfJob(plain.out),
-                        Set("MEDIATYPE=OFF") + Set("DUPLEX=OFF") + Set("TIMEOUT=0")));
+    EXPECT_TRUE(HasLine(GroupOfJob(plain.out), Set("MEDIATYPE=OFF") + Set("DUPLEX=OFF") + Set("TIMEOUT=0")));
 }
 
-TEST(JobDocJob, NoPpd) {
+TEST(JobDocJob, NoPpd)
+{
     TempDir tmp;
     const SpoolwrapResult r = RunJob(tmp, "", "QVInputSlot=BypassTray MediaType=ThickPaper2");
     ASSERT_EQ(r.status, 0) << r.err;

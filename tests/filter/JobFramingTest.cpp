@@ -63,8 +63,8 @@ TEST(JobFraming, PdfFromArgumentSixPassesThroughByteForByte)
                                         "@PJL COMMENT begin\n@PJL COMMENT Version:4.00\n",
                                  0),
               0u);
-    const std::string tail = "@PJL SET JOBATTR=\"@FSIZ=" + std::to_string(kSamplePdf.size()) +
-                             "\"\n@PJL ENTER LANGUAGE=PDF\n";
+    const std::string tail =
+        "@PJL SET JOBATTR=\"@FSIZ=" + std::to_string(kSamplePdf.size()) + "\"\n@PJL ENTER LANGUAGE=PDF\n";
     EXPECT_EQ(parts.header.substr(parts.header.size() - tail.size()), tail);
     // The input file is the job's own: it must still be there.
     EXPECT_EQ(ReadFileBytes(tmp.file("in.pdf")), kSamplePdf);
@@ -124,7 +124,8 @@ TEST(JobFraming, UnreadableInputGivesAWellFormedEmptyJob)
     const JobParts parts = Split(r.out);
     EXPECT_EQ(parts.pdf, "");
     EXPECT_EQ(parts.trailer, kTrailer);
-    EXPECT_NE(parts.header.find("@PJL SET JOBATTR=\"@FSIZ=0\"\n@PJL ENTER LANGUAGE=PDF\n"), std::string::npos);
+    EXPECT_NE(parts.header.find("@PJL SET JOBATTR=\"@FSIZ=0\"\n@PJL ENTER LANGUAGE=PDF\n"),
+              std::string::npos);
     EXPECT_TRUE(tmp.entries().empty());
 }
 

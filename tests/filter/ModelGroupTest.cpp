@@ -15,7 +15,8 @@ using namespace jobdoc;
 
 namespace {
 
-TEST(ModelGroup, EveryTokenBelongsToItsGroupOnly) {
+TEST(ModelGroup, EveryTokenBelongsToItsGroupOnly)
+{
     const std::pair<ModelGroup, std::vector<const char*>> groups[] = {
         {ModelGroup::A1, {"RX41", "RX42", "RX43"}},
         {ModelGroup::A2, {"RY51", "RY52", "RY53", "RY54"}},
@@ -37,17 +38,18 @@ TEST(ModelGroup, EveryTokenBelongsToItsGroupOnly) {
     EXPECT_FALSE(IsModelInGroup("Quorvel WT74 Printer", ModelGroup::C));
     // Near misses.
     for (const char* model :
-         {"", "Quorvel RX44", "Quorvel RY50", "Quorvel KZ60", "Quorvel KZ67", "Quorvel WT75",
-          "Quorvel VN80", "Quorvel VN84", "quorvel kz63", "Quorvel KZ 63"})
-        for (ModelGroup g : {ModelGroup::A1, ModelGroup::A2, ModelGroup::B, ModelGroup::C,
-                             ModelGroup::CPlus, ModelGroup::X, ModelGroup::D})
+         {"", "Quorvel RX44", "Quorvel RY50", "Quorvel KZ60", "Quorvel KZ67", "Quorvel WT75", "Quorvel VN80",
+          "Quorvel VN84", "quorvel kz63", "Quorvel KZ 63"})
+        for (ModelGroup g : {ModelGroup::A1, ModelGroup::A2, ModelGroup::B, ModelGroup::C, ModelGroup::CPlus,
+                             ModelGroup::X, ModelGroup::D})
             EXPECT_FALSE(IsModelInGroup(model, g)) << model;
     // Tokens are found anywhere in the name.
     EXPECT_TRUE(IsModelInGroup("KZ63", ModelGroup::B));
     EXPECT_TRUE(IsModelInGroup("Office-KZ65C", ModelGroup::B));
 }
 
-TEST(ModelGroup, BypassTrayName) {
+TEST(ModelGroup, BypassTrayName)
+{
     const std::pair<const char*, const char*> cases[] = {
         {"Quorvel RX41", "SMH"},
         {"Quorvel RY53", "SMH"},
@@ -65,12 +67,12 @@ TEST(ModelGroup, BypassTrayName) {
         {"Quorvel WT74/KZ61", "TRAY5"},
         {"Quorvel VN82/WT71", "SMH"},
     };
-    for (const auto& [model, name] : cases)
-        EXPECT_EQ(BypassTrayName(std::string_view(model)), name) << model;
+    for (const auto& [model, name] : cases) EXPECT_EQ(BypassTrayName(std::string_view(model)), name) << model;
     EXPECT_EQ(BypassTrayName(std::nullopt), "");
 }
 
-TEST(ModelGroup, ThickPaper2Name) {
+TEST(ModelGroup, ThickPaper2Name)
+{
     const std::pair<const char*, const char*> cases[] = {
         {"Quorvel RX42 MFP", "SUPERTHICK"},  {"Quorvel RY51", "THICK2"},
         {"Quorvel KZ66", "SUPERTHICK"},      {"Quorvel WT73", "THICK2"},
@@ -86,17 +88,16 @@ TEST(ModelGroup, ThickPaper2Name) {
         EXPECT_EQ(MediaTypeName("ThickPaper2", true, std::string_view(model)), name) << model;
     }
     EXPECT_EQ(ThickPaper2Name(std::nullopt), "");
-    EXPECT_EQ(MediaTypeName("ThickPaper2", false, std::nullopt),
-              std::optional<std::string_view>(""));
+    EXPECT_EQ(MediaTypeName("ThickPaper2", false, std::nullopt), std::optional<std::string_view>(""));
 }
 
-TEST(ModelGroup, ModelNameFromPpd) {
+TEST(ModelGroup, ModelNameFromPpd)
+{
     {
         ScopedPpd ppd(kKZ63);
         PpdFilePtr file = OpenJobPPD();
         ASSERT_TRUE(file);
-        EXPECT_EQ(FindModelName(file.get()),
-                  std::optional<std::string_view>("Quorvel KZ63 Color MFP"));
+        EXPECT_EQ(FindModelName(file.get()), std::optional<std::string_view>("Quorvel KZ63 Color MFP"));
     }
     {
         ScopedPpd ppd(kNoModelName);
@@ -108,7 +109,8 @@ TEST(ModelGroup, ModelNameFromPpd) {
 }
 
 // Whole groups on printers made up for the case: the model name alone decides.
-TEST(ModelGroup, BypassAndThickPaper2OnGeneratedPrinters) {
+TEST(ModelGroup, BypassAndThickPaper2OnGeneratedPrinters)
+{
     TempDir dir;
     const std::string base = ReadFileBytes(kNoModelName);
     const std::pair<const char*, std::pair<const char*, const char*>> cases[] = {

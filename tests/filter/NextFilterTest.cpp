@@ -31,7 +31,10 @@ struct CupsDirs {
     std::string data() const { return root.file("data"); }
     std::string etc() const { return root.file("etc"); }
     std::string bin() const { return root.file("bin"); }
-    void Table(const std::string& relative, const std::string& text) const { WriteFileBytes(root.file(relative), text); }
+    void Table(const std::string& relative, const std::string& text) const
+    {
+        WriteFileBytes(root.file(relative), text);
+    }
     // A filter program; it logs its arguments and PPD, then passes the job on.
     void Program(const std::string& name, const std::string& body, mode_t mode = 0755) const
     {
@@ -55,19 +58,23 @@ protected:
 
 TEST_F(Tables, BestFilterTakesTheFirstMatchingLineBelowCost1000)
 {
-    dirs.Table("data/mime/a.convs",
-               "# comment\n"
-               "application/pdf\tapplication/vnd.cups-postscript\t66\tpdftops\n"
-               "application/pdf application/vnd.cups-pdf 1000 tooexpensive\n"
-               "text/plain application/vnd.cups-pdf 10 texttopdf\n"
-               "#application/pdf application/vnd.cups-pdf 1 disabled\n"
-               "application/pdf\t\tapplication/vnd.cups-pdf\t999\tpdftopdf   \n"
-               "application/pdf application/vnd.cups-pdf 1 later\n");
+    dirs.Table("data/mime/a.convs", "# comment\n"
+                                    "application/pdf\tapplication/vnd.cups-postscript\t66\tpdftops\n"
+                                    "application/pdf application/vnd.cups-pdf 1000 tooexpensive\n"
+                                    "text/plain application/vnd.cups-pdf 10 texttopdf\n"
+                                    "#application/pdf application/vnd.cups-pdf 1 disabled\n"
+                                    "application/pdf\t\tapplication/vnd.cups-pdf\t999\tpdftopdf   \n"
+                                    "application/pdf application/vnd.cups-pdf 1 later\n");
     std::string program = "unchanged";
-    EXPECT_EQ(BestFilter(dirs.root.file("data/mime/a.convs"), "application/pdf", "application/vnd.cups-pdf", program), 1);
+    EXPECT_EQ(BestFilter(dirs.root.file("data/mime/a.convs"), "application/pdf", "application/vnd.cups-pdf",
+                         program),
+              1);
     EXPECT_EQ(program, "pdftopdf");
-    EXPECT_EQ(BestFilter(dirs.root.file("data/mime/a.convs"), "image/png", "application/vnd.cups-pdf", program), 0);
-    EXPECT_EQ(BestFilter(dirs.root.file("data/mime/none.convs"), "application/pdf", "application/vnd.cups-pdf", program), 0);
+    EXPECT_EQ(
+        BestFilter(dirs.root.file("data/mime/a.convs"), "image/png", "application/vnd.cups-pdf", program), 0);
+    EXPECT_EQ(BestFilter(dirs.root.file("data/mime/none.convs"), "application/pdf",
+                         "application/vnd.cups-pdf", program),
+              0);
     EXPECT_EQ(program, "pdftopdf");
 }
 
@@ -197,8 +204,9 @@ TEST_F(FakeFilterJob, GetsTheJobsArgumentsEnvironmentAndFile)
     job.args.push_back(logs.file("in.pdf"));
     const SpoolwrapResult r = RunSpoolwrap(job);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadFileBytes(logs.file("log")), "arg:42\narg:alice\narg:report\narg:1\narg:page-set=odd\narg:" +
-                                                   logs.file("in.pdf") + "\nPPD:" + job.env["PPD"] + "\n");
+    EXPECT_EQ(ReadFileBytes(logs.file("log")),
+              "arg:42\narg:alice\narg:report\narg:1\narg:page-set=odd\narg:" + logs.file("in.pdf") +
+                  "\nPPD:" + job.env["PPD"] + "\n");
     EXPECT_EQ(JobPdf(r.out), ReadFileBytes(logs.file("in.pdf")));
     EXPECT_TRUE(tmp.entries().empty());
 }

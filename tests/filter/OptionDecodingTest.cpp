@@ -81,8 +81,9 @@ TEST(OptionRecord, EmptyOptionStringLeavesFieldsEmptyAndIntegersAtMinusOne)
 
 TEST(OptionRecord, IntegersPresenceFlagAndSharedKey)
 {
-    const PrintOptions r = Read(kPT + "PrintTypeTicketKey=2 " + kPT + "JBAUserIDListCtrlTicket=2 " + kPT +
-                                "JBAUserIDTextEditTicket=bob com.apple.print.PrintSettings.PMDuplexing..n.=3");
+    const PrintOptions r =
+        Read(kPT + "PrintTypeTicketKey=2 " + kPT + "JBAUserIDListCtrlTicket=2 " + kPT +
+             "JBAUserIDTextEditTicket=bob com.apple.print.PrintSettings.PMDuplexing..n.=3");
     EXPECT_EQ(r.printType.printType, 2);
     // One key, two fields: the common and the administrator user-ID source.
     EXPECT_EQ(r.jba.userIDSource, 2);
@@ -111,7 +112,8 @@ TEST(OptionRecord, ValuesAreDecodedInAThousandByteWorkBuffer)
 
 TEST(OptionRecord, FieldsNotReadOnOtherPrintersStayEmpty)
 {
-    const std::string opts = kPT + "JBADomainNameTextEditTicket=corp " + kPT + "JBAAccountIDTextEditTicket=77";
+    const std::string opts =
+        kPT + "JBADomainNameTextEditTicket=corp " + kPT + "JBAAccountIDTextEditTicket=77";
     const PrintOptions sjis = Read(opts, "quorvel-rx42-mfp.ppd");
     EXPECT_STREQ(sjis.jba.domainName, "");
     EXPECT_STREQ(sjis.jba.accountID, "");
@@ -136,7 +138,8 @@ TEST(CodeSet, PasswordStaysUTF8OnAUTF8Printer)
     const std::string utf8 = "\xe3\x83\x91\\";
     std::string escaped;
     for (unsigned char c : utf8) escaped += "/" + std::to_string(c);
-    const PrintOptions r = Read(kPT + "JBAUserPasswordTextEditTicket=" + escaped, "quorvel-kz63-color-mfp.ppd");
+    const PrintOptions r =
+        Read(kPT + "JBAUserPasswordTextEditTicket=" + escaped, "quorvel-kz63-color-mfp.ppd");
     EXPECT_EQ(std::string(r.jba.userPassword), utf8);
 }
 
@@ -145,7 +148,8 @@ TEST(CodeSet, ConversionDropsUnmappableAndStopsWhenFull)
     char out[8];
     // U+00E9 exists in Shift_JIS X0213 (0x857E); U+0E01 (Thai) does not.
     EXPECT_EQ(ConvertUTF8ToEncoding("a\xc3\xa9\xe0\xb8\x81z", out), 4u);
-    EXPECT_EQ(std::string(out), "a\x85\x7e" "z");
+    EXPECT_EQ(std::string(out), "a\x85\x7e"
+                                "z");
     // Only whole characters go in: 7 bytes of room, each kana takes 2.
     EXPECT_EQ(ConvertUTF8ToEncoding("\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82", out), 6u);
     EXPECT_EQ(ConvertUTF8ToEncodingForUTF8("\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82", out), 6u);
@@ -156,9 +160,9 @@ TEST(CodeSet, InvalidUTF8GivesEmptyText)
     char out[16] = "junk";
     EXPECT_EQ(ConvertUTF8ToEncoding("ab\xff", out), 0u);
     EXPECT_STREQ(out, "");
-    EXPECT_EQ(ConvertUTF8ToEncodingForUTF8("\xc0\xaf", out), 0u); // overlong "/"
+    EXPECT_EQ(ConvertUTF8ToEncodingForUTF8("\xc0\xaf", out), 0u);     // overlong "/"
     EXPECT_EQ(ConvertUTF8ToEncodingForUTF8("\xed\xa0\x80", out), 0u); // surrogate
-    EXPECT_EQ(ConvertUTF8ToEncodingForUTF8("\xe3\x81", out), 0u); // cut short
+    EXPECT_EQ(ConvertUTF8ToEncodingForUTF8("\xe3\x81", out), 0u);     // cut short
 }
 
 TEST(NumberUp, TextFromNumberUpOrLayoutKeys)
@@ -245,7 +249,8 @@ TEST(WorkBufferCut, LongUTF8TextKeepsItsWholeCharacters)
     // kept up to the last whole character instead of failing the conversion.
     std::string kana;
     for (int i = 0; i < 100; ++i) kana += "\xe3\x81\x82";
-    const PrintOptions r = Read(kPT + "JBAUserPasswordTextEditTicket=" + Escape(kana), "quorvel-kz63-color-mfp.ppd");
+    const PrintOptions r =
+        Read(kPT + "JBAUserPasswordTextEditTicket=" + Escape(kana), "quorvel-kz63-color-mfp.ppd");
     const std::string password = r.jba.userPassword;
     ASSERT_FALSE(password.empty());
     EXPECT_EQ(password.size() % 3, 0u);

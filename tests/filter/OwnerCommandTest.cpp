@@ -57,8 +57,7 @@ std::string Block(const std::string& user, const std::string& password)
 {
     return "@PJL COMMENT DATE=12/24/2026\n"
            "@PJL COMMENT TIME=09:05:07\n" +
-           Attr("CNAM=office-mac") + Attr("JOAU=" + user) + Attr("HOAD=I0A01C80F") +
-           Attr("JOEP=" + password);
+           Attr("CNAM=office-mac") + Attr("JOAU=" + user) + Attr("HOAD=I0A01C80F") + Attr("JOEP=" + password);
 }
 
 std::string Accounting(const PrintOptions& options)
@@ -193,8 +192,9 @@ TEST(OwnerBlockValues, DateAndTimeFallBackToTheClock)
     options->jba.printTime[0] = '\0';
     const std::string text = Accounting(*options);
     std::smatch m;
-    ASSERT_TRUE(std::regex_search(text, m, std::regex("^@PJL COMMENT DATE=(\\d\\d)/(\\d\\d)/(\\d{4})\n"
-                                                      "@PJL COMMENT TIME=(\\d\\d):(\\d\\d):(\\d\\d)\n")))
+    ASSERT_TRUE(std::regex_search(text, m,
+                                  std::regex("^@PJL COMMENT DATE=(\\d\\d)/(\\d\\d)/(\\d{4})\n"
+                                             "@PJL COMMENT TIME=(\\d\\d):(\\d\\d):(\\d\\d)\n")))
         << text;
     EXPECT_GE(std::stoi(m[1]), 1);
     EXPECT_LE(std::stoi(m[1]), 12);
@@ -275,90 +275,84 @@ const std::string kPlainOptions = "media=A4 com.apple.print.PrintSettings.PMDupl
 TEST(OwnerGolden, PlainJobOnShiftJISPrinter)
 {
     const std::string job = RunJob(kRX42, kPlainOptions);
-    EXPECT_EQ(Header(job),
-              "\x1b%-12345X@PJL JOB MODE=PRINTER\n"
-              "@PJL SET STRINGCODESET=\"SJISX0208\"\n"
-              "@PJL COMMENT begin\n"
-              "@PJL COMMENT Version:4.00\n"
-              "@PJL COMMENT DATE=12/24/2026\n"
-              "@PJL COMMENT TIME=09:05:07\n"
-              "@PJL SET JOBATTR=\"@CNAM=office-mac\"\n"
-              "@PJL SET JOBATTR=\"@JOAU=alice\"\n"
-              "@PJL SET JOBATTR=\"@HOAD=I0A01C80F\"\n"
-              "@PJL SET JOBATTR=\"@JOEP=\"\n"
-              "@PJL COMMENT DNAME=report\n"
-              "@PJL SET COPIES=1\n"
-              "@PJL SET JOBATTR=\"@FSTP=0\"\n"
-              "@PJL SET JOBATTR=\"@LSTP=0\"\n"
-              "@PJL SET OUTBIN=MAINTRAY\n"
-              "@PJL SET JOBATTR=\"@LOUT=NOSCALING\"\n"
-              "@PJL SET JOBATTR=\"@DIPQ=STANDARD\"\n"
-              "@PJL SET RENDERMODE=GRAYSCALE\n"
-              "@PJL SET AUTOSELECT=ON\n"
-              "@PJL SET PAPER=A4\n"
-              "@PJL SET MEDIATYPE=OFF\n"
-              "@PJL SET DUPLEX=OFF\n"
-              "@PJL SET TIMEOUT=0\n"
-              "@PJL SET JOBATTR=\"@NLPP=1\"\n"
-              "@PJL SET JOBATTR=\"@FSIZ=" +
-                  std::to_string(kPdf.size()) +
-                  "\"\n"
-                  "@PJL ENTER LANGUAGE=PDF\n");
+    EXPECT_EQ(Header(job), "\x1b%-12345X@PJL JOB MODE=PRINTER\n"
+                           "@PJL SET STRINGCODESET=\"SJISX0208\"\n"
+                           "@PJL COMMENT begin\n"
+                           "@PJL COMMENT Version:4.00\n"
+                           "@PJL COMMENT DATE=12/24/2026\n"
+                           "@PJL COMMENT TIME=09:05:07\n"
+                           "@PJL SET JOBATTR=\"@CNAM=office-mac\"\n"
+                           "@PJL SET JOBATTR=\"@JOAU=alice\"\n"
+                           "@PJL SET JOBATTR=\"@HOAD=I0A01C80F\"\n"
+                           "@PJL SET JOBATTR=\"@JOEP=\"\n"
+                           "@PJL COMMENT DNAME=report\n"
+                           "@PJL SET COPIES=1\n"
+                           "@PJL SET JOBATTR=\"@FSTP=0\"\n"
+                           "@PJL SET JOBATTR=\"@LSTP=0\"\n"
+                           "@PJL SET OUTBIN=MAINTRAY\n"
+                           "@PJL SET JOBATTR=\"@LOUT=NOSCALING\"\n"
+                           "@PJL SET JOBATTR=\"@DIPQ=STANDARD\"\n"
+                           "@PJL SET RENDERMODE=GRAYSCALE\n"
+                           "@PJL SET AUTOSELECT=ON\n"
+                           "@PJL SET PAPER=A4\n"
+                           "@PJL SET MEDIATYPE=OFF\n"
+                           "@PJL SET DUPLEX=OFF\n"
+                           "@PJL SET TIMEOUT=0\n"
+                           "@PJL SET JOBATTR=\"@NLPP=1\"\n"
+                           "@PJL SET JOBATTR=\"@FSIZ=" +
+                               std::to_string(kPdf.size()) +
+                               "\"\n"
+                               "@PJL ENTER LANGUAGE=PDF\n");
 }
 
 TEST(OwnerGolden, SecurePrintJobWithAccountingOnUTF8Printer)
 {
-    const std::string options = kPlainOptions + Key("PrintTypeTicketKey", "2") +
-                                Key("PrintTypeUserNameTicketKey", "tanaka") +
-                                Key("PrintTypePasswordTicketKey", "q83vEjRWeJA=") +
-                                Key("DocumentNameTypeTicketKey", "1") +
-                                Key("JBAManageTypeListTicketKey", "2") +
-                                Key("JBAUserIDListCtrlTicket", "2") +
-                                Key("JBAUserIDTextEditTicket", "acct01") +
-                                Key("JBAUserPasswordTextEditTicket", "s3cr3t");
+    const std::string options =
+        kPlainOptions + Key("PrintTypeTicketKey", "2") + Key("PrintTypeUserNameTicketKey", "tanaka") +
+        Key("PrintTypePasswordTicketKey", "q83vEjRWeJA=") + Key("DocumentNameTypeTicketKey", "1") +
+        Key("JBAManageTypeListTicketKey", "2") + Key("JBAUserIDListCtrlTicket", "2") +
+        Key("JBAUserIDTextEditTicket", "acct01") + Key("JBAUserPasswordTextEditTicket", "s3cr3t");
     const std::string job = RunJob(kKZ63, options, "alice", "Quarterly report");
-    EXPECT_EQ(Header(job),
-              "\x1b%-12345X@PJL JOB MODE=PRINTER\n"
-              "@PJL SET STRINGCODESET=\"UTF8\"\n"
-              "@PJL COMMENT begin\n"
-              "@PJL COMMENT Version:4.00\n"
-              "@PJL COMMENT DATE=12/24/2026\n"
-              "@PJL COMMENT TIME=09:05:07\n"
-              "@PJL SET JOBATTR=\"@CNAM=office-mac\"\n"
-              "@PJL SET JOBATTR=\"@JOAU=acct01\"\n"
-              "@PJL SET JOBATTR=\"@HOAD=I0A01C80F\"\n"
-              "@PJL SET JOBATTR=\"@JOEP=s3cr3t\"\n"
-              "@PJL COMMENT DNAME=Quarterly report\n"
-              "@PJL SET HOLD=STORE\n"
-              "@PJL SET HOLDTYPE=PRIVATE\n"
-              "@PJL SET HOLDKEY=\"q83vEjRWeJA=\"\n"
-              "@PJL SET USERNAME=\"tanaka\"\n"
-              "@PJL SET JOBNAME=\"Quarterly report\"\n"
-              "@PJL SET COPIES=1\n"
-              "@PJL SET JOBATTR=\"@FSTP=0\"\n"
-              "@PJL SET JOBATTR=\"@LSTP=0\"\n"
-              "@PJL SET OUTBIN=MAINTRAY\n"
-              "@PJL SET JOBATTR=\"@LOUT=NOSCALING\"\n"
-              "@PJL SET JOBATTR=\"@DIPQ=STANDARD\"\n"
-              "@PJL SET RENDERMODE=AUTOCOLOR\n"
-              "@PJL SET JOBATTR=\"@TRAP=ON\"\n"
-              "@PJL SET AUTOSELECT=ON\n"
-              "@PJL SET PAPER=A4\n"
-              "@PJL SET MEDIATYPE=OFF\n"
-              "@PJL SET DUPLEX=OFF\n"
-              "@PJL SET TIMEOUT=0\n"
-              "@PJL SET JOBATTR=\"@NLPP=1\"\n"
-              "@PJL SET JOBATTR=\"@FSIZ=" +
-                  std::to_string(kPdf.size()) +
-                  "\"\n"
-                  "@PJL ENTER LANGUAGE=PDF\n");
+    EXPECT_EQ(Header(job), "\x1b%-12345X@PJL JOB MODE=PRINTER\n"
+                           "@PJL SET STRINGCODESET=\"UTF8\"\n"
+                           "@PJL COMMENT begin\n"
+                           "@PJL COMMENT Version:4.00\n"
+                           "@PJL COMMENT DATE=12/24/2026\n"
+                           "@PJL COMMENT TIME=09:05:07\n"
+                           "@PJL SET JOBATTR=\"@CNAM=office-mac\"\n"
+                           "@PJL SET JOBATTR=\"@JOAU=acct01\"\n"
+                           "@PJL SET JOBATTR=\"@HOAD=I0A01C80F\"\n"
+                           "@PJL SET JOBATTR=\"@JOEP=s3cr3t\"\n"
+                           "@PJL COMMENT DNAME=Quarterly report\n"
+                           "@PJL SET HOLD=STORE\n"
+                           "@PJL SET HOLDTYPE=PRIVATE\n"
+                           "@PJL SET HOLDKEY=\"q83vEjRWeJA=\"\n"
+                           "@PJL SET USERNAME=\"tanaka\"\n"
+                           "@PJL SET JOBNAME=\"Quarterly report\"\n"
+                           "@PJL SET COPIES=1\n"
+                           "@PJL SET JOBATTR=\"@FSTP=0\"\n"
+                           "@PJL SET JOBATTR=\"@LSTP=0\"\n"
+                           "@PJL SET OUTBIN=MAINTRAY\n"
+                           "@PJL SET JOBATTR=\"@LOUT=NOSCALING\"\n"
+                           "@PJL SET JOBATTR=\"@DIPQ=STANDARD\"\n"
+                           "@PJL SET RENDERMODE=AUTOCOLOR\n"
+                           "@PJL SET JOBATTR=\"@TRAP=ON\"\n"
+                           "@PJL SET AUTOSELECT=ON\n"
+                           "@PJL SET PAPER=A4\n"
+                           "@PJL SET MEDIATYPE=OFF\n"
+                           "@PJL SET DUPLEX=OFF\n"
+                           "@PJL SET TIMEOUT=0\n"
+                           "@PJL SET JOBATTR=\"@NLPP=1\"\n"
+                           "@PJL SET JOBATTR=\"@FSIZ=" +
+                               std::to_string(kPdf.size()) +
+                               "\"\n"
+                               "@PJL ENTER LANGUAGE=PDF\n");
 }
 
 TEST(OwnerGolden, FallbacksWithoutClientKeys)
 {
     // Only the address is given, so that no test resolves this machine's name.
-    const std::string job =
-        RunJob(kRX42, "media=A4" + Key("JBAIPAddressStringTicket", "I0A01C80F"), "bob");
+    const std::string job = RunJob(kRX42, "media=A4" + Key("JBAIPAddressStringTicket", "I0A01C80F"), "bob");
     char host[256] = {};
     ASSERT_EQ(gethostname(host, sizeof host - 1), 0);
     const std::regex block("@PJL COMMENT begin\n@PJL COMMENT Version:4.00\n"
@@ -383,7 +377,8 @@ const std::string kPayload = "\n" + kSmuggled + "\r\x1b\x7f\"";
 
 TEST(OwnerInjection, DateTimeClientNameHostAddress)
 {
-    const std::string options = "media=A4" + Key("JBAPllrPrintDateTicketKey", Escaped("12/24/2026" + kPayload)) +
+    const std::string options = "media=A4" +
+                                Key("JBAPllrPrintDateTicketKey", Escaped("12/24/2026" + kPayload)) +
                                 Key("JBAPllrPrintTimeTicketKey", Escaped("09:05:07" + kPayload)) +
                                 Key("JBAMacHostNameStringTicket", Escaped("mac" + kPayload)) +
                                 Key("JBAIPAddressStringTicket", Escaped("I0A01C80F" + kPayload));

@@ -18,10 +18,9 @@ inline const std::string kPrefix = "com.lumeral.vrk.printsettings.";
 
 // The keys the accounting panel writes about the client, fixed so that the
 // owner block does not depend on the clock or the machine.
-inline const std::string kFixedClient = kPrefix + "JBAPllrPrintDateTicketKey=12/24/2026 " + kPrefix +
-                                        "JBAPllrPrintTimeTicketKey=09:05:07 " + kPrefix +
-                                        "JBAMacHostNameStringTicket=office-mac " + kPrefix +
-                                        "JBAIPAddressStringTicket=I0A01C80F";
+inline const std::string kFixedClient =
+    kPrefix + "JBAPllrPrintDateTicketKey=12/24/2026 " + kPrefix + "JBAPllrPrintTimeTicketKey=09:05:07 " +
+    kPrefix + "JBAMacHostNameStringTicket=office-mac " + kPrefix + "JBAIPAddressStringTicket=I0A01C80F";
 
 // A print-settings option "Name=value".
 inline std::string Key(const std::string& name, const std::string& value)
@@ -48,9 +47,7 @@ inline std::string RunJob(const std::string& ppd, const std::string& options,
     WriteFileBytes(tmp.file("in.pdf"), kPdf);
     SpoolwrapJob job;
     job.args = {"42", user, title, "1", options, tmp.file("in.pdf")};
-    job.env = {{"PPD", ppd},
-               {"TMPDIR", tmp.path()},
-               {"SPOOLWRAP_JOBCOPY_MARKER", tmp.path() + "/no-marker"}};
+    job.env = {{"PPD", ppd}, {"TMPDIR", tmp.path()}, {"SPOOLWRAP_JOBCOPY_MARKER", tmp.path() + "/no-marker"}};
     const SpoolwrapResult r = RunSpoolwrap(job);
     EXPECT_EQ(r.status, 0) << r.err;
     return r.out;

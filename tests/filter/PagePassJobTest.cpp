@@ -137,9 +137,8 @@ TEST_F(PagePassJob, CopiesLaidByTheLayoutFilterAreRemoved)
 {
     // pdftopdf leaves copies to this printer; what the system filter would lay
     // in is given by the sides imaged: 3 pages for each of 2 copies.
-    const std::string pdf =
-        Run("page-set=odd com.apple.print.PrintSettings.PMCopies..n.=2 "
-            "com.apple.print.PrintSettings.PMTotalSidesImaged..n.=2 Collate=true");
+    const std::string pdf = Run("page-set=odd com.apple.print.PrintSettings.PMCopies..n.=2 "
+                                "com.apple.print.PrintSettings.PMTotalSidesImaged..n.=2 Collate=true");
     EXPECT_EQ(CommandOutput("qpdf --show-npages " + pdf), "1\n");
     EXPECT_EQ(FindPageIdentity(RenderPage(pdf, 0)), 1);
 }

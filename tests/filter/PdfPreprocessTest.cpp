@@ -33,14 +33,17 @@ TEST(SystemPdfFilterTest, EachLayoutOptionAsksForIt)
         int expected;
     };
     const Case cases[] = {
-        {offsetof(FeaturesOption, scaling), "1", 0},       {offsetof(FeaturesOption, scaling), "0.5", 1},
-        {offsetof(FeaturesOption, numberUp), "1", 0},      {offsetof(FeaturesOption, numberUp), "N2", 1},
+        {offsetof(FeaturesOption, scaling), "1", 0},
+        {offsetof(FeaturesOption, scaling), "0.5", 1},
+        {offsetof(FeaturesOption, numberUp), "1", 0},
+        {offsetof(FeaturesOption, numberUp), "N2", 1},
         {offsetof(FeaturesOption, pageBorder), "single", 1},
         {offsetof(FeaturesOption, outputOrder), "Normal", 0},
         {offsetof(FeaturesOption, outputOrder), "Reverse", 1},
         {offsetof(FeaturesOption, pageToPaperMapping), "1", 0},
         {offsetof(FeaturesOption, pageToPaperMapping), "2", 1},
-        {offsetof(FeaturesOption, pageSet), "odd", 1},      {offsetof(FeaturesOption, mirror), "true", 1},
+        {offsetof(FeaturesOption, pageSet), "odd", 1},
+        {offsetof(FeaturesOption, mirror), "true", 1},
     };
     for (const Case& c : cases) {
         PrintOptions options{};
@@ -60,8 +63,13 @@ TEST(SystemPdfFilterTest, CupsdOptionsWithNumberUpOneNeedNoLayoutPass)
     TempDir tmp;
     ScopedEnv ppd("PPD", Ppd("quorvel-kz63-color-mfp.ppd"));
     std::string options = kCupsdOptions;
-    char* argv[] = {const_cast<char*>("spoolwrap"), const_cast<char*>("1"), const_cast<char*>("u"),
-                    const_cast<char*>("t"), const_cast<char*>("1"), options.data(), nullptr};
+    char* argv[] = {const_cast<char*>("spoolwrap"),
+                    const_cast<char*>("1"),
+                    const_cast<char*>("u"),
+                    const_cast<char*>("t"),
+                    const_cast<char*>("1"),
+                    options.data(),
+                    nullptr};
     ResetFilterState();
     ASSERT_EQ(GetPrintOptions(argv, printoptions), 1);
     EXPECT_STREQ(printoptions.features.numberUp, "1");
@@ -142,17 +150,27 @@ TEST(CopiesCheck, Cases)
         // Without the layout filter the document holds one copy.
         {3, "com.apple.print.PrintSettings.PMCopies..n.=2 Collate=true", false, 0, 3, 1},
         // The sides imaged say how many pages one copy has.
-        {6, "com.apple.print.PrintSettings.PMCopies..n.=2 com.apple.print.PrintSettings.PMTotalSidesImaged..n.=3 Collate=true",
+        {6,
+         "com.apple.print.PrintSettings.PMCopies..n.=2 "
+         "com.apple.print.PrintSettings.PMTotalSidesImaged..n.=3 Collate=true",
          false, 1, 3, 1},
-        {6, "com.apple.print.PrintSettings.PMCopies..n.=2 com.apple.print.PrintSettings.PMTotalSidesImaged..n.=12",
+        {6,
+         "com.apple.print.PrintSettings.PMCopies..n.=2 "
+         "com.apple.print.PrintSettings.PMTotalSidesImaged..n.=12",
          false, 0, 6, 1},
         // Page sets: the last page follows the total even when no copies are cut.
-        {5, "com.apple.print.PrintSettings.PMCopies..n.=2 com.apple.print.PrintSettings.PMTotalSidesImaged..n.=10 page-set=odd",
+        {5,
+         "com.apple.print.PrintSettings.PMCopies..n.=2 "
+         "com.apple.print.PrintSettings.PMTotalSidesImaged..n.=10 page-set=odd",
          false, 0, 5, 1},
-        {5, "com.apple.print.PrintSettings.PMCopies..n.=2 com.apple.print.PrintSettings.PMTotalSidesImaged..n.=10 page-set=even",
+        {5,
+         "com.apple.print.PrintSettings.PMCopies..n.=2 "
+         "com.apple.print.PrintSettings.PMTotalSidesImaged..n.=10 page-set=even",
          false, 0, 5, 1},
         // ... and stays when Collate is absent.
-        {9, "com.apple.print.PrintSettings.PMCopies..n.=3 com.apple.print.PrintSettings.PMTotalSidesImaged..n.=9 page-set=odd",
+        {9,
+         "com.apple.print.PrintSettings.PMCopies..n.=3 "
+         "com.apple.print.PrintSettings.PMTotalSidesImaged..n.=9 page-set=odd",
          false, 1, 5, 1},
         // Three copies uncollated.
         {9, "com.apple.print.PrintSettings.PMCopies..n.=3 Collate=false", true, 1, 9, 3},
@@ -187,9 +205,10 @@ std::string PpdWithout(const TempDir& tmp, const std::string& ppd, const std::st
 TEST(OrientationCheck, ReverseOrientationsTurnThePage)
 {
     TempDir tmp;
-    PpdFilePtr plus90(ppdOpenFile(Ppd("quorvel-kz63-color-mfp.ppd").c_str()));   // Plus90
-    PpdFilePtr minus90(ppdOpenFile(Ppd("quorvel-rx42-mfp.ppd").c_str()));        // Minus90
-    PpdFilePtr none(ppdOpenFile(PpdWithout(tmp, "quorvel-kz63-color-mfp.ppd", "^\\*LandscapeOrientation").c_str()));
+    PpdFilePtr plus90(ppdOpenFile(Ppd("quorvel-kz63-color-mfp.ppd").c_str())); // Plus90
+    PpdFilePtr minus90(ppdOpenFile(Ppd("quorvel-rx42-mfp.ppd").c_str()));      // Minus90
+    PpdFilePtr none(
+        ppdOpenFile(PpdWithout(tmp, "quorvel-kz63-color-mfp.ppd", "^\\*LandscapeOrientation").c_str()));
     ASSERT_TRUE(plus90 && minus90 && none);
     ASSERT_EQ(ppdFindAttr_ALT(none.get(), "LandscapeOrientation"), nullptr);
     struct Case {
@@ -198,10 +217,9 @@ TEST(OrientationCheck, ReverseOrientationsTurnThePage)
         int turned;
     };
     const Case cases[] = {
-        {plus90.get(), "6", 1},  {minus90.get(), "6", 1}, {none.get(), "6", 1},
-        {plus90.get(), "5", 1},  {plus90.get(), "4", 0},  {minus90.get(), "4", 1},
-        {minus90.get(), "5", 0}, {none.get(), "5", 0},    {none.get(), "4", 0},
-        {plus90.get(), "3", 0},  {minus90.get(), "3", 0},
+        {plus90.get(), "6", 1}, {minus90.get(), "6", 1}, {none.get(), "6", 1},    {plus90.get(), "5", 1},
+        {plus90.get(), "4", 0}, {minus90.get(), "4", 1}, {minus90.get(), "5", 0}, {none.get(), "5", 0},
+        {none.get(), "4", 0},   {plus90.get(), "3", 0},  {minus90.get(), "3", 0},
     };
     for (const Case& c : cases) {
         PDFDocInfo info;
@@ -271,7 +289,9 @@ TEST_F(NeedEdit, DecisionRule)
     EXPECT_EQ(Check(kCupsdOptions, 3), 0);
     EXPECT_EQ(Check("orientation-requested=6 QVTurnPage=true", 3), 1);
     EXPECT_EQ(info.rotation, 360); // upright again, but the pass still runs
-    EXPECT_EQ(Check("orientation-requested=6 QVInputSlot=BypassTray QVMSILeadingEdge=LongEdgeR QVTurnPage=true", 3), 1);
+    EXPECT_EQ(
+        Check("orientation-requested=6 QVInputSlot=BypassTray QVMSILeadingEdge=LongEdgeR QVTurnPage=true", 3),
+        1);
     EXPECT_EQ(info.rotation, 540);
     EXPECT_EQ(Check("QVPDFRasterizedMode=true orientation-requested=5", 3), 1);
     EXPECT_EQ(info.rotation, 180);

@@ -48,8 +48,9 @@ void WriteMarkedPdf(const std::string& path, const std::vector<TestPageSpec>& pa
         ++id;
         QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
         page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
-        page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
-                                         layout.x0, layout.y0, layout.x0 + layout.width, layout.y0 + layout.height)));
+        page.replaceKey("/MediaBox",
+                        QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
+                            layout.x0, layout.y0, layout.x0 + layout.width, layout.y0 + layout.height)));
         page.replaceKey("/Resources", QPDFObjectHandle::newDictionary());
         page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, PageContent(layout, id)));
         if (layout.rotate != 0) page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(layout.rotate));
@@ -85,7 +86,8 @@ RenderedPage RenderPage(const std::string& pdfPath, int index, double dpi)
     out.rgb.resize(static_cast<size_t>(out.width) * static_cast<size_t>(out.height) * 3);
     for (int y = 0; y < out.height; ++y)
         std::copy_n(image.const_data() + static_cast<size_t>(y) * static_cast<size_t>(image.bytes_per_row()),
-                    static_cast<size_t>(out.width) * 3, out.rgb.begin() + static_cast<long>(y) * out.width * 3);
+                    static_cast<size_t>(out.width) * 3,
+                    out.rgb.begin() + static_cast<long>(y) * out.width * 3);
     return out;
 }
 

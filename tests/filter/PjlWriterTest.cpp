@@ -79,10 +79,12 @@ TEST(PjlLines, CodeSetLineForEachPrinterLanguage)
 TEST(PjlLineSafety, BytesThatEndALineOrAQuoteAreDropped)
 {
     EXPECT_EQ(FormatPJLCommand("SET", "USERNAME", "\"bo\nb\r\x1b\x7f\"\"\""), "@PJL SET USERNAME=\"bob\"\n");
-    EXPECT_EQ(FormatPJLCommand("ATTR", "JOAU", "a\"\n@PJL SET COPIES=99"), "@PJL SET JOBATTR=\"@JOAU=a@PJL SET COPIES=99\"\n");
+    EXPECT_EQ(FormatPJLCommand("ATTR", "JOAU", "a\"\n@PJL SET COPIES=99"),
+              "@PJL SET JOBATTR=\"@JOAU=a@PJL SET COPIES=99\"\n");
     EXPECT_EQ(FormatPJLComment("DATE=12/01\n@PJL ECHO"), "@PJL COMMENT DATE=12/01@PJL ECHO\n");
     // Multibyte text passes untouched.
-    EXPECT_EQ(FormatPJLCommand("SET", "JOBNAME", "\"\xe6\x97\xa5\x83\x70\""), "@PJL SET JOBNAME=\"\xe6\x97\xa5\x83\x70\"\n");
+    EXPECT_EQ(FormatPJLCommand("SET", "JOBNAME", "\"\xe6\x97\xa5\x83\x70\""),
+              "@PJL SET JOBNAME=\"\xe6\x97\xa5\x83\x70\"\n");
 }
 
 TEST(PjlLineSafety, LongValuesAreCutToTheLineBuffer)
@@ -117,7 +119,8 @@ TEST(PjlLineSafety, CutsFallOnCharacterBoundaries)
     for (int i = 0; i < 100; ++i) utf8 += "\xe6\x97\xa5";
     const std::string line = FormatPJLCommand("SET", "USERNAME", "\"" + utf8 + "\"");
     EXPECT_LE(line.size(), kPJLMaxLine);
-    const std::string inner = line.substr(std::strlen("@PJL SET USERNAME=\""), line.size() - std::strlen("@PJL SET USERNAME=\"") - 2);
+    const std::string inner = line.substr(std::strlen("@PJL SET USERNAME=\""),
+                                          line.size() - std::strlen("@PJL SET USERNAME=\"") - 2);
     EXPECT_EQ(inner.size() % 3, 0u);
     EXPECT_EQ(CutAtCharacter(utf8, 4), "\xe6\x97\xa5");
 

@@ -101,8 +101,8 @@ TEST(PrintTypeInjection, UserNameJobNameAndHoldKey)
     for (const std::string& ppd : {jobdoc::kRX42, jobdoc::kKZ63}) {
         const std::string job = RunJob(ppd, options);
         ExpectOnlyOurLines(job, kSmuggled);
-        EXPECT_EQ(HeadOfJob(job), "@PJL COMMENT DNAME=report\n" + Set("HOLD=STORE") + Set("HOLDTYPE=PRIVATE") +
-                                      Set("HOLDKEY=\"key" + kSmuggled + "\"") +
+        EXPECT_EQ(HeadOfJob(job), "@PJL COMMENT DNAME=report\n" + Set("HOLD=STORE") +
+                                      Set("HOLDTYPE=PRIVATE") + Set("HOLDKEY=\"key" + kSmuggled + "\"") +
                                       Set("USERNAME=\"bob" + kSmuggled + "\"") +
                                       Set("JOBNAME=\"doc" + kSmuggled + "\""));
     }

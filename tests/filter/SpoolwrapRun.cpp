@@ -91,7 +91,8 @@ SpoolwrapResult RunSpoolwrap(const SpoolwrapJob& job)
         if (job.fileSizeLimit >= 0) {
             // A full disk as the filter sees it: writes past the limit fail with EFBIG.
             signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{static_cast<rlim_t>(job.fileSizeLimit), static_cast<rlim_t>(job.fileSizeLimit)};
+            const rlimit limit{static_cast<rlim_t>(job.fileSizeLimit),
+                               static_cast<rlim_t>(job.fileSizeLimit)};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
         execve(argv[0], argv.data(), envp.data());

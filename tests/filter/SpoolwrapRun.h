@@ -6,19 +6,19 @@
 #include <vector>
 
 struct SpoolwrapResult {
-    std::string out;  // standard output: the PJL-wrapped job
-    std::string err;  // standard error
-    int status = -1;  // exit status, or 128 + signal
+    std::string out; // standard output: the PJL-wrapped job
+    std::string err; // standard error
+    int status = -1; // exit status, or 128 + signal
 };
 
 struct SpoolwrapJob {
-    std::vector<std::string> args;            // argv[1]... (argv[0] is the binary)
-    std::map<std::string, std::string> env;   // added to a clean environment
-    std::string stdinData;                    // fed to standard input
-    std::string stdinFile;                    // or: this file is standard input
-    bool closeStdoutEarly = false;            // read nothing and close the pipe
-    long fileSizeLimit = -1;                  // RLIMIT_FSIZE of the filter: a full disk
-    long sigtermAfterBytes = -1;              // SIGTERM once this much stdin is written
+    std::vector<std::string> args;          // argv[1]... (argv[0] is the binary)
+    std::map<std::string, std::string> env; // added to a clean environment
+    std::string stdinData;                  // fed to standard input
+    std::string stdinFile;                  // or: this file is standard input
+    bool closeStdoutEarly = false;          // read nothing and close the pipe
+    long fileSizeLimit = -1;                // RLIMIT_FSIZE of the filter: a full disk
+    long sigtermAfterBytes = -1;            // SIGTERM once this much stdin is written
 };
 
 std::string SpoolwrapBinary();

@@ -16,7 +16,8 @@ SpoolwrapResult PlainJob(const std::string& printer, const TempDir& tmp, bool fr
     job.args = {"12", "alice", "Plain job", "1",
                 "media=A4 com.apple.print.PrintSettings.PMDuplexing..n.=1 " + kKeys +
                     "JBAPllrPrintDateTicketKey=12/08/2026 " + kKeys + "JBAPllrPrintTimeTicketKey=09:30:00 " +
-                    kKeys + "JBAMacHostNameStringTicket=ws01 " + kKeys + "JBAIPAddressStringTicket=IC0A80005"};
+                    kKeys + "JBAMacHostNameStringTicket=ws01 " + kKeys +
+                    "JBAIPAddressStringTicket=IC0A80005"};
     const std::string pdf = TestDataPath("golden/no-final-newline.pdf");
     if (fromStdin)
         job.stdinData = ReadFileBytes(pdf);

@@ -78,7 +78,7 @@ struct HeaderShape {
     std::string documentName;
     std::vector<std::string> holdLines;
     std::string copiesLine = SetLine("COPIES", "1");
-    std::string collateLine;  // empty: no COLLATE line
+    std::string collateLine; // empty: no COLLATE line
     std::string codeSet = "\"UTF8\"";
 };
 
@@ -100,14 +100,14 @@ std::vector<std::string> ExpectedKZ63Header(const HeaderShape& shape, size_t pdf
     lines.insert(lines.end(), shape.holdLines.begin(), shape.holdLines.end());
     lines.push_back(shape.copiesLine);
     for (const std::string& line :
-         {AttrLine("FSTP", "0"), AttrLine("LSTP", "0"), SetLine("OUTBIN", "MAINTRAY"), AttrLine("LOUT", "NOSCALING"),
-          AttrLine("DIPQ", "STANDARD")})
+         {AttrLine("FSTP", "0"), AttrLine("LSTP", "0"), SetLine("OUTBIN", "MAINTRAY"),
+          AttrLine("LOUT", "NOSCALING"), AttrLine("DIPQ", "STANDARD")})
         lines.push_back(line);
     if (!shape.collateLine.empty()) lines.push_back(shape.collateLine);
     for (const std::string& line :
          {SetLine("RENDERMODE", "AUTOCOLOR"), AttrLine("TRAP", "ON"), SetLine("AUTOSELECT", "ON"),
-          SetLine("PAPER", "A4"), SetLine("MEDIATYPE", "OFF"), SetLine("DUPLEX", "OFF"), SetLine("TIMEOUT", "0"),
-          AttrLine("NLPP", "1")})
+          SetLine("PAPER", "A4"), SetLine("MEDIATYPE", "OFF"), SetLine("DUPLEX", "OFF"),
+          SetLine("TIMEOUT", "0"), AttrLine("NLPP", "1")})
         lines.push_back(line);
     lines.push_back(AttrLine("FSIZ", std::to_string(pdfSize)));
     lines.push_back("@PJL ENTER LANGUAGE=PDF");
@@ -136,7 +136,8 @@ std::string PageText(const std::string& pdfPath, int page)
     const std::string p = std::to_string(page);
     const CommandResult r = RunCommand({"pdftotext", "-f", p, "-l", p, pdfPath, "-"});
     std::string text = r.out;
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\f' || text.back() == ' ')) text.pop_back();
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\f' || text.back() == ' '))
+        text.pop_back();
     return text;
 }
 
@@ -199,7 +200,7 @@ std::vector<std::string> FolderEntries(const std::string& path)
 
 void SleepMs(int ms)
 {
-    timespec ts {ms / 1000, (ms % 1000) * 1000000L};
+    timespec ts{ms / 1000, (ms % 1000) * 1000000L};
     nanosleep(&ts, nullptr);
 }
 
@@ -222,8 +223,7 @@ protected:
     void TearDown() override
     {
         cupsd_.reset();
-        while (waitpid(-1, nullptr, WNOHANG) > 0) {
-        }
+        while (waitpid(-1, nullptr, WNOHANG) > 0) {}
         const char* keep = std::getenv("QV_KEEP_CUPS_ROOT");
         if (keep != nullptr && *keep != '\0') {
             std::fprintf(stderr, "kept %s\n", root_.c_str());
@@ -235,8 +235,8 @@ protected:
 
     void StartCupsd(bool systemFilters = true)
     {
-        cupsd_ = std::make_unique<PrivateCupsd>(root_,
-                                                PrivateCupsd::Options {driver_.filter, driver_.ppdFolder, systemFilters});
+        cupsd_ = std::make_unique<PrivateCupsd>(
+            root_, PrivateCupsd::Options{driver_.filter, driver_.ppdFolder, systemFilters});
         ASSERT_TRUE(cupsd_->running()) << cupsd_->startLog();
     }
 
@@ -267,8 +267,8 @@ protected:
         const int id = Print(queue, file, title, options, copies);
         if (id <= 0) return {};
         const JobStatus status = cupsd_->WaitForJob(id, kJobTimeoutSeconds);
-        EXPECT_EQ(status.stateName, "completed")
-            << "reasons: " << status.reasons << "\n" << JobLogLines(cupsd_->ErrorLog(), id);
+        EXPECT_EQ(status.stateName, "completed") << "reasons: " << status.reasons << "\n"
+                                                 << JobLogLines(cupsd_->ErrorLog(), id);
         const std::vector<std::string> jobs = printer.WaitForJobs(before + 1, kJobTimeoutSeconds);
         if (jobs.size() <= before) {
             ADD_FAILURE() << "the printer received nothing for job " << id;
@@ -310,7 +310,8 @@ TEST_F(CupsDriver, InstallPutsTheFilterAndPpdsWhereCupsAcceptsThem)
     // CUPS refuses a filter that group or others may write.
     EXPECT_EQ(st.st_mode & 07777, 0755u);
     EXPECT_EQ(std::filesystem::path(driver_.ppdFolder).filename(), "Quorvel");
-    for (const std::string name : {"quorvel-kz63-color-mfp.ppd", "quorvel-rx42-mfp.ppd", "quorvel-wt74-printer.ppd"}) {
+    for (const std::string name :
+         {"quorvel-kz63-color-mfp.ppd", "quorvel-rx42-mfp.ppd", "quorvel-wt74-printer.ppd"}) {
         const std::string installed = driver_.ppdFolder + "/" + name;
         ASSERT_EQ(stat(installed.c_str(), &st), 0) << installed;
         EXPECT_EQ(st.st_mode & 07777, 0644u) << name;
@@ -322,8 +323,8 @@ TEST_F(CupsDriver, InstallPutsTheFilterAndPpdsWhereCupsAcceptsThem)
     EXPECT_EQ(std::filesystem::path(driver_.ppdFolder).parent_path().filename(), "model");
     // The install ran with umask 077; the folders it made must still be open
     // to cupsd's unprivileged user and closed to writers other than root.
-    for (std::filesystem::path dir : {std::filesystem::path(driver_.filter).parent_path(),
-                                      std::filesystem::path(driver_.ppdFolder)}) {
+    for (std::filesystem::path dir :
+         {std::filesystem::path(driver_.filter).parent_path(), std::filesystem::path(driver_.ppdFolder)}) {
         for (; dir.string().size() > (root_ + "/stage").size(); dir = dir.parent_path()) {
             ASSERT_EQ(stat(dir.c_str(), &st), 0) << dir;
             EXPECT_EQ(st.st_mode & 07777, 0755u) << dir;
@@ -394,23 +395,25 @@ TEST_F(CupsDriver, SecurePrintJobWithAccountingHoldsTheJobForItsOwner)
     // The passcode travels enciphered, as the print dialog writes it; the
     // filter hands it on unchanged.
     const std::string passcode = "q1w2E3r4T5y6U7i8O9p0Aw==";
-    const std::vector<std::string> options = With(FixedIdentity(), {
-        "media=A4",
-        kPrefix + "PrintTypeTicketKey=2",
-        // The dialog may write any text as byte codes: "/97/108/105/99/101" is "alice".
-        kPrefix + "PrintTypeUserNameTicketKey=/97/108/105/99/101",
-        kPrefix + "PrintTypePasswordTicketKey=" + passcode,
-        kPrefix + "DocumentNameTypeTicketKey=2",
-        // lp splits -o at spaces: a value with a space goes in quotes.
-        kPrefix + "DocumentNameTicketKey=\"Q1 Payroll\"",
-        kPrefix + "JBAManageTypeListTicketKey=2",
-        kPrefix + "JBAUserIDListCtrlTicket=2",
-        kPrefix + "JBAUserIDTextEditTicket=acct042",
-        kPrefix + "JBAUserPasswordTextEditTicket=Zm9vYmFy",
-        kPrefix + "JBAAdminUserInputRadioBtnTicket=0",
-    });
+    const std::vector<std::string> options = With(
+        FixedIdentity(), {
+                             "media=A4",
+                             kPrefix + "PrintTypeTicketKey=2",
+                             // The dialog may write any text as byte codes: "/97/108/105/99/101" is "alice".
+                             kPrefix + "PrintTypeUserNameTicketKey=/97/108/105/99/101",
+                             kPrefix + "PrintTypePasswordTicketKey=" + passcode,
+                             kPrefix + "DocumentNameTypeTicketKey=2",
+                             // lp splits -o at spaces: a value with a space goes in quotes.
+                             kPrefix + "DocumentNameTicketKey=\"Q1 Payroll\"",
+                             kPrefix + "JBAManageTypeListTicketKey=2",
+                             kPrefix + "JBAUserIDListCtrlTicket=2",
+                             kPrefix + "JBAUserIDTextEditTicket=acct042",
+                             kPrefix + "JBAUserPasswordTextEditTicket=Zm9vYmFy",
+                             kPrefix + "JBAAdminUserInputRadioBtnTicket=0",
+                         });
 
-    const ReceivedJob job = PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "Payroll March", options);
+    const ReceivedJob job =
+        PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "Payroll March", options);
     ExpectFraming(job);
     EXPECT_TRUE(SameBytes(job.pdf, pdf));
 
@@ -483,7 +486,8 @@ TEST_F(CupsDriver, DelayedAndMailboxJobsAreNotHeld)
         std::vector<std::string> options = With(FixedIdentity(), type);
         options.push_back(kPrefix + "DocumentNameTypeTicketKey=2");
         options.push_back(kPrefix + "DocumentNameTicketKey=Minutes");
-        const ReceivedJob job = PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "minutes", options);
+        const ReceivedJob job =
+            PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "minutes", options);
         ExpectFraming(job);
         const std::vector<std::string>& lines = job.headerLines;
         const auto dname = std::find(lines.begin(), lines.end(), CommentLine("DNAME=minutes"));
@@ -506,7 +510,8 @@ TEST_F(CupsDriver, JobCopyUnderCupsdMatchesWhatThePrinterGot)
     ASSERT_EQ(mkdir(markerFolder.c_str(), 0755), 0);
     WriteBytes(markerFolder + "/zkjobcopy", "");
 
-    const ReceivedJob job = PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "kept", FixedIdentity());
+    const ReceivedJob job =
+        PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "kept", FixedIdentity());
     ExpectFraming(job);
     const std::vector<std::string> files = FolderEntries(cupsd_->TempFolder());
     ASSERT_EQ(files.size(), 1u) << JoinLines(files);
@@ -526,18 +531,29 @@ TEST_F(CupsDriver, CupsfilterWritesTheSameJobAsCupsd)
     StartCupsd();
     PrinterListener printer;
     AddQueue("kz63", kKZ63, printer);
-    const std::vector<std::string> options = With(FixedIdentity(), {
-        "media=A4",
-        kPrefix + "PrintTypeTicketKey=3",
-        kPrefix + "PrintTypeUserNameTicketKey=bob",
-        kPrefix + "DocumentNameTypeTicketKey=1",
-    });
-    const ReceivedJob viaCupsd = PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "Sample run", options);
+    const std::vector<std::string> options =
+        With(FixedIdentity(), {
+                                  "media=A4",
+                                  kPrefix + "PrintTypeTicketKey=3",
+                                  kPrefix + "PrintTypeUserNameTicketKey=bob",
+                                  kPrefix + "DocumentNameTypeTicketKey=1",
+                              });
+    const ReceivedJob viaCupsd =
+        PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "Sample run", options);
     ExpectFraming(viaCupsd);
 
-    std::vector<std::string> argv = {"cupsfilter", "-c", cupsd_->ServerRoot() + "/cups-files.conf", "-p",
-                                     driver_.ppdFolder + "/quorvel-kz63-color-mfp.ppd", "-e", "-m", "printer/kz63",
-                                     "-t", "Sample run", "-n", "1"};
+    std::vector<std::string> argv = {"cupsfilter",
+                                     "-c",
+                                     cupsd_->ServerRoot() + "/cups-files.conf",
+                                     "-p",
+                                     driver_.ppdFolder + "/quorvel-kz63-color-mfp.ppd",
+                                     "-e",
+                                     "-m",
+                                     "printer/kz63",
+                                     "-t",
+                                     "Sample run",
+                                     "-n",
+                                     "1"};
     for (const std::string& option : options) {
         argv.push_back("-o");
         argv.push_back(option);
@@ -688,7 +704,8 @@ TEST_F(CupsDriver, FiftyJobsInARowArriveIntactAndLeaveNothingBehind)
     }
     for (int id : ids) {
         const JobStatus status = cupsd_->WaitForJob(id, kJobTimeoutSeconds);
-        EXPECT_EQ(status.stateName, "completed") << "job " << id << "\n" << JobLogLines(cupsd_->ErrorLog(), id);
+        EXPECT_EQ(status.stateName, "completed") << "job " << id << "\n"
+                                                 << JobLogLines(cupsd_->ErrorLog(), id);
     }
     const std::vector<std::string> jobs = printer.WaitForJobs(kJobs, kJobTimeoutSeconds);
     ASSERT_EQ(jobs.size(), static_cast<size_t>(kJobs));

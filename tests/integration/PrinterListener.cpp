@@ -23,7 +23,7 @@ PrinterListener::PrinterListener(Mode mode) : mode_(mode)
 {
     fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd_ < 0) return;
-    sockaddr_in addr {};
+    sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     addr.sin_port = 0;
@@ -67,14 +67,14 @@ size_t PrinterListener::Connections() const
 void PrinterListener::Serve()
 {
     while (!stop_) {
-        pollfd p {fd_, POLLIN, 0};
+        pollfd p{fd_, POLLIN, 0};
         if (poll(&p, 1, kPollTickMs) <= 0) continue;
         const int client = accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
         if (client < 0) continue;
         std::string job = ReadJob(client);
         if (mode_ == Mode::HangUp) {
             // A reset, not an orderly close: the sender's next write fails.
-            linger reset {1, 0};
+            linger reset{1, 0};
             setsockopt(client, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
         }
         close(client);
@@ -92,7 +92,7 @@ std::string PrinterListener::ReadJob(int client)
     int waited = 0;
     const size_t limit = mode_ == Mode::HangUp ? kHangUpAfterBytes : std::string::npos;
     while (!stop_ && waited < kJobTimeLimitMs && job.size() < limit) {
-        pollfd p {client, POLLIN, 0};
+        pollfd p{client, POLLIN, 0};
         const int ready = poll(&p, 1, kPollTickMs);
         if (ready == 0) {
             waited += kPollTickMs;

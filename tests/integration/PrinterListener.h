@@ -12,9 +12,9 @@
 class PrinterListener {
 public:
     enum class Mode {
-        Receive,  // read each job to its end, then close
-        HangUp,   // read the first 64 KiB, then reset the connection: a printer
-                  // whose connection breaks in the middle of a job
+        Receive, // read each job to its end, then close
+        HangUp,  // read the first 64 KiB, then reset the connection: a printer
+                 // whose connection breaks in the middle of a job
     };
 
     explicit PrinterListener(Mode mode = Mode::Receive);

@@ -23,7 +23,7 @@ std::string ReadText(const std::string& path)
 
 void SleepMs(int ms)
 {
-    timespec ts {ms / 1000, (ms % 1000) * 1000000L};
+    timespec ts{ms / 1000, (ms % 1000) * 1000000L};
     nanosleep(&ts, nullptr);
 }
 
@@ -64,7 +64,7 @@ InstalledDriver InstallDriver(const std::string& stage)
 
 PrivateCupsd::PrivateCupsd(const std::string& root, const Options& options) : root_(root + "/cups")
 {
-    std::vector<std::string> argv = {Script(), "start", root_, "--filter", options.filter,
+    std::vector<std::string> argv = {Script(),    "start",          root_, "--filter", options.filter,
                                      "--ppd-dir", options.ppdFolder};
     if (!options.systemFilters) argv.push_back("--no-system-filters");
     const CommandResult r = RunCommand(argv, {}, 60);
@@ -145,8 +145,8 @@ int PrivateCupsd::Print(const std::string& queue, const std::string& file, const
 JobStatus PrivateCupsd::GetJobStatus(int jobId) const
 {
     JobStatus status;
-    http_t* http = httpConnect2(SocketPath().c_str(), 0, nullptr, AF_LOCAL, HTTP_ENCRYPTION_NEVER, 1, 30000,
-                                nullptr);
+    http_t* http =
+        httpConnect2(SocketPath().c_str(), 0, nullptr, AF_LOCAL, HTTP_ENCRYPTION_NEVER, 1, 30000, nullptr);
     if (http == nullptr) return status;
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     const std::string uri = "ipp://localhost/jobs/" + std::to_string(jobId);
@@ -187,6 +187,7 @@ std::string JobLogLines(const std::string& errorLog, int jobId)
     std::istringstream in(errorLog);
     std::string line, lines;
     while (std::getline(in, line))
-        if (line.find(tag) != std::string::npos && line.find("] envp[") == std::string::npos) lines += line + "\n";
+        if (line.find(tag) != std::string::npos && line.find("] envp[") == std::string::npos)
+            lines += line + "\n";
     return lines;
 }

@@ -13,9 +13,9 @@
 // What `cmake --install --component cups-driver` put into a staging folder.
 struct InstalledDriver {
     bool ok = false;
-    std::string log;        // the install command and its output
-    std::string filter;     // the installed spoolwrap
-    std::string ppdFolder;  // the folder holding the installed PPDs
+    std::string log;       // the install command and its output
+    std::string filter;    // the installed spoolwrap
+    std::string ppdFolder; // the folder holding the installed PPDs
 };
 
 // Installs the driver of this build with DESTDIR=stage, under umask 077.

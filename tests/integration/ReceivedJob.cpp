@@ -30,7 +30,10 @@ ReceivedJob SplitJob(const std::string& bytes)
     return job;
 }
 
-std::string SetLine(const std::string& name, const std::string& value) { return "@PJL SET " + name + "=" + value; }
+std::string SetLine(const std::string& name, const std::string& value)
+{
+    return "@PJL SET " + name + "=" + value;
+}
 
 std::string AttrLine(const std::string& name, const std::string& value)
 {

@@ -10,12 +10,12 @@ inline const std::string kTrailer = kUEL + "@PJL EOJ\n";
 inline const std::string kEnterLanguage = "@PJL ENTER LANGUAGE=PDF\n";
 
 struct ReceivedJob {
-    bool framed = false;                   // header, PDF and trailer all found
-    std::string problem;                   // why not, when not framed
-    std::string header;                    // up to and including ENTER LANGUAGE
-    std::vector<std::string> headerLines;  // the header's lines without line feeds
-    std::string pdf;                       // the bytes between header and trailer
-    std::string trailer;                   // from the last UEL to the end
+    bool framed = false;                  // header, PDF and trailer all found
+    std::string problem;                  // why not, when not framed
+    std::string header;                   // up to and including ENTER LANGUAGE
+    std::vector<std::string> headerLines; // the header's lines without line feeds
+    std::string pdf;                      // the bytes between header and trailer
+    std::string trailer;                  // from the last UEL to the end
 };
 
 ReceivedJob SplitJob(const std::string& bytes);

@@ -23,8 +23,8 @@ TEST(InputFilter, ValidateInputEmptyAndRangeless)
     EXPECT_FALSE(validateInput(u"1", nullptr));
     EXPECT_TRUE(validateInput(u"0123456789", &kDigits));
     EXPECT_FALSE(validateInput(u"12a", &kDigits));
-    EXPECT_FALSE(validateInput(u"/", &kDigits));   // 47, just below the range
-    EXPECT_FALSE(validateInput(u":", &kDigits));   // 58, just above
+    EXPECT_FALSE(validateInput(u"/", &kDigits)); // 47, just below the range
+    EXPECT_FALSE(validateInput(u":", &kDigits)); // 58, just above
 }
 
 TEST(InputFilter, RangesAreScannedUpToTheirCountOnly)
@@ -36,7 +36,7 @@ TEST(InputFilter, RangesAreScannedUpToTheirCountOnly)
     EXPECT_TRUE(ISWordValid(&a, &record));
     EXPECT_FALSE(ISWordValid(&digit, &record));
     EXPECT_FALSE(ISWordValid(nullptr, &record));
-    const InputFilterData overfull = {99, {{{65, 70}}}};   // count beyond the record is clamped
+    const InputFilterData overfull = {99, {{{65, 70}}}}; // count beyond the record is clamped
     EXPECT_TRUE(ISWordValid(&a, &overfull));
     const InputFilterData spaces = {2, {{{0x20, 0x20}, {0x3000, 0x3000}}}};
     const char16_t ideographic = 0x3000;
@@ -86,10 +86,10 @@ TEST(DisplayLength, EAcuteMeasuresDifferentlyInTheTwoMeasures)
     EXPECT_EQ(GetUTF8StringLength("abc"), 3);
     EXPECT_EQ(GetStringLength(u""), 0);
     EXPECT_EQ(GetStringLength(u"\u007F\u0080"), 3);
-    EXPECT_EQ(GetUTF8StringLength("\xC3\xBF\xC4\x80"), 3);   // U+00FF narrow, U+0100 wide
+    EXPECT_EQ(GetUTF8StringLength("\xC3\xBF\xC4\x80"), 3); // U+00FF narrow, U+0100 wide
     EXPECT_EQ(GetUTF8StringLength("\xE3\x81\x82"), 2);
     EXPECT_EQ(GetUTF8StringLength(nullptr), 0);
-    EXPECT_EQ(GetUTF8StringLength("ab\xC3"), 0);   // not UTF-8
+    EXPECT_EQ(GetUTF8StringLength("ab\xC3"), 0); // not UTF-8
 }
 
 TEST(DisplayLength, ShortenStringKeepsWholeCharacters)
@@ -121,14 +121,14 @@ TEST(TextEditFormatter, FourthDigitIsRefusedWithABeep)
     editing = u"123";
     EXPECT_FALSE(formatter.isPartialStringValid(u"1234", &editing, &error));
     EXPECT_EQ(error, u"String too long.");
-    EXPECT_EQ(editing, u"123");   // the field keeps its three digits
+    EXPECT_EQ(editing, u"123"); // the field keeps its three digits
     EXPECT_EQ(platform::SystemBeep::Count(), 1);
 
     error.clear();
     EXPECT_FALSE(formatter.isPartialStringValid(u"1a", &editing, &error));
     EXPECT_EQ(error, u"String too long.");
     EXPECT_EQ(platform::SystemBeep::Count(), 2);
-    EXPECT_TRUE(formatter.isPartialStringValid(u"", &editing, &error));   // clearing the field
+    EXPECT_TRUE(formatter.isPartialStringValid(u"", &editing, &error)); // clearing the field
 }
 
 TEST(TextEditFormatter, WideCharactersCountTwiceAgainstTheMaximum)

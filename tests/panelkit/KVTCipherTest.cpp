@@ -16,10 +16,10 @@ namespace {
 
 std::string Encode(std::string_view bytes)
 {
-    std::array<char, 256> out {};
+    std::array<char, 256> out{};
     int32_t length = -1;
-    EXPECT_EQ(KVTBinToB64(reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<int32_t>(bytes.size()),
-                          out.data(), &length, 255),
+    EXPECT_EQ(KVTBinToB64(reinterpret_cast<const unsigned char*>(bytes.data()),
+                          static_cast<int32_t>(bytes.size()), out.data(), &length, 255),
               0);
     return std::string(out.data(), static_cast<size_t>(length < 0 ? 0 : length));
 }
@@ -85,16 +85,16 @@ TEST(KVTBinToB64, PaddingAndKnownVectors)
 TEST(KVTBinToB64, CapacityBoundaryAt189And190Bytes)
 {
     const std::vector<unsigned char> bytes(190, 'x');
-    std::array<char, 256> out {};
+    std::array<char, 256> out{};
     int32_t length = 0;
     ASSERT_EQ(KVTBinToB64(bytes.data(), 189, out.data(), &length, 255), 0);
     EXPECT_EQ(length, 252);
-    EXPECT_EQ(out[252], '\0');   // no terminator written; the zero-filled buffer ends it
+    EXPECT_EQ(out[252], '\0'); // no terminator written; the zero-filled buffer ends it
     out.fill(0);
     EXPECT_EQ(KVTBinToB64(bytes.data(), 190, out.data(), &length, 255), -3);
     EXPECT_EQ(length, 256);
     EXPECT_EQ(out[0], '\0');
-    EXPECT_EQ(KVTBinToB64(bytes.data(), 3, nullptr, &length, 0), -3);   // size query
+    EXPECT_EQ(KVTBinToB64(bytes.data(), 3, nullptr, &length, 0), -3); // size query
     EXPECT_EQ(length, 4);
     EXPECT_EQ(KVTBinToB64(bytes.data(), 3, nullptr, &length, 4), -1);
     EXPECT_EQ(KVTBinToB64(bytes.data(), 0, out.data(), &length, 4), -2);
@@ -115,7 +115,7 @@ TEST(KVTB64ToBin, DecodesPaddedTextAndSkipsWhiteSpace)
     EXPECT_EQ(std::string(reinterpret_cast<char*>(out), 3), "abc");
     ASSERT_EQ(KVTB64ToBin("QUI=", 4, out, &length, 255), 0);
     EXPECT_EQ(length, 2);
-    ASSERT_EQ(KVTB64ToBin("YWJj\0\0\0\0", 8, out, &length, 255), 0);   // stops at the NUL
+    ASSERT_EQ(KVTB64ToBin("YWJj\0\0\0\0", 8, out, &length, 255), 0); // stops at the NUL
     EXPECT_EQ(length, 3);
 }
 
@@ -182,14 +182,17 @@ TEST(KVTCipher, MatchesAnIndependentBase64EncoderAndRoundTrips)
         for (char& c : plain) c = static_cast<char>(random());
         unsigned char cipher[256] = {};
         int32_t cipherLength = 0;
-        ASSERT_EQ(KVTEncrypt(reinterpret_cast<const unsigned char*>(plain.data()), size, cipher, &cipherLength, 255), 0);
+        ASSERT_EQ(KVTEncrypt(reinterpret_cast<const unsigned char*>(plain.data()), size, cipher,
+                             &cipherLength, 255),
+                  0);
         const std::string cipherBytes(reinterpret_cast<char*>(cipher), static_cast<size_t>(cipherLength));
         const std::string text = Encode(cipherBytes);
         EXPECT_EQ(text, SystemBase64(cipherBytes)) << size;
 
         unsigned char decoded[256] = {};
         int32_t decodedLength = 0;
-        ASSERT_EQ(KVTB64ToBin(text.c_str(), static_cast<int32_t>(text.size()), decoded, &decodedLength, 255), 0);
+        ASSERT_EQ(KVTB64ToBin(text.c_str(), static_cast<int32_t>(text.size()), decoded, &decodedLength, 255),
+                  0);
         unsigned char back[256] = {};
         int32_t backLength = 0;
         ASSERT_EQ(KVTEncrypt(decoded, decodedLength, back, &backLength, 255), 0);

@@ -21,7 +21,7 @@ TEST_F(UtilityPPD, FindAttrMatchesByPrefixInFileOrder)
 {
     const ppd_attr_t* attr = ppdFindAttr_ALT(ppd, "QVLocalizableFileIndex");
     ASSERT_NE(attr, nullptr);
-    EXPECT_STREQ(attr->name, "QVLocalizableFileIndexExtra");   // comes first in the file
+    EXPECT_STREQ(attr->name, "QVLocalizableFileIndexExtra"); // comes first in the file
     EXPECT_STREQ(attr->value, "9");
     EXPECT_EQ(ppdFindAttr_ALT(ppd, "QVNoSuchThing"), nullptr);
     EXPECT_EQ(ppdFindAttr_ALT(nullptr, "QV"), nullptr);
@@ -38,7 +38,7 @@ TEST_F(UtilityPPD, OptionDefaultsAndKeys)
     EXPECT_EQ(GetValueFromPPD(ppd, "QVInputSlot", others), -1);
     EXPECT_EQ(GetValueFromPPD(ppd, "QVOutputBin", slots), -1);
 
-    EXPECT_EQ(GetPWMiniIntValueFromPPD(ppd, "QVPasswordLength"), 12);   // digits of "Min12Chars"
+    EXPECT_EQ(GetPWMiniIntValueFromPPD(ppd, "QVPasswordLength"), 12); // digits of "Min12Chars"
     EXPECT_EQ(GetPWMiniIntValueFromPPD(ppd, "QVOutputBin"), -1);
 }
 
@@ -56,7 +56,7 @@ TEST_F(UtilityPPD, IntegersFromDigitsAndFromAttributeValues)
     EXPECT_EQ(GetPellorPWMiniIntValueFromPPD(ppd, "QVPWMinNegative"), -3);
     EXPECT_EQ(GetPellorPWMiniIntValueFromPPD(ppd, "QVNoSuchThing"), -1);
 
-    EXPECT_EQ(GetMBMaxNumberFromPPD(ppd, "QVMBMaxLong"), 123);   // only the first 3 bytes
+    EXPECT_EQ(GetMBMaxNumberFromPPD(ppd, "QVMBMaxLong"), 123); // only the first 3 bytes
     EXPECT_EQ(GetMBMaxNumberFromPPD(ppd, "QVMBMax"), 250);
     EXPECT_EQ(GetMBMaxNumberFromPPD(ppd, "QVNoSuchThing"), 0);
 }
@@ -82,7 +82,7 @@ TEST_F(UtilityPPD, PellorScopeRanges)
     const auto empty = CopyPellorScopeInfoFromPPD(ppd, "QVPWScopeEmpty");
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty->wordFilter.count, 0);
-    const auto odd = CopyPellorScopeInfoFromPPD(ppd, "QVPWScopeOdd");   // a low bound without its high
+    const auto odd = CopyPellorScopeInfoFromPPD(ppd, "QVPWScopeOdd"); // a low bound without its high
     ASSERT_NE(odd, nullptr);
     EXPECT_EQ(odd->wordFilter.count, 1);
 }
@@ -100,7 +100,7 @@ TEST_F(UtilityPPD, MarkedOrDefaultChoiceIndexAndChoiceArray)
 {
     const ppd_option_t* slot = ppdFindOption(ppd, "QVInputSlot");
     ASSERT_NE(slot, nullptr);
-    EXPECT_EQ(GetIndexOfMarkedOptionWithKey(slot, ppd, "QVInputSlot"), 2);   // nothing marked: the default
+    EXPECT_EQ(GetIndexOfMarkedOptionWithKey(slot, ppd, "QVInputSlot"), 2); // nothing marked: the default
     ppdMarkOption(ppd, "QVInputSlot", "Tray1");
     EXPECT_EQ(GetIndexOfMarkedOptionWithKey(slot, ppd, "QVInputSlot"), 1);
     EXPECT_EQ(GetIndexOfMarkedOptionWithKey(nullptr, ppd, "QVInputSlot"), -1);

@@ -53,7 +53,7 @@ TEST(UtilityFunction, GestaltDefaultsAndUnreadableRelease)
 
 TEST(UtilityFunction, TenthsTextBothWays)
 {
-    std::array<char, 16> text {};
+    std::array<char, 16> text{};
     const auto toText = [&](int value) {
         text.fill('#');
         EXPECT_TRUE(ConvertIntToFloatStr(&value, text));
@@ -77,7 +77,7 @@ TEST(UtilityFunction, TenthsTextBothWays)
     for (int value : {1, 9, 25, 100, 999, 12345}) {
         EXPECT_EQ(ConvertFloatStrToInt(toText(value).c_str()), value) << value;
     }
-    std::array<char, 4> tight {};
+    std::array<char, 4> tight{};
     const int big = 12345;
     EXPECT_FALSE(ConvertIntToFloatStr(&big, tight));
     EXPECT_EQ(tight[0], '\0');
@@ -96,12 +96,12 @@ TEST(UtilityFunction, PointsInText)
 
 TEST(UtilityFunction, ItoaAndTheValueEscape)
 {
-    std::array<char, 5> buffer {};
+    std::array<char, 5> buffer{};
     EXPECT_STREQ(itoa(255, buffer), "255");
     EXPECT_STREQ(itoa(7, buffer), "7");
     EXPECT_STREQ(itoa(0, buffer), "");
     EXPECT_STREQ(itoa(-3, buffer), "");
-    EXPECT_EQ(itoa(12345, buffer), nullptr);   // five digits and the terminator do not fit
+    EXPECT_EQ(itoa(12345, buffer), nullptr); // five digits and the terminator do not fit
     EXPECT_STREQ(itoa(1234, buffer), "1234");
 
     char escaped[] = "/97/44/98";
@@ -131,7 +131,7 @@ TEST(UtilityFunction, TimeZoneTexts)
         LongDateRec date;
         date.hour = 9;
         date.minute = 5;
-        std::array<char, 64> text {};
+        std::array<char, 64> text{};
         ASSERT_TRUE(ConvertLongDateToNSDate(date, text));
         EXPECT_STREQ(text.data(), "2001-01-01 09:05:00 +0900");
         date.hour = 17;
@@ -203,7 +203,8 @@ TEST(UtilityFunction, SessionAndSettings)
     session.SetCurrentPrinter(platform::Printer("KZ63"));
     EXPECT_EQ(SetPrinterString(&session, &key), 0);
     EXPECT_EQ(SetPrinterString(&session, nullptr), 1);
-    EXPECT_TRUE(CreateKeyWithCurrentPrinter("com.lumeral.vrk.printsettings.PrintTypeUserNameReference", "", &key));
+    EXPECT_TRUE(
+        CreateKeyWithCurrentPrinter("com.lumeral.vrk.printsettings.PrintTypeUserNameReference", "", &key));
     EXPECT_EQ(key, "KZ63com.lumeral.vrk.printsettings.PrintTypeUserNameReference");
     EXPECT_FALSE(CreateKeyWithCurrentPrinter(nullptr, "KZ63", &key));
     EXPECT_FALSE(CreateKeyWithCurrentPrinter("k", "KZ63", nullptr));
@@ -273,7 +274,8 @@ TEST(UtilityFunction, AppIdentityBundleAndHelp)
               "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleIdentifier</key>"
               "<string>com.quorvel.kt.mq22.pde.Account</string><key>CFBundleHelpBookName</key>"
               "<string>Account Help</string></dict></plist>");
-    dir.Write("account.plugin/Resources/English.lproj/Localizable.strings", "\"HelpBookName\" = \"Account Help\";");
+    dir.Write("account.plugin/Resources/English.lproj/Localizable.strings",
+              "\"HelpBookName\" = \"Account Help\";");
     dir.Write("account.plugin/Resources/English.lproj/Help/jba.htm", "<html/>");
 
     SetAppIdentity({"com.quorvel.kt.mq22.pde.Account", kAccountClientID});

@@ -20,17 +20,18 @@ protected:
     ScopedEnv passwd{"QV_PASSWD_FILE", dir.Write("passwd", "alice:x:1001:1001::/home/alice:/bin/sh\n"
                                                            "root2:x:1003:120::/root2:/bin/sh\n"
                                                            "bob:x:1002:1002::/home/bob:/bin/sh\n")};
-    ScopedEnv group{"QV_GROUP_FILE", dir.Write("group", "alice:x:1001:\nbob:x:1002:\nlpadmin:x:120:carol,alice\n"
-                                                        "admin:x:130:bob\n")};
+    ScopedEnv group{"QV_GROUP_FILE",
+                    dir.Write("group", "alice:x:1001:\nbob:x:1002:\nlpadmin:x:120:carol,alice\n"
+                                       "admin:x:130:bob\n")};
     ScopedEnv adminGroup{"QV_ADMIN_GROUP", std::nullopt};
 };
 
 TEST_F(AdminCheck, MembersOfTheAdministratorsGroupOnly)
 {
     EXPECT_TRUE(UTILITY_SERVICE::checkIfAdminUser("alice"));
-    EXPECT_TRUE(UTILITY_SERVICE::checkIfAdminUser("carol"));   // listed, even without a user entry
-    EXPECT_TRUE(UTILITY_SERVICE::checkIfAdminUser("root2"));   // primary group
-    EXPECT_FALSE(UTILITY_SERVICE::checkIfAdminUser("bob"));    // "admin" is not the group here
+    EXPECT_TRUE(UTILITY_SERVICE::checkIfAdminUser("carol")); // listed, even without a user entry
+    EXPECT_TRUE(UTILITY_SERVICE::checkIfAdminUser("root2")); // primary group
+    EXPECT_FALSE(UTILITY_SERVICE::checkIfAdminUser("bob"));  // "admin" is not the group here
     EXPECT_FALSE(UTILITY_SERVICE::checkIfAdminUser(""));
     EXPECT_FALSE(UTILITY_SERVICE::checkIfAdminUser(nullptr));
     EXPECT_FALSE(UTILITY_SERVICE::checkIfAdminUser("ali"));
@@ -58,7 +59,8 @@ TEST_F(AdminCheck, IsUserAdminAsksAboutTheRealUser)
 TEST(UtilityService, SandboxAnswerIsDecidedOnce)
 {
     const bool first = UTILITY_SERVICE::isSandboxed();
-    ScopedEnv home("HOME", first ? std::string("/home/plain") : std::string("/Users/x/Library/Containers/app"));
+    ScopedEnv home("HOME",
+                   first ? std::string("/home/plain") : std::string("/Users/x/Library/Containers/app"));
     EXPECT_EQ(UTILITY_SERVICE::isSandboxed(), first);
 }
 
@@ -96,7 +98,7 @@ TEST_F(HelpCache, RegistrationInsideALocalisationFolderIsRemoved)
     EXPECT_EQ(plist_dict_get_item(Books(), "com.quorvel.inside"), nullptr);
     EXPECT_NE(plist_dict_get_item(Books(), "com.quorvel.outside"), nullptr);
     plist_t order = plist_dict_get_item(root.get(), "RegistrationOrder");
-    ASSERT_EQ(plist_array_get_size(order), 2u);   // only the first occurrence goes
+    ASSERT_EQ(plist_array_get_size(order), 2u); // only the first occurrence goes
     EXPECT_EQ(platform::PlistStringValue(plist_array_get_item(order, 0)), "com.quorvel.outside");
     EXPECT_EQ(platform::PlistStringValue(plist_array_get_item(order, 1)), "com.quorvel.inside");
 }
@@ -114,8 +116,9 @@ TEST_F(HelpCache, UnreadableOrOddFilesAreLeftAlone)
     dir.Write("help.plist", "not a plist");
     UTILITY_SERVICE::removeHelpCacheForBundleID("com.quorvel.inside");
     EXPECT_EQ(ScratchDir::Read(file), "not a plist");
-    const std::string odd = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>RegisteredBooks</key><dict>"
-                            "<key>com.quorvel.inside</key><string>.lproj</string></dict></dict></plist>";
+    const std::string odd =
+        "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>RegisteredBooks</key><dict>"
+        "<key>com.quorvel.inside</key><string>.lproj</string></dict></dict></plist>";
     dir.Write("help.plist", odd);
     UTILITY_SERVICE::removeHelpCacheForBundleID("com.quorvel.inside");
     EXPECT_EQ(ScratchDir::Read(file), odd);

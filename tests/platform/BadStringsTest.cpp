@@ -19,7 +19,8 @@ TEST(BadStringsTable, PlistStringHoldingAZeroByteIsReadNotFatal)
     // value with a zero byte inside, which aborted the dialog.
     const std::string bytes = std::string("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>"
                                           "<key>a</key><string>b#\x01") +
-                              std::string(6, '\0') + "\x11</string><key>c</key><string>d</string></dict></plist>";
+                              std::string(6, '\0') +
+                              "\x11</string><key>c</key><string>d</string></dict></plist>";
     const auto table = ParseStringsTable(bytes);
     ASSERT_TRUE(table.has_value());
     EXPECT_EQ(table->at("c"), "d");

@@ -30,8 +30,10 @@ protected:
         dir.Write("featurepanel.plugin/Info.plist", kInfo);
         dir.Write("featurepanel.plugin/Resources/English.lproj/Localizable.strings",
                   "/* titles */\n\"Alert OK Btn\" = \"OK\";\n\"Only English\" = \"en\";\n");
-        dir.Write("featurepanel.plugin/Resources/ja.lproj/Localizable.strings", "\"Alert OK Btn\" = \"\\U306f\\U3044\";\n");
-        dir.Write("featurepanel.plugin/Resources/Localizable2.strings", "\"Message22k\" = \"Enter 1 to 999.\";\n");
+        dir.Write("featurepanel.plugin/Resources/ja.lproj/Localizable.strings",
+                  "\"Alert OK Btn\" = \"\\U306f\\U3044\";\n");
+        dir.Write("featurepanel.plugin/Resources/Localizable2.strings",
+                  "\"Message22k\" = \"Enter 1 to 999.\";\n");
         dir.Write("featurepanel.plugin/Resources/AlertIcon.png", "png");
         dir.Write("featurepanel.plugin/Resources/Layouts/Margin.layout", "x");
         dir.Write("featurepanel.plugin/Resources/English.lproj/Help/index.htm", "<html/>");
@@ -78,8 +80,10 @@ TEST_F(BundleFixture, ResourcesByNameTypeAndSubfolder)
 {
     const std::optional<Bundle> bundle = Bundle::Open(root);
     EXPECT_EQ(bundle->PathForResource("AlertIcon", "png"), root + "/Resources/AlertIcon.png");
-    EXPECT_EQ(bundle->PathForResource("Margin", "layout", "Layouts"), root + "/Resources/Layouts/Margin.layout");
-    EXPECT_EQ(bundle->PathForResource("index", "htm", "Help"), root + "/Resources/English.lproj/Help/index.htm");
+    EXPECT_EQ(bundle->PathForResource("Margin", "layout", "Layouts"),
+              root + "/Resources/Layouts/Margin.layout");
+    EXPECT_EQ(bundle->PathForResource("index", "htm", "Help"),
+              root + "/Resources/English.lproj/Help/index.htm");
     EXPECT_FALSE(bundle->PathForResource("Margin", "layout"));
     EXPECT_FALSE(bundle->PathForResource("../Info", "plist"));
     EXPECT_EQ(bundle->HelpDirectory(), root + "/Resources/English.lproj/Help");
@@ -127,9 +131,9 @@ TEST(StringsTable, Utf16WithByteOrderMarkAndPlistForm)
 
 TEST(StringsTable, MalformedTablesAreRefusedWithoutCrashing)
 {
-    for (const std::string& bad : std::vector<std::string>{"\"k\" = \"v\"", "\"k\" = \"unterminated;", "/* open", "\"k\" = ;", "= \"v\";",
-                                  "\"k\" = \"\\U12\";", std::string("\xFF\xFE\x41", 3), "\"k\" = \"\xC3\";",
-                                  "\"k\" \"v\";"}) {
+    for (const std::string& bad : std::vector<std::string>{
+             "\"k\" = \"v\"", "\"k\" = \"unterminated;", "/* open", "\"k\" = ;", "= \"v\";",
+             "\"k\" = \"\\U12\";", std::string("\xFF\xFE\x41", 3), "\"k\" = \"\xC3\";", "\"k\" \"v\";"}) {
         EXPECT_FALSE(ParseStringsTable(bad)) << bad;
     }
     EXPECT_TRUE(ParseStringsTable(""));

@@ -31,7 +31,7 @@ TEST(HelpViewer, RegisteredBookHandsPagesToTheHost)
         shownAnchor = anchor;
         return 0;
     });
-    EXPECT_EQ(HelpViewer::GotoPage("Test Help", "page1.htm", ""), kHelpNotFound);   // not registered yet
+    EXPECT_EQ(HelpViewer::GotoPage("Test Help", "page1.htm", ""), kHelpNotFound); // not registered yet
     ASSERT_EQ(HelpViewer::RegisterHelpBook(*bundle), kHelpNoError);
     EXPECT_EQ(HelpViewer::GotoPage("Test Help", "page1.htm", "top"), 0);
     EXPECT_EQ(shown, dir / "x.plugin/Resources/Help/page1.htm");
@@ -42,7 +42,8 @@ TEST(HelpViewer, RegisteredBookHandsPagesToTheHost)
     // The registration file names the book's folder.
     const PlistHandle root = ReadPlistFile(dir / "prefs/help.plist");
     ASSERT_TRUE(root);
-    plist_t entries = plist_dict_get_item(plist_dict_get_item(root.get(), "RegisteredBooks"), "com.quorvel.test");
+    plist_t entries =
+        plist_dict_get_item(plist_dict_get_item(root.get(), "RegisteredBooks"), "com.quorvel.test");
     ASSERT_NE(entries, nullptr);
     EXPECT_EQ(PlistStringValue(plist_dict_get_item(plist_array_get_item(entries, 0), "url")),
               "file://" + (dir / "x.plugin/Resources/Help/"));

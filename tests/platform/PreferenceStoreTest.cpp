@@ -15,17 +15,20 @@ TEST(PreferenceStore, ValuesReachTheDiskOnlyOnSynchronize)
     PreferenceStore writer(dir / "user", dir / "system", "host1");
     writer.SetValue("KZ63pref", std::string("3"), kPreferencesAnyApplication, PreferenceUser::Any,
                     PreferenceHost::Current);
-    EXPECT_EQ(writer.CopyValue("KZ63pref", kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current),
+    EXPECT_EQ(writer.CopyValue("KZ63pref", kPreferencesAnyApplication, PreferenceUser::Any,
+                               PreferenceHost::Current),
               "3");
     PreferenceStore before(dir / "user", dir / "system", "host1");
-    EXPECT_FALSE(before.CopyValue("KZ63pref", kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current));
+    EXPECT_FALSE(before.CopyValue("KZ63pref", kPreferencesAnyApplication, PreferenceUser::Any,
+                                  PreferenceHost::Current));
 
     ASSERT_TRUE(writer.Synchronize(kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current));
     EXPECT_EQ(writer.FilePath(kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current),
               dir / "system/ByHost/.GlobalPreferences.host1.plist");
     PreferenceStore after(dir / "user", dir / "system", "host1");
-    EXPECT_EQ(after.CopyValue("KZ63pref", kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current),
-              "3");
+    EXPECT_EQ(
+        after.CopyValue("KZ63pref", kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current),
+        "3");
 }
 
 TEST(PreferenceStore, ScopesAreSeparateFiles)

@@ -20,7 +20,8 @@ TEST(UserDatabase, ReadsTheTestsOwnDatabases)
     ScratchDir dir;
     ScopedEnv passwd("QV_PASSWD_FILE", dir.Write("passwd", "alice:x:1001:1001::/home/alice:/bin/sh\n"
                                                            "bob:x:1002:50::/home/bob:/bin/sh\n"));
-    ScopedEnv group("QV_GROUP_FILE", dir.Write("group", "alice:x:1001:\nstaff:x:50:\nlpadmin:x:120:carol,alice\n"));
+    ScopedEnv group("QV_GROUP_FILE",
+                    dir.Write("group", "alice:x:1001:\nstaff:x:50:\nlpadmin:x:120:carol,alice\n"));
     const auto bob = UserDatabase::FindUser("bob");
     ASSERT_TRUE(bob);
     EXPECT_EQ(bob->uid, 1002u);
@@ -29,7 +30,7 @@ TEST(UserDatabase, ReadsTheTestsOwnDatabases)
     const auto lpadmin = UserDatabase::FindGroup("lpadmin");
     ASSERT_TRUE(lpadmin);
     EXPECT_EQ(lpadmin->members, (std::vector<std::string>{"carol", "alice"}));
-    EXPECT_TRUE(UserDatabase::IsMember(*bob, *UserDatabase::FindGroup("staff")));   // primary group
+    EXPECT_TRUE(UserDatabase::IsMember(*bob, *UserDatabase::FindGroup("staff"))); // primary group
     EXPECT_FALSE(UserDatabase::IsMember(*bob, *lpadmin));
     EXPECT_TRUE(UserDatabase::IsMember(*UserDatabase::FindUser("alice"), *lpadmin));
 }
@@ -68,7 +69,7 @@ TEST(FileSystem, CreatesFoldersAndFilesWithTheGivenModes)
     ASSERT_TRUE(CreateEmptyFile(deep + "/f", 0664, "no-such-group-here"));
     ASSERT_EQ(stat((deep + "/f").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0664u);
-    EXPECT_FALSE(CreateEmptyFile(deep + "/f", 0664, ""));   // exists already
+    EXPECT_FALSE(CreateEmptyFile(deep + "/f", 0664, "")); // exists already
     EXPECT_FALSE(CreateDirectories(dir.Write("plain", "x") + "/sub", 0755, ""));
 }
 
@@ -76,9 +77,9 @@ TEST(TextEncoding, StrictUtf8AndSurrogatePairs)
 {
     EXPECT_EQ(Utf8ToUtf16("\xC3\xA9"), std::u16string(u"\u00E9"));
     EXPECT_EQ(Utf8ToUtf16("\xF0\x9F\x98\x80"), std::u16string(u"\U0001F600"));
-    EXPECT_FALSE(Utf8ToUtf16("\xC0\xAF"));          // overlong
-    EXPECT_FALSE(Utf8ToUtf16("\xED\xA0\x80"));      // surrogate code point
-    EXPECT_FALSE(Utf8ToUtf16("\xE3\x81"));          // cut short
+    EXPECT_FALSE(Utf8ToUtf16("\xC0\xAF"));     // overlong
+    EXPECT_FALSE(Utf8ToUtf16("\xED\xA0\x80")); // surrogate code point
+    EXPECT_FALSE(Utf8ToUtf16("\xE3\x81"));     // cut short
     EXPECT_EQ(Utf16ToUtf8(u"\U0001F600"), "\xF0\x9F\x98\x80");
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }

@@ -82,9 +82,10 @@ TEST_P(PpdConstraints, FinishingConflictsWithUnsuitableMedia)
         EXPECT_GT(ConflictsWith(f, {{"MediaType", media}, {"Duplex", "DuplexNoTumble"}}), 0) << media;
     }
     // Plain paper takes every finishing.
-    EXPECT_EQ(ConflictsWith(f, {{"MediaType", "Stationary"}, {"QVStaple", "TopDoublePort"},
-                                {"Duplex", "DuplexTumble"}}),
-              0);
+    EXPECT_EQ(
+        ConflictsWith(
+            f, {{"MediaType", "Stationary"}, {"QVStaple", "TopDoublePort"}, {"Duplex", "DuplexTumble"}}),
+        0);
 
     if (!GetParam().punch) return;
     EXPECT_GT(ConflictsWith(f, {{"MediaType", "Envelope"}, {"QVPunch", "True"}}), 0);
@@ -159,5 +160,5 @@ TEST(PpdSubgroup, Kz63TrappingLivesInASubgroupAndIsConstrained)
     EXPECT_EQ(ConflictsWith(ppd.get(), {{"QVColorMode", "Black"}, {"QVTrapping", "false"}}), 0);
 }
 
-}  // namespace
-}  // namespace ppdtest
+} // namespace
+} // namespace ppdtest

@@ -20,8 +20,8 @@ protected:
     void SetUp() override
     {
         ppd_ = OpenStrict(GetParam().file);
-        ASSERT_NE(ppd_, nullptr) << GetParam().file << ": "
-                                 << ppdErrorString(ppdLastError(&line_)) << " at line " << line_;
+        ASSERT_NE(ppd_, nullptr) << GetParam().file << ": " << ppdErrorString(ppdLastError(&line_))
+                                 << " at line " << line_;
     }
     ppd_file_t* ppd() const { return ppd_.get(); }
 
@@ -107,7 +107,7 @@ bool ParseScopePairs(const std::string& text, std::vector<std::pair<long, long>>
         if (n > 0xFFFF) return false;
         numbers.push_back(n);
         pos = end;
-        if (*pos != '\0') ++pos;  // one separator
+        if (*pos != '\0') ++pos; // one separator
     }
     if (numbers.empty() || numbers.size() % 2 != 0) return false;
     for (size_t i = 0; i < numbers.size(); i += 2) {
@@ -173,11 +173,11 @@ TEST_P(PpdContent, FilterOptionsOfferOnlyValuesThePjlWriterMaps)
     EXPECT_EQ(Choices(f, "QVInputSlot"), p.inputSlots);
 
     const std::set<std::string> mediaTypes = {
-        "Default",         "Stationary",      "StationaryBack",  "ThickPaper",        "ThickPaper2",
-        "Transparency",    "FinePaper",       "FinePaperBack",   "RecyclePaper",      "LetterheadPaper",
-        "PreprintedPaper", "PrepunchedPaper", "ColoredPaper",    "ThickPaper3",       "CoatingPaper1",
-        "CoatingPaper1Back", "CoatingPaper2", "CoatingPaper2Back", "CoatingPaper3",   "CoatingPaper3Back",
-        "LabelPaper",      "Envelope"};
+        "Default",           "Stationary",      "StationaryBack",    "ThickPaper",    "ThickPaper2",
+        "Transparency",      "FinePaper",       "FinePaperBack",     "RecyclePaper",  "LetterheadPaper",
+        "PreprintedPaper",   "PrepunchedPaper", "ColoredPaper",      "ThickPaper3",   "CoatingPaper1",
+        "CoatingPaper1Back", "CoatingPaper2",   "CoatingPaper2Back", "CoatingPaper3", "CoatingPaper3Back",
+        "LabelPaper",        "Envelope"};
     auto media = Choices(f, "MediaType");
     ASSERT_FALSE(media.empty());
     EXPECT_EQ(media.front(), "Default");
@@ -224,9 +224,14 @@ TEST_P(PpdContent, DefaultsAgreeWithTheFilterFallbacks)
 {
     // A job without the option must print as one with the PPD default.
     const std::vector<std::pair<const char*, const char*>> fallbacks = {
-        {"QVOutputMode", "Standard"}, {"QVColorMode", "Color"},   {"QVTrapping", "true"},
-        {"QVInputSlot", "AutoSelect"}, {"QVMSILeadingEdge", "ShortEdge"}, {"MediaType", "Default"},
-        {"QVStaple", "None"},          {"QVPunch", "None"},
+        {"QVOutputMode", "Standard"},
+        {"QVColorMode", "Color"},
+        {"QVTrapping", "true"},
+        {"QVInputSlot", "AutoSelect"},
+        {"QVMSILeadingEdge", "ShortEdge"},
+        {"MediaType", "Default"},
+        {"QVStaple", "None"},
+        {"QVPunch", "None"},
     };
     for (const auto& [keyword, value] : fallbacks) {
         if (ppdFindOption(ppd(), keyword) == nullptr) continue;
@@ -246,8 +251,8 @@ TEST_P(PpdContent, PaperSizesAreTheEightThePjlWriterNames)
         const char* name;
         float width, length;
     };
-    const std::vector<Size> sizes = {{"A3", 842, 1191},    {"B4", 729, 1032},   {"A4", 595, 842},
-                                     {"B5", 516, 729},     {"A5", 420, 595},    {"Letter", 612, 792},
+    const std::vector<Size> sizes = {{"A3", 842, 1191},    {"B4", 729, 1032},     {"A4", 595, 842},
+                                     {"B5", 516, 729},     {"A5", 420, 595},      {"Letter", 612, 792},
                                      {"Legal", 612, 1008}, {"Tabloid", 792, 1224}};
     ASSERT_EQ(ppd()->num_sizes, static_cast<int>(sizes.size()));
     std::vector<std::string> names;
@@ -273,5 +278,5 @@ INSTANTIATE_TEST_SUITE_P(Printers, PpdContent, ::testing::ValuesIn(AllPrinters()
                              return info.param.modelToken;
                          });
 
-}  // namespace
-}  // namespace ppdtest
+} // namespace
+} // namespace ppdtest

@@ -64,4 +64,4 @@ inline std::string DefaultChoice(ppd_file_t* ppd, const char* keyword)
     return option != nullptr ? option->defchoice : "";
 }
 
-}  // namespace ppdtest
+} // namespace ppdtest
