@@ -10,7 +10,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client cups-bsd cups-filters openprinting-ppds
   qpdf poppler-utils ghostscript
-  clang libclang-rt-14-dev valgrind tzdata time
+  clang clang-format libclang-rt-14-dev valgrind tzdata time
 )
 
 missing=()
