@@ -1,6 +1,6 @@
 #include "filter/DuplexCommand.h"
 
-#include "filter/PjlWriter.h"
+#include "filter/PjlLine.h"
 
 #include <cstring>
 

@@ -1,5 +1,7 @@
 #include "filter/FilterState.h"
 
+#include "filter/JobInput.h"
+
 #include <cstring>
 
 PrintOptions printoptions;
@@ -17,4 +19,5 @@ void ResetFilterState()
     std::memset(StdUserName, 0, sizeof StdUserName);
     CancelJob = 0;
     CancelJobForPipe = 0;
+    ResetJobInput();
 }

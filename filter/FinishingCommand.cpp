@@ -1,7 +1,7 @@
 #include "filter/FinishingCommand.h"
 
 #include "filter/FieldText.h"
-#include "filter/PjlWriter.h"
+#include "filter/PjlLine.h"
 
 #include <array>
 

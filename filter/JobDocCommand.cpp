@@ -3,14 +3,13 @@
 // finishing and pages per sheet.
 #include "filter/JobCommands.h"
 
-#include "filter/CupsOptions.h"
 #include "filter/DuplexCommand.h"
 #include "filter/FieldText.h"
 #include "filter/FinishingCommand.h"
 #include "filter/MediaTables.h"
 #include "filter/ModelGroup.h"
-#include "filter/PjlWriter.h"
-#include "platform/PpdFile.h"
+#include "filter/PjlLine.h"
+#include "filter/JobInput.h"
 
 #include <array>
 #include <optional>
@@ -170,8 +169,7 @@ void OutputJobDocCommand(char** argv, const PrintOptions& options)
     MakePJLCommand("SET", "OUTBIN", "MAINTRAY");
     MakePJLCommand("ATTR", "LOUT", "NOSCALING");
 
-    const PpdFilePtr ppdFile = OpenJobPPD();
-    ppd_file_t* ppd = ppdFile.get();
+    ppd_file_t* ppd = JobPPD();
     const std::optional<std::string_view> modelName = FindModelName(ppd);
 
     JobDocValues values;
@@ -194,8 +192,7 @@ void OutputJobDocCommand(char** argv, const PrintOptions& options)
     OutputMediaType(values.mediaType, bypassTray, modelName);
     if (bypassTray && !values.msiLeadingEdge.empty()) OutputFeedDirection(values.msiLeadingEdge);
 
-    const CupsOptions jobOptions(argv[5]);
-    OutputDuplexCommand(FindJobDuplex(features.duplex, jobOptions, ppd));
+    OutputDuplexCommand(FindJobDuplex(features.duplex, JobOptions(argv), ppd));
 
     values.staple = ValueOrDefault(FieldText(features.staple), ppd, "QVStaple", "None");
     values.punch = ValueOrDefault(FieldText(features.punch), ppd, "QVPunch", "None");

@@ -7,7 +7,7 @@
 #include "filter/NextFilter.h"
 #include "filter/OutputMirror.h"
 #include "filter/PagePass.h"
-#include "filter/PjlWriter.h"
+#include "filter/PjlHeader.h"
 #include "filter/PrintOptionsReader.h"
 
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 #include "filter/NextFilter.h"
 
 #include "filter/OutputMirror.h"
-#include "platform/PpdFile.h"
+#include "filter/JobInput.h"
 #include "filter/UtilityFunctionFilter.h"
 #include "platform/PlatformPaths.h"
 
@@ -93,17 +93,15 @@ std::vector<std::string> ConversionTables()
 int PrepFormat(std::string& path)
 {
     std::string cupsFilter;
-    {
-        PpdFilePtr ppd = OpenJobPPD();
-        if (!ppd) {
-            Utlfputs("ppdOpenFile return NULL\n", stderr);
-            return -1;
-        }
-        if (ppd_attr_t* attr = ppdFindAttr_ALT(ppd.get(), "cupsFilter"); attr && attr->value) {
-            char value[128] = {};
-            CopyToField(attr->value, value);
-            cupsFilter = value;
-        }
+    ppd_file_t* ppd = JobPPD();
+    if (ppd == nullptr) {
+        Utlfputs("ppdOpenFile return NULL\n", stderr);
+        return -1;
+    }
+    if (ppd_attr_t* attr = ppdFindAttr_ALT(ppd, "cupsFilter"); attr && attr->value) {
+        char value[128] = {};
+        CopyToField(attr->value, value);
+        cupsFilter = value;
     }
     const std::string srcFormat = cupsFilter.substr(0, cupsFilter.find(' '));
     ChooseFilter(srcFormat, path);

@@ -2,7 +2,7 @@
 
 #include "filter/HostIdentity.h"
 #include "filter/OwnerCommand.h"
-#include "filter/PjlWriter.h"
+#include "filter/PjlLine.h"
 #include "filter/UtilityFunctionFilter.h"
 
 #include <cstdio>

@@ -11,6 +11,7 @@
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFLogger.hh>
+#include <qpdf/QPDFMatrix.hh>
 #include <qpdf/QPDFObjGen.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
@@ -27,6 +28,12 @@
 #include <memory>
 #include <stdexcept>
 #include <vector>
+
+// The job's PDF, opened with qpdf.
+class PdfDocument {
+public:
+    QPDF pdf;
+};
 
 namespace {
 
@@ -258,7 +265,7 @@ private:
     // pixels in them.
     std::span<const unsigned char> Rows(const poppler::image& image, RasterWorkspace& work) const
     {
-        QPDFMatrix turn;
+        PageMatrix turn;
         setContextCTM(info_, turn, PageRect{0, 0, double(size_.width), double(size_.height)});
         const bool halfTurn = turn.a < 0;
         const size_t rowBytes = static_cast<size_t>(size_.width) * 3;
@@ -305,19 +312,56 @@ BitmapSize RasterBitmapSize(const PageRect& mediaBox)
                       static_cast<int>(mediaBox.height() * kRasterScale)};
 }
 
-void setContextCTM(const PDFDocInfo& info, QPDFMatrix& ctm, const PageRect& rect)
+std::shared_ptr<PdfDocument> OpenPdfDocument(const char* path)
+{
+    if (path == nullptr || *path == '\0') return nullptr;
+    try {
+        auto document = std::make_shared<PdfDocument>();
+        document->pdf.setLogger(SilentLogger());
+        document->pdf.setSuppressWarnings(true);
+        document->pdf.processFile(path);
+        return document;
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+int PdfDocumentPageCount(PdfDocument& document)
+{
+    try {
+        QPDFObjectHandle pages = document.pdf.getRoot().getKey("/Pages");
+        if (pages.isDictionary()) {
+            QPDFObjectHandle count = pages.getKey("/Count");
+            if (count.isInteger() && count.getIntValue() >= 0 && count.getIntValue() <= INT32_MAX)
+                return static_cast<int>(count.getIntValue());
+        }
+        return static_cast<int>(document.pdf.getAllPages().size());
+    } catch (const std::exception&) {
+        return -1;
+    }
+}
+
+void setContextCTM(const PDFDocInfo& info, PageMatrix& ctm, const PageRect& rect)
 {
     const int r = ((info.rotation % 360) + 360) % 360;
     if (r != 180) return;
-    ctm.translate(rect.x0 + rect.x1, rect.y0 + rect.y1);
-    ctm.rotatex90(180);
+    // Move the origin to the rectangle's far corner, then turn by 180
+    // degrees: [-1 0 0 -1 0 0] x ctm x [1 0 0 1 tx ty].
+    const double tx = rect.x0 + rect.x1;
+    const double ty = rect.y0 + rect.y1;
+    ctm.e += ctm.a * tx + ctm.c * ty;
+    ctm.f += ctm.b * tx + ctm.d * ty;
+    ctm.a = -ctm.a;
+    ctm.b = -ctm.b;
+    ctm.c = -ctm.c;
+    ctm.d = -ctm.d;
 }
 
 int processPDF(PDFDocInfo& info)
 {
     if (!info.document || info.outputContext == nullptr) return -1;
     try {
-        QPDF& pdf = *info.document;
+        QPDF& pdf = info.document->pdf;
         const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
         const QPDFObjectHandle oldRoot = pdf.getRoot();
         QPDFObjectHandle pagesRoot = NewPagesRoot(pdf);
@@ -327,8 +371,9 @@ int processPDF(PDFDocInfo& info)
         const bool complete = ForEachKeptPage(info, pages.size(), [&](size_t index) {
             QPDFPageObjectHelper source(pages[index]);
             const PageRect mediaBox = ToRect(source.getMediaBox(false));
-            QPDFMatrix ctm;
-            setContextCTM(info, ctm, mediaBox);
+            PageMatrix turn;
+            setContextCTM(info, turn, mediaBox);
+            const QPDFMatrix ctm(turn.a, turn.b, turn.c, turn.d, turn.e, turn.f);
             std::string content = "q\n";
             if (ctm.a != 1.0) content += ctm.unparse() + " cm\n";
             content += "/Fx0 Do\nQ\n";
@@ -353,7 +398,7 @@ int processImage(PDFDocInfo& info)
         std::shared_ptr<poppler::document> rendered(poppler::document::load_from_file(info.documentPath));
         if (!rendered || rendered->is_locked()) return -1;
 
-        const std::vector<QPDFObjectHandle> pages = info.document->getAllPages();
+        const std::vector<QPDFObjectHandle> pages = info.document->pdf.getAllPages();
         if (static_cast<size_t>(rendered->pages()) != pages.size()) return -1;
         // The renderer allocates each page's bitmaps afresh; kept in the heap
         // rather than mapped and unmapped per page, the next page reuses the

@@ -1,13 +1,25 @@
 // The page pass: writes a new PDF holding the pages the record keeps (every
 // step-th page up to the last page), each turned by the record's rotation, as
 // vector pages or, in rasterised mode, as 300 dpi RGB images.
+//
+// This is the filter's one door to its PDF libraries: qpdf and poppler are
+// used behind it and by nothing else, so the rest of the filter builds without
+// their headers.
 #pragma once
 
 #include "filter/PdfPreprocess.h"
 
-#include <qpdf/QPDFMatrix.hh>
-
+#include <memory>
 #include <span>
+
+// Opens the PDF for the page pass, reading only its cross-reference table and
+// what the page count needs; null when the file cannot be read as a PDF. The
+// libraries' own messages are kept off standard output, the printer's stream.
+std::shared_ptr<PdfDocument> OpenPdfDocument(const char* path);
+// The page count the document declares at the root of its page tree; the
+// whole tree is walked only when the root does not say. -1 when the page tree
+// cannot be read.
+int PdfDocumentPageCount(PdfDocument& document);
 
 // Raster resolution against the PDF unit of 1/72 inch.
 inline constexpr double kRasterDpi = 300.0;
@@ -39,6 +51,11 @@ int PreProcess(PDFDocInfo& info, std::span<char> path);
 int processPDF(PDFDocInfo& info);
 int processImage(PDFDocInfo& info);
 
+// A PDF transformation matrix [a b c d e f].
+struct PageMatrix {
+    double a = 1, b = 0, c = 0, d = 1, e = 0, f = 0;
+};
+
 // Applies the record's rotation to ctm: a half turn about the rectangle's
 // centre, so the turned page covers the same rectangle. Nothing for 0 or 360.
-void setContextCTM(const PDFDocInfo& info, QPDFMatrix& ctm, const PageRect& rect);
+void setContextCTM(const PDFDocInfo& info, PageMatrix& ctm, const PageRect& rect);

@@ -1,12 +1,10 @@
 #include "filter/PdfPreprocess.h"
 
 #include "filter/OutputMirror.h"
-#include "platform/PpdFile.h"
+#include "filter/PagePass.h"
+#include "filter/JobInput.h"
 #include "filter/TicketReader.h"
 #include "filter/UtilityFunctionFilter.h"
-
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFLogger.hh>
 
 #include <cstring>
 #include <exception>
@@ -34,19 +32,6 @@ std::string PrinterOption(const PDFDocInfo& info, const char* name)
 }
 
 void Turn(PDFDocInfo& info) { info.rotation += 180; }
-
-// The page count the document declares at the root of its page tree; the
-// whole tree is walked only when the root does not say.
-int CountPages(QPDF& pdf)
-{
-    QPDFObjectHandle pages = pdf.getRoot().getKey("/Pages");
-    if (pages.isDictionary()) {
-        QPDFObjectHandle count = pages.getKey("/Count");
-        if (count.isInteger() && count.getIntValue() >= 0 && count.getIntValue() <= INT32_MAX)
-            return static_cast<int>(count.getIntValue());
-    }
-    return static_cast<int>(pdf.getAllPages().size());
-}
 
 void ResetDocInfo(PDFDocInfo& info)
 {
@@ -77,16 +62,21 @@ bool HasPdfHeader(const char* path)
 
 bool HasPdfFraming(const char* path)
 {
-    if (path == nullptr || !HasPdfHeader(path)) return false;
+    if (path == nullptr) return false;
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) return false;
-    // Readers look for the end-of-file marker within the last kilobyte.
-    char tail[kHeaderWindow];
-    size_t n = 0;
-    if (std::fseek(file, -static_cast<long>(sizeof tail), SEEK_END) != 0) std::rewind(file);
-    n = std::fread(tail, 1, sizeof tail, file);
+    char head[kHeaderWindow];
+    const size_t headSize = std::fread(head, 1, sizeof head, file);
+    bool framed = std::string_view(head, headSize).find("%PDF-") != std::string_view::npos;
+    if (framed) {
+        // Readers look for the end-of-file marker within the last kilobyte.
+        char tail[kHeaderWindow];
+        if (std::fseek(file, -static_cast<long>(sizeof tail), SEEK_END) != 0) std::rewind(file);
+        const size_t tailSize = std::fread(tail, 1, sizeof tail, file);
+        framed = std::string_view(tail, tailSize).find("%%EOF") != std::string_view::npos;
+    }
     std::fclose(file);
-    return std::string_view(tail, n).find("%%EOF") != std::string_view::npos;
+    return framed;
 }
 
 int checkIfNeddApplePDF(const PrintOptions& options)
@@ -120,52 +110,41 @@ int pdfDocInfo_init(const char* path, PDFDocInfo& info)
         Utlfputs("CFURLCreateFromFileSystemRepresentation error\n", stderr);
         return -1;
     }
-    try {
-        auto pdf = std::make_shared<QPDF>();
-        // The library's own reports would go to standard output, which is the
-        // printer's data stream.
-        auto logger = QPDFLogger::create();
-        logger->setInfo(logger->discard());
-        logger->setWarn(logger->discard());
-        logger->setError(logger->discard());
-        pdf->setLogger(logger);
-        pdf->setSuppressWarnings(true);
-        pdf->processFile(path);
-        info.pageCount = CountPages(*pdf);
-        info.document = std::move(pdf);
-        info.documentPath = path;
-    } catch (const std::exception&) {
+    std::shared_ptr<PdfDocument> pdf = OpenPdfDocument(path);
+    const int pageCount = pdf ? PdfDocumentPageCount(*pdf) : -1;
+    if (pageCount < 0) {
         Utlfputs("CGPDFDocumentCreateWithURL error\n", stderr);
-        info.pageCount = 0;
         return -1;
     }
+    info.pageCount = pageCount;
+    info.document = std::move(pdf);
+    info.documentPath = path;
     info.lastPage = info.pageCount;
     return 0;
 }
 
 bool PagePassMayBeNeeded(char** argv)
 {
-    const CupsOptions options(argv[5]);
+    const CupsOptions& options = JobOptions(argv);
     if (options.size() == 0) return false;
     if (GetOptionInteger(options, "com.apple.print.PrintSettings.PMCopies..n.") > 1) return true;
-    PpdFilePtr ppd = OpenJobPPD();
-    if (!ppd) return false;
+    ppd_file_t* ppd = JobPPD();
+    if (ppd == nullptr) return false;
     PDFDocInfo scratch;
     CopyToField(kPPDOptionPrefix, scratch.optionPrefix);
-    return checkPageOrientation(scratch, options, ppd.get()) == 1 ||
-           checkMSIOrientation(scratch, options) == 1 || checkTurnPage(scratch, options) == 1 ||
-           checkRasterMode(scratch, options) == 1;
+    return checkPageOrientation(scratch, options, ppd) == 1 || checkMSIOrientation(scratch, options) == 1 ||
+           checkTurnPage(scratch, options) == 1 || checkRasterMode(scratch, options) == 1;
 }
 
 int CheckIfNeedEdit(char** argv, PDFDocInfo& info, bool systemFilterRan)
 {
-    const CupsOptions options(argv[5]);
+    const CupsOptions& options = JobOptions(argv);
     if (options.size() == 0) return -1;
-    PpdFilePtr ppd = OpenJobPPD();
-    if (!ppd) return -1;
+    ppd_file_t* ppd = JobPPD();
+    if (ppd == nullptr) return -1;
 
     const int copies = checkNumPages(info, options, systemFilterRan);
-    const int orientation = checkPageOrientation(info, options, ppd.get());
+    const int orientation = checkPageOrientation(info, options, ppd);
     const int bypass = checkMSIOrientation(info, options);
     const int turnPage = checkTurnPage(info, options);
     const int raster = checkRasterMode(info, options);

@@ -13,13 +13,14 @@
 #include <memory>
 #include <string>
 
-class QPDF;
+// The job's PDF as the page pass reads it (PagePass.h).
+class PdfDocument;
 
 // The document-processing record.
 struct PDFDocInfo {
-    // The job's PDF. qpdf reads objects only as they are asked for, so holding
+    // The job's PDF. Objects are read only as they are asked for, so holding
     // a large document open costs little until the page pass walks it.
-    std::shared_ptr<QPDF> document;
+    std::shared_ptr<PdfDocument> document;
     std::string documentPath;
     // Where the page pass writes the new PDF; set only while it runs.
     std::FILE* outputContext = nullptr;

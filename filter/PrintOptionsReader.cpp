@@ -1,9 +1,8 @@
 #include "filter/PrintOptionsReader.h"
 
-#include "filter/CupsOptions.h"
 #include "filter/DocumentName.h"
 #include "filter/FilterState.h"
-#include "platform/PpdFile.h"
+#include "filter/JobInput.h"
 #include "filter/TicketTables.h"
 #include "filter/UtilityFunctionFilter.h"
 
@@ -18,11 +17,11 @@ bool IsUTF8Printer(const PrintOptions& options)
 
 void GetPPDOptions(PPDInfoOption& ppdInfo)
 {
-    PpdFilePtr ppd = OpenJobPPD();
-    if (!ppd) return;
-    if (ppd_attr_t* attr = ppdFindAttr_ALT(ppd.get(), "cupsFilter"); attr && attr->value)
+    ppd_file_t* ppd = JobPPD();
+    if (ppd == nullptr) return;
+    if (ppd_attr_t* attr = ppdFindAttr_ALT(ppd, "cupsFilter"); attr && attr->value)
         CopyToField(attr->value, ppdInfo.cupsFilter);
-    if (ppd_attr_t* attr = ppdFindAttr_ALT(ppd.get(), "QVPrinterLanguageEncoding"); attr && attr->value)
+    if (ppd_attr_t* attr = ppdFindAttr_ALT(ppd, "QVPrinterLanguageEncoding"); attr && attr->value)
         CopyToField(attr->value, ppdInfo.printerLanguageEncoding);
 }
 
@@ -48,9 +47,7 @@ void FeaturesGetTicketFromPDE(const TicketSource& source, FeaturesOption& block)
 
 void GetTicketFromPDE(char** argv, PrintOptions& options)
 {
-    // Argument 5 is parsed once and shared by every table.
-    const CupsOptions parsed(argv[5]);
-    const TicketSource source{parsed, IsUTF8Printer(options)};
+    const TicketSource source{JobOptions(argv), IsUTF8Printer(options)};
     PrintTypeGetTicketFromPDE(source, options.printType);
     JBAGetTicketFromPDE(source, options.jba);
     FeaturesGetTicketFromPDE(source, options.features);

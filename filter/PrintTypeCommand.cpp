@@ -1,7 +1,7 @@
 #include "filter/JobCommands.h"
 
 #include "filter/FilterState.h"
-#include "filter/PjlWriter.h"
+#include "filter/PjlLine.h"
 
 #include <string>
 #include <string_view>
@@ -15,8 +15,6 @@ constexpr int kSamplePrint = 3;
 // Document-name types: the job title, or a name typed in the dialog.
 constexpr int kNameFromTitle = 1;
 constexpr int kNameTyped = 2;
-
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 } // namespace
 
@@ -33,14 +31,14 @@ void OutputPrintTypeCommand(char**, const PrintOptions& options)
         // Without a passcode the job is stored but anyone may release it.
         if (printType.password[0] != '\0') {
             MakePJLCommand("SET", "HOLDTYPE", "PRIVATE");
-            MakePJLCommand("SET", "HOLDKEY", Quoted(printType.password));
+            MakePJLCommand("SET", "HOLDKEY", printType.password);
         }
     }
 
-    if (printType.userName[0] != '\0') MakePJLCommand("SET", "USERNAME", Quoted(printType.userName));
+    if (printType.userName[0] != '\0') MakePJLCommand("SET", "USERNAME", printType.userName);
 
     if (printType.documentNameType == kNameFromTitle)
-        MakePJLCommand("SET", "JOBNAME", Quoted(PTStdDocumentName));
+        MakePJLCommand("SET", "JOBNAME", PTStdDocumentName);
     else if (printType.documentNameType == kNameTyped && printType.documentName[0] != '\0')
-        MakePJLCommand("SET", "JOBNAME", Quoted(printType.documentName));
+        MakePJLCommand("SET", "JOBNAME", printType.documentName);
 }

@@ -3,7 +3,7 @@
 // value early.
 #include "FuzzSupport.h"
 
-#include "filter/PjlWriter.h"
+#include "filter/PjlLine.h"
 
 #include <string>
 

@@ -7,7 +7,8 @@
 #include "filter/FilterState.h"
 #include "filter/HostIdentity.h"
 #include "filter/OutputMirror.h"
-#include "filter/PjlWriter.h"
+#include "filter/PjlHeader.h"
+#include "filter/PjlLine.h"
 #include "filter/PrintOptionsReader.h"
 
 #include <arpa/inet.h>

@@ -16,6 +16,7 @@
 
 #include <memory>
 #include <regex>
+#include <algorithm>
 #include <string>
 
 using jobdoc::Attr;
@@ -415,6 +416,29 @@ TEST(OwnerInjection, CupsUserName)
     const std::string job = RunJob(kRX42, kFixedClient, "eve" + kPayload);
     ExpectOnlyOurLines(job, kSmuggled);
     EXPECT_TRUE(jobdoc::HasLine(Header(job), Attr("JOAU=eve" + kSmuggled))) << Header(job);
+}
+
+// A value that is wholly in quotes is no quoted value: its quotes would end the
+// JOBATTR string early, so they go like any other quote.
+TEST(OwnerInjection, ValuesWhollyInQuotes)
+{
+    const std::string header = Header(RunJob(kRX42, kFixedClient, "\"x\""));
+    EXPECT_TRUE(jobdoc::HasLine(header, "@PJL SET JOBATTR=\"@JOAU=x\"\n")) << header;
+
+    const std::string options = kFixedClient + Key("JBAManageTypeListTicketKey", "2") +
+                                Key("JBAUserIDListCtrlTicket", "2") + Key("JBAUserIDTextEditTicket", "acct") +
+                                Key("JBAUserPasswordTextEditTicket", Escaped("\"pw\""));
+    const std::string accounted = Header(RunJob(kKZ63, options));
+    EXPECT_TRUE(jobdoc::HasLine(accounted, "@PJL SET JOBATTR=\"@JOEP=pw\"\n")) << accounted;
+    for (const std::string& h : {header, accounted}) {
+        size_t start = 0;
+        for (size_t end; (end = h.find('\n', start)) != std::string::npos; start = end + 1) {
+            const std::string line = h.substr(start, end - start);
+            if (line.rfind("@PJL SET JOBATTR=", 0) == 0) {
+                EXPECT_EQ(std::count(line.begin(), line.end(), '"'), 2) << line;
+            }
+        }
+    }
 }
 
 // ---- Over-long values ----

@@ -1,10 +1,9 @@
-#include "filter/PjlWriter.h"
+#include "filter/PjlLine.h"
 
-#include "filter/JobCommands.h"
 #include "filter/OutputMirror.h"
 #include "filter/UtilityFunctionFilter.h"
 
-#include <cstring>
+#include <array>
 
 namespace {
 
@@ -15,11 +14,11 @@ void Put(const std::string& line)
 
 bool IsShiftJISLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
-// Appends value to line so the line, with the given tail, stays within the limit.
-void AppendValue(std::string& line, std::string_view value, std::string_view tail)
+// Appends value to line, in quotes when asked, so the line with the given tail
+// stays within the limit.
+void AppendValue(std::string& line, std::string_view value, bool quoted, std::string_view tail)
 {
-    const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
-    const std::string content = CleanPJLValue(quoted ? value.substr(1, value.size() - 2) : value);
+    const std::string content = CleanPJLValue(value);
     const size_t fixed = line.size() + tail.size() + (quoted ? 2 : 0);
     const size_t room = fixed < kPJLMaxLine ? kPJLMaxLine - fixed : 0;
     if (quoted) line += '"';
@@ -29,6 +28,14 @@ void AppendValue(std::string& line, std::string_view value, std::string_view tai
 }
 
 } // namespace
+
+bool IsQuotedPJLCommand(std::string_view name)
+{
+    constexpr std::array<std::string_view, 4> kQuoted = {"STRINGCODESET", "HOLDKEY", "USERNAME", "JOBNAME"};
+    for (std::string_view quoted : kQuoted)
+        if (name == quoted) return true;
+    return false;
+}
 
 std::string CleanPJLValue(std::string_view value)
 {
@@ -72,10 +79,10 @@ std::string FormatPJLCommand(std::string_view kind, std::string_view name, std::
     std::string line;
     if (kind == "SET") {
         line.append("@PJL SET ").append(name).append("=");
-        AppendValue(line, value, "\n");
+        AppendValue(line, value, IsQuotedPJLCommand(name), "\n");
     } else if (kind == "ATTR") {
         line.append("@PJL SET JOBATTR=\"@").append(name).append("=");
-        AppendValue(line, value, "\"\n");
+        AppendValue(line, value, false, "\"\n");
     }
     return line;
 }
@@ -88,60 +95,8 @@ void MakePJLCommand(std::string_view kind, std::string_view name, std::string_vi
 std::string FormatPJLComment(std::string_view text)
 {
     std::string line = "@PJL COMMENT ";
-    AppendValue(line, text, "\n");
+    AppendValue(line, text, false, "\n");
     return line;
 }
 
 void PutPJLComment(std::string_view text) { Put(FormatPJLComment(text)); }
-
-void PutEnterLanguage() { Utlfputs("@PJL ENTER LANGUAGE=PDF\n", PjlOutputStream()); }
-
-void PutPJLTrailer() { Utlfputs("\x1b%-12345X", PjlOutputStream()); }
-
-void PutPJLTrailerEnd() { Utlfputs("@PJL EOJ\n", PjlOutputStream()); }
-
-void OutputPJLPrinterLanguageEncoding(const PrintOptions& options)
-{
-    const char* encoding = options.ppdInfo.printerLanguageEncoding;
-    const char* codeSet = "\"SJISX0208\"";
-    if (std::strcmp(encoding, "UTF-8") == 0)
-        codeSet = "\"UTF8\"";
-    else if (std::strcmp(encoding, "ISOLatin1") == 0)
-        codeSet = "\"HPROMAN8\"";
-    MakePJLCommand("SET", "STRINGCODESET", codeSet);
-}
-
-void MakeCommonComments()
-{
-    PutPJLComment("begin");
-    PutPJLComment("Version:4.00");
-}
-
-void OutputFileSizeCommand(long long size)
-{
-    // Sizes are written in full: a PDF of 2 GiB or more must not wrap around.
-    MakePJLCommand("ATTR", "FSIZ", std::to_string(size));
-}
-
-void PutPJLCommand(char** argv, const PrintOptions& options, long long fileSize)
-{
-    Utlfputs("\x1b%-12345X@PJL JOB MODE=PRINTER\n", PjlOutputStream());
-    OutputPJLPrinterLanguageEncoding(options);
-    MakeCommonComments();
-    PutJACommand(argv, options);
-    OutputJobDocCommand(argv, options);
-    OutputFileSizeCommand(fileSize);
-    PutEnterLanguage();
-}
-
-int OutputXPJLCommand(char** argv, const PrintOptions& options, long long fileSize)
-{
-    PutPJLCommand(argv, options, fileSize);
-    return 1;
-}
-
-void OutputXPJLTrailer(char**, const PrintOptions&)
-{
-    PutPJLTrailer();
-    PutPJLTrailerEnd();
-}

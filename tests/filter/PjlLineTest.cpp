@@ -1,5 +1,6 @@
-// PJL line builders: exact bytes, the code-set line, and the line-length bound.
-#include "filter/PjlWriter.h"
+// PJL lines and framing: exact bytes, the code-set line, quoting by command, and the line-length bound.
+#include "filter/PjlHeader.h"
+#include "filter/PjlLine.h"
 
 #include "filter/OutputMirror.h"
 
@@ -43,6 +44,29 @@ TEST(PjlLines, SetAttrAndOtherKinds)
     EXPECT_EQ(FormatPJLCommand("GET", "COPIES", "3"), "");
     EXPECT_EQ(FormatPJLCommand("set", "COPIES", "3"), "");
     EXPECT_EQ(FormatPJLComment("DNAME="), "@PJL COMMENT DNAME=\n");
+}
+
+TEST(PjlLines, QuotesFollowTheCommandNotTheValue)
+{
+    struct Case {
+        const char* kind;
+        const char* name;
+        const char* value;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"SET", "HOLDKEY", "1234", "@PJL SET HOLDKEY=\"1234\"\n"},
+        {"SET", "USERNAME", "", "@PJL SET USERNAME=\"\"\n"},
+        {"SET", "JOBNAME", "\"a\"b\"", "@PJL SET JOBNAME=\"ab\"\n"},
+        {"SET", "STRINGCODESET", "UTF8", "@PJL SET STRINGCODESET=\"UTF8\"\n"},
+        {"SET", "COPIES", "\"5\"", "@PJL SET COPIES=5\n"},
+        {"SET", "HOLD", "\"STORE\"", "@PJL SET HOLD=STORE\n"},
+        {"ATTR", "JOAU", "\"x\"", "@PJL SET JOBATTR=\"@JOAU=x\"\n"},
+        {"ATTR", "JOEP", "\"pw\"", "@PJL SET JOBATTR=\"@JOEP=pw\"\n"},
+        {"ATTR", "CNAM", "\"\"", "@PJL SET JOBATTR=\"@CNAM=\"\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FormatPJLCommand(c.kind, c.name, c.value), c.line) << c.value;
+    EXPECT_EQ(FormatPJLComment("\"DNAME=x\""), "@PJL COMMENT DNAME=x\n");
 }
 
 TEST(PjlLines, FixedLinesAndTrailer)

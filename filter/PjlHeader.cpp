@@ -1,0 +1,60 @@
+#include "filter/PjlHeader.h"
+
+#include "filter/JobCommands.h"
+#include "filter/OutputMirror.h"
+#include "filter/PjlLine.h"
+
+#include <cstring>
+#include <string>
+
+void PutEnterLanguage() { Utlfputs("@PJL ENTER LANGUAGE=PDF\n", PjlOutputStream()); }
+
+void PutPJLTrailer() { Utlfputs("\x1b%-12345X", PjlOutputStream()); }
+
+void PutPJLTrailerEnd() { Utlfputs("@PJL EOJ\n", PjlOutputStream()); }
+
+void OutputPJLPrinterLanguageEncoding(const PrintOptions& options)
+{
+    const char* encoding = options.ppdInfo.printerLanguageEncoding;
+    const char* codeSet = "SJISX0208";
+    if (std::strcmp(encoding, "UTF-8") == 0)
+        codeSet = "UTF8";
+    else if (std::strcmp(encoding, "ISOLatin1") == 0)
+        codeSet = "HPROMAN8";
+    MakePJLCommand("SET", "STRINGCODESET", codeSet);
+}
+
+void MakeCommonComments()
+{
+    PutPJLComment("begin");
+    PutPJLComment("Version:4.00");
+}
+
+void OutputFileSizeCommand(long long size)
+{
+    // Sizes are written in full: a PDF of 2 GiB or more must not wrap around.
+    MakePJLCommand("ATTR", "FSIZ", std::to_string(size));
+}
+
+void PutPJLCommand(char** argv, const PrintOptions& options, long long fileSize)
+{
+    Utlfputs("\x1b%-12345X@PJL JOB MODE=PRINTER\n", PjlOutputStream());
+    OutputPJLPrinterLanguageEncoding(options);
+    MakeCommonComments();
+    PutJACommand(argv, options);
+    OutputJobDocCommand(argv, options);
+    OutputFileSizeCommand(fileSize);
+    PutEnterLanguage();
+}
+
+int OutputXPJLCommand(char** argv, const PrintOptions& options, long long fileSize)
+{
+    PutPJLCommand(argv, options, fileSize);
+    return 1;
+}
+
+void OutputXPJLTrailer(char**, const PrintOptions&)
+{
+    PutPJLTrailer();
+    PutPJLTrailerEnd();
+}
