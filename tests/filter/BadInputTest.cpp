@@ -20,7 +20,7 @@ const std::string kUEL = "\x1b%-12345X";
 const std::string kTrailer = kUEL + "@PJL EOJ\n";
 
 std::string Ppd(const std::string& name) { return ProjectPath("ppd/" + name); }
-std::string SamplePdf() { return ReadFileBytes(ProjectPath("samples/sample.pdf")); }
+std::string SamplePdf() { return ReadFile(ProjectPath("samples/sample.pdf")); }
 
 // Runs a copy of the job changed by harden (a file-size limit, a SIGTERM).
 template <typename Change>
@@ -46,7 +46,7 @@ protected:
     // The document comes from a file (argument 6) rather than standard input.
     void FromFile(const std::string& bytes)
     {
-        WriteFileBytes(work.file("in.pdf"), bytes);
+        WriteFile(work.file("in.pdf"), bytes);
         job.args.push_back(work.file("in.pdf"));
     }
 
@@ -133,7 +133,7 @@ TEST_F(BadInput, NonPdfFailsTheJob)
     job.stdinData.clear();
     FromFile(text);
     ExpectFailed(RunSpoolwrap(job));
-    EXPECT_EQ(ReadFileBytes(work.file("in.pdf")), text); // the job's own file is kept
+    EXPECT_EQ(ReadFile(work.file("in.pdf")), text); // the job's own file is kept
     ExpectNothingLeft();
 }
 
@@ -164,7 +164,7 @@ TEST_F(BadInput, PdfOfNoPagesPassesWithAndWithoutPagePass)
          {kPagePassOptions, "com.apple.print.PrintSettings.PMCopies..n.=2 Collate=true"}) {
         job.args[4] = options;
         const std::string sent = ExpectWellFormed(RunSpoolwrap(job));
-        WriteFileBytes(work.file("out.pdf"), sent);
+        WriteFile(work.file("out.pdf"), sent);
         EXPECT_EQ(PdfPageCount(work.file("out.pdf")), 0) << options;
     }
     ExpectNothingLeft();
@@ -173,8 +173,8 @@ TEST_F(BadInput, PdfOfNoPagesPassesWithAndWithoutPagePass)
 TEST_F(BadInput, BrokenCrossReferenceTable)
 {
     WriteMarkedPdf(work.file("good.pdf"), 3);
-    const std::string broken = WithBrokenXref(ReadFileBytes(work.file("good.pdf")));
-    ASSERT_NE(broken, ReadFileBytes(work.file("good.pdf")));
+    const std::string broken = WithBrokenXref(ReadFile(work.file("good.pdf")));
+    ASSERT_NE(broken, ReadFile(work.file("good.pdf")));
     // Without a page pass the bytes go to the printer as they came.
     job.stdinData = broken;
     EXPECT_EQ(ExpectWellFormed(RunSpoolwrap(job)), broken);
@@ -182,7 +182,7 @@ TEST_F(BadInput, BrokenCrossReferenceTable)
     job.args[4] = kPagePassOptions;
     const std::string sent = ExpectWellFormed(RunSpoolwrap(job));
     EXPECT_NE(sent, broken);
-    WriteFileBytes(work.file("out.pdf"), sent);
+    WriteFile(work.file("out.pdf"), sent);
     EXPECT_EQ(PdfPageCount(work.file("out.pdf")), 3);
     EXPECT_EQ(FindPageIdentity(RenderPage(work.file("out.pdf"), 2)), 3);
     EXPECT_EQ(FindCornerMark(RenderPage(work.file("out.pdf"), 0)), Corner::BottomRight);
@@ -193,8 +193,7 @@ TEST_F(BadInput, BrokenCrossReferenceTable)
 
 TEST_F(BadInput, PpdThatDoesNotParse)
 {
-    WriteFileBytes(work.file("bad.ppd"),
-                   "*PPD-Adobe: \"4.3\"\n*OpenUI *QVStaple: PickOne\n\x01\x02garbage\n");
+    WriteFile(work.file("bad.ppd"), "*PPD-Adobe: \"4.3\"\n*OpenUI *QVStaple: PickOne\n\x01\x02garbage\n");
     job.env["PPD"] = work.file("bad.ppd");
     job.stdinData = SamplePdf();
     // The job prints without the PPD's defaults, in the default code set.
@@ -269,7 +268,7 @@ TEST_F(BadInput, MissingOrUnusableTmpdirDoesNotLoseAJobGivenAsAFile)
 {
     const std::string pdf = SamplePdf();
     FromFile(pdf);
-    WriteFileBytes(work.file("not-a-folder"), "");
+    WriteFile(work.file("not-a-folder"), "");
     for (const std::string& tmpdir : {std::string(), tmp.file("missing"), work.file("not-a-folder")}) {
         if (tmpdir.empty())
             job.env.erase("TMPDIR");
@@ -303,7 +302,7 @@ TEST_F(BadInput, DiskFullWhileCopyingStandardInputFailsTheJob)
 TEST_F(BadInput, DiskFullInThePagePassSendsTheUnprocessedFile)
 {
     WriteMarkedPdf(work.file("in.pdf"), 2);
-    const std::string pdf = ReadFileBytes(work.file("in.pdf"));
+    const std::string pdf = ReadFile(work.file("in.pdf"));
     job.args.push_back(work.file("in.pdf"));
     job.args[4] = "QVPDFRasterizedMode=true";
     // The raster pass writes far more than the input: it cannot finish.
@@ -319,11 +318,10 @@ TEST_F(BadInput, DiskFullWhileTakingTheLayoutFilterOutputFailsTheJob)
     std::filesystem::create_directories(cups.file("data/mime"));
     std::filesystem::create_directories(cups.file("etc"));
     std::filesystem::create_directories(cups.file("bin/filter"));
-    WriteFileBytes(cups.file("data/mime/test.convs"),
-                   "application/pdf application/vnd.cups-pdf 66 fakefilter\n");
+    WriteFile(cups.file("data/mime/test.convs"), "application/pdf application/vnd.cups-pdf 66 fakefilter\n");
     // The whole output fits the pipe and the filter ends well before the
     // copy hits the limit.
-    WriteFileBytes(cups.file("bin/filter/fakefilter"), "#!/bin/sh\nhead -c 40000 /dev/zero\nexit 0\n");
+    WriteFile(cups.file("bin/filter/fakefilter"), "#!/bin/sh\nhead -c 40000 /dev/zero\nexit 0\n");
     ::chmod(cups.file("bin/filter/fakefilter").c_str(), 0755);
     job.env["CUPS_DATADIR"] = cups.file("data");
     job.env["CUPS_SERVERROOT"] = cups.file("etc");
@@ -356,8 +354,8 @@ protected:
         std::filesystem::create_directories(cups.file("data/mime"));
         std::filesystem::create_directories(cups.file("etc"));
         std::filesystem::create_directories(cups.file("bin/filter"));
-        WriteFileBytes(cups.file("data/mime/test.convs"),
-                       "application/pdf application/vnd.cups-pdf 66 fakefilter\n");
+        WriteFile(cups.file("data/mime/test.convs"),
+                  "application/pdf application/vnd.cups-pdf 66 fakefilter\n");
         job.env["CUPS_DATADIR"] = cups.file("data");
         job.env["CUPS_SERVERROOT"] = cups.file("etc");
         job.env["CUPS_SERVERBIN"] = cups.file("bin");
@@ -366,7 +364,7 @@ protected:
     }
     void Filter(const std::string& body)
     {
-        WriteFileBytes(cups.file("bin/filter/fakefilter"), "#!/bin/sh\n" + body);
+        WriteFile(cups.file("bin/filter/fakefilter"), "#!/bin/sh\n" + body);
         ::chmod(cups.file("bin/filter/fakefilter").c_str(), 0755);
     }
 };

@@ -50,7 +50,7 @@ JobParts Split(const std::string& job)
 TEST(JobFraming, PdfFromArgumentSixPassesThroughByteForByte)
 {
     TempDir tmp;
-    WriteFileBytes(tmp.file("in.pdf"), kSamplePdf);
+    WriteFile(tmp.file("in.pdf"), kSamplePdf);
     SpoolwrapJob job = BaseJob(tmp);
     job.args.push_back(tmp.file("in.pdf"));
     job.stdinData = "this is not the job";
@@ -67,7 +67,7 @@ TEST(JobFraming, PdfFromArgumentSixPassesThroughByteForByte)
         "@PJL SET JOBATTR=\"@FSIZ=" + std::to_string(kSamplePdf.size()) + "\"\n@PJL ENTER LANGUAGE=PDF\n";
     EXPECT_EQ(parts.header.substr(parts.header.size() - tail.size()), tail);
     // The input file is the job's own: it must still be there.
-    EXPECT_EQ(ReadFileBytes(tmp.file("in.pdf")), kSamplePdf);
+    EXPECT_EQ(ReadFile(tmp.file("in.pdf")), kSamplePdf);
 }
 
 TEST(JobFraming, PdfFromStandardInputWithSixArguments)
@@ -91,7 +91,7 @@ namespace {
 TEST(JobFraming, StandardInputThatIsAFileIsSentWithoutACopy)
 {
     TempDir tmp;
-    WriteFileBytes(tmp.file("in.pdf"), kSamplePdf);
+    WriteFile(tmp.file("in.pdf"), kSamplePdf);
     SpoolwrapJob job = BaseJob(tmp);
     job.stdinFile = tmp.file("in.pdf");
     const SpoolwrapResult r = RunSpoolwrap(job);
@@ -99,7 +99,7 @@ TEST(JobFraming, StandardInputThatIsAFileIsSentWithoutACopy)
     EXPECT_EQ(Split(r.out).pdf, kSamplePdf);
     EXPECT_NE(r.out.find("@FSIZ=" + std::to_string(kSamplePdf.size()) + "\""), std::string::npos);
     // The job's own file stays, and nothing else is left behind.
-    EXPECT_EQ(ReadFileBytes(tmp.file("in.pdf")), kSamplePdf);
+    EXPECT_EQ(ReadFile(tmp.file("in.pdf")), kSamplePdf);
     EXPECT_EQ(tmp.entries().size(), 1u);
 }
 
@@ -163,11 +163,11 @@ TEST(JobFraming, CodeSetLineFollowsThePrinter)
 TEST(JobCopyFile, CopyIsByteIdenticalWithMode0676)
 {
     TempDir tmp;
-    WriteFileBytes(tmp.file("marker"), "");
+    WriteFile(tmp.file("marker"), "");
     SpoolwrapJob job = BaseJob(tmp);
     job.env["SPOOLWRAP_JOBCOPY_MARKER"] = tmp.file("marker");
     // A PDF that opens cleanly: messages on standard error go into the copy too.
-    job.stdinData = ReadFileBytes(ProjectPath("samples/sample.pdf"));
+    job.stdinData = ReadFile(ProjectPath("samples/sample.pdf"));
     const SpoolwrapResult r = RunSpoolwrap(job);
     ASSERT_EQ(r.status, 0) << r.err;
 
@@ -181,7 +181,7 @@ TEST(JobCopyFile, CopyIsByteIdenticalWithMode0676)
         struct stat st {};
         ASSERT_EQ(stat(tmp.file(name).c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 07777, 0676u);
-        copy = ReadFileBytes(tmp.file(name));
+        copy = ReadFile(tmp.file(name));
     }
     EXPECT_EQ(copies, 1);
     EXPECT_EQ(copy, r.out);
@@ -196,7 +196,7 @@ TEST(JobCopyFile, NoMarkerNoCopyAndTheSameOutput)
     job.stdinData = kSamplePdf;
     const SpoolwrapResult without = RunSpoolwrap(job);
     EXPECT_TRUE(tmp.entries().empty());
-    WriteFileBytes(tmp.file("marker"), "");
+    WriteFile(tmp.file("marker"), "");
     job.env["SPOOLWRAP_JOBCOPY_MARKER"] = tmp.file("marker");
     const SpoolwrapResult with = RunSpoolwrap(job);
     // The header's date and time lines may differ by a second between runs.
@@ -207,8 +207,8 @@ TEST(JobCopyFile, NoMarkerNoCopyAndTheSameOutput)
 TEST(JobCopyFile, WithoutTmpdirTheJobStillPrints)
 {
     TempDir tmp;
-    WriteFileBytes(tmp.file("marker"), "");
-    WriteFileBytes(tmp.file("in.pdf"), kSamplePdf);
+    WriteFile(tmp.file("marker"), "");
+    WriteFile(tmp.file("in.pdf"), kSamplePdf);
     SpoolwrapJob job = BaseJob(tmp);
     job.env.erase("TMPDIR");
     job.env["SPOOLWRAP_JOBCOPY_MARKER"] = tmp.file("marker");
@@ -224,8 +224,8 @@ TEST(BrokenPipe, ExitStatusIsOneAfterAllSteps)
     // Large enough that the writes cannot all vanish into the pipe's buffer.
     std::string big = "%PDF-1.4\n";
     big += std::string(4 << 20, 'x') + "\n%%EOF";
-    WriteFileBytes(tmp.file("big.pdf"), big);
-    WriteFileBytes(tmp.file("marker"), "");
+    WriteFile(tmp.file("big.pdf"), big);
+    WriteFile(tmp.file("marker"), "");
     SpoolwrapJob job = BaseJob(tmp);
     job.args.push_back(tmp.file("big.pdf"));
     job.env["SPOOLWRAP_JOBCOPY_MARKER"] = tmp.file("marker");
@@ -235,7 +235,7 @@ TEST(BrokenPipe, ExitStatusIsOneAfterAllSteps)
     // All steps ran: the job copy holds the whole job, trailer included.
     std::string copy;
     for (const std::string& name : tmp.entries())
-        if (name.rfind("zk", 0) == 0) copy = ReadFileBytes(tmp.file(name));
+        if (name.rfind("zk", 0) == 0) copy = ReadFile(tmp.file(name));
     ASSERT_FALSE(copy.empty());
     EXPECT_EQ(Split(copy).pdf, big);
     EXPECT_EQ(Split(copy).trailer, kTrailer);
@@ -245,12 +245,12 @@ TEST(BrokenPipe, WithoutJobCopyAlsoExitsOne)
 {
     TempDir tmp;
     std::string big = "%PDF-1.4\n" + std::string(4 << 20, 'y') + "\n%%EOF";
-    WriteFileBytes(tmp.file("big.pdf"), big);
+    WriteFile(tmp.file("big.pdf"), big);
     SpoolwrapJob job = BaseJob(tmp);
     job.args.push_back(tmp.file("big.pdf"));
     job.closeStdoutEarly = true;
     EXPECT_EQ(RunSpoolwrap(job).status, 1);
-    EXPECT_EQ(ReadFileBytes(tmp.file("big.pdf")), big);
+    EXPECT_EQ(ReadFile(tmp.file("big.pdf")), big);
 }
 
 TEST(LargeInput, StandardInputOfSeveralMegabytesPassesThrough)

@@ -112,7 +112,7 @@ TEST(ModelGroup, ModelNameFromPpd)
 TEST(ModelGroup, BypassAndThickPaper2OnGeneratedPrinters)
 {
     TempDir dir;
-    const std::string base = ReadFileBytes(kNoModelName);
+    const std::string base = ReadFile(kNoModelName);
     const std::pair<const char*, std::pair<const char*, const char*>> cases[] = {
         {"Quorvel VN81 VN82 MFP", {"TRAY5", "SUPERTHICK"}},
         {"Quorvel RY54 MFP", {"SMH", "THICK2"}},
@@ -122,7 +122,7 @@ TEST(ModelGroup, BypassAndThickPaper2OnGeneratedPrinters)
     for (const auto& [model, expected] : cases) {
         SCOPED_TRACE(model);
         const std::string path = dir.file("model.ppd");
-        WriteFileBytes(path, base + "*ModelName: \"" + model + "\"\n");
+        WriteFile(path, base + "*ModelName: \"" + model + "\"\n");
         const std::string group = Group("QVInputSlot=BypassTray MediaType=ThickPaper2 "
                                         "com.apple.print.PrintSettings.PMDuplexing..n.=1",
                                         path);

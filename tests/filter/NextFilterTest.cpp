@@ -33,13 +33,13 @@ struct CupsDirs {
     std::string bin() const { return root.file("bin"); }
     void Table(const std::string& relative, const std::string& text) const
     {
-        WriteFileBytes(root.file(relative), text);
+        WriteFile(root.file(relative), text);
     }
     // A filter program; it logs its arguments and PPD, then passes the job on.
     void Program(const std::string& name, const std::string& body, mode_t mode = 0755) const
     {
         const std::string path = root.file("bin/filter/" + name);
-        WriteFileBytes(path, "#!/bin/sh\n" + body);
+        WriteFile(path, "#!/bin/sh\n" + body);
         ::chmod(path.c_str(), mode);
     }
     std::map<std::string, std::string> Env() const
@@ -140,11 +140,11 @@ TEST_F(Tables, PrepFormatFailures)
     }
     {
         // A PPD without a cupsFilter line.
-        std::string text = ReadFileBytes(Ppd("quorvel-rx42-mfp.ppd"));
+        std::string text = ReadFile(Ppd("quorvel-rx42-mfp.ppd"));
         const size_t at = text.find("*cupsFilter:");
         ASSERT_NE(at, std::string::npos);
         text.erase(at, text.find('\n', at) - at + 1);
-        WriteFileBytes(dirs.root.file("nofilter.ppd"), text);
+        WriteFile(dirs.root.file("nofilter.ppd"), text);
         ScopedEnv ppd("PPD", dirs.root.file("nofilter.ppd"));
         CaptureStderr();
         EXPECT_EQ(PrepFormat(path), -1);
@@ -204,20 +204,19 @@ TEST_F(FakeFilterJob, GetsTheJobsArgumentsEnvironmentAndFile)
     job.args.push_back(logs.file("in.pdf"));
     const SpoolwrapResult r = RunSpoolwrap(job);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadFileBytes(logs.file("log")),
-              "arg:42\narg:alice\narg:report\narg:1\narg:page-set=odd\narg:" + logs.file("in.pdf") +
-                  "\nPPD:" + job.env["PPD"] + "\n");
-    EXPECT_EQ(JobPdf(r.out), ReadFileBytes(logs.file("in.pdf")));
+    EXPECT_EQ(ReadFile(logs.file("log")), "arg:42\narg:alice\narg:report\narg:1\narg:page-set=odd\narg:" +
+                                              logs.file("in.pdf") + "\nPPD:" + job.env["PPD"] + "\n");
+    EXPECT_EQ(JobPdf(r.out), ReadFile(logs.file("in.pdf")));
     EXPECT_TRUE(tmp.entries().empty());
 }
 
 TEST_F(FakeFilterJob, ReadsStandardInputWithSixArguments)
 {
     LoggingFilter();
-    job.stdinData = ReadFileBytes(logs.file("in.pdf"));
+    job.stdinData = ReadFile(logs.file("in.pdf"));
     const SpoolwrapResult r = RunSpoolwrap(job);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadFileBytes(logs.file("log")).find("arg:" + logs.file("in.pdf")), std::string::npos);
+    EXPECT_EQ(ReadFile(logs.file("log")).find("arg:" + logs.file("in.pdf")), std::string::npos);
     EXPECT_EQ(JobPdf(r.out), job.stdinData);
     const std::string fsiz = "@FSIZ=" + std::to_string(job.stdinData.size()) + "\"";
     EXPECT_NE(r.out.find(fsiz), std::string::npos);
@@ -256,8 +255,8 @@ TEST_F(FakeFilterJob, FilterOutputIsWhatIsSent)
     job.args.push_back(logs.file("in.pdf"));
     const SpoolwrapResult r = RunSpoolwrap(job);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(JobPdf(r.out), ReadFileBytes(logs.file("out.pdf")));
-    EXPECT_EQ(ReadFileBytes(logs.file("in.pdf")).empty(), false); // the job's own file stays
+    EXPECT_EQ(JobPdf(r.out), ReadFile(logs.file("out.pdf")));
+    EXPECT_EQ(ReadFile(logs.file("in.pdf")).empty(), false); // the job's own file stays
 }
 
 TEST_F(FakeFilterJob, CupsdOptionsWithNumberUpOneDoNotRunTheFilter)
@@ -272,7 +271,7 @@ TEST_F(FakeFilterJob, CupsdOptionsWithNumberUpOneDoNotRunTheFilter)
     const SpoolwrapResult r = RunSpoolwrap(job);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_FALSE(std::filesystem::exists(logs.file("log")));
-    EXPECT_EQ(JobPdf(r.out), ReadFileBytes(logs.file("in.pdf")));
+    EXPECT_EQ(JobPdf(r.out), ReadFile(logs.file("in.pdf")));
     const std::vector<std::string> header = HeaderLines(r.out);
     EXPECT_NE(std::find(header.begin(), header.end(), "@PJL SET JOBATTR=\"@NLPP=1\""), header.end()) << r.out;
     EXPECT_EQ(r.out.find("NLPP=N1"), std::string::npos);

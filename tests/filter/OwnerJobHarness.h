@@ -44,7 +44,7 @@ inline std::string RunJob(const std::string& ppd, const std::string& options,
                           const std::string& user = "alice", const std::string& title = "report")
 {
     TempDir tmp;
-    WriteFileBytes(tmp.file("in.pdf"), kPdf);
+    WriteFile(tmp.file("in.pdf"), kPdf);
     SpoolwrapJob job;
     job.args = {"42", user, title, "1", options, tmp.file("in.pdf")};
     job.env = {{"PPD", ppd}, {"TMPDIR", tmp.path()}, {"SPOOLWRAP_JOBCOPY_MARKER", tmp.path() + "/no-marker"}};

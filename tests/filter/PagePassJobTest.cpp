@@ -12,7 +12,7 @@ std::string Ppd(const std::string& name) { return ProjectPath("ppd/" + name); }
 // One field of pdfinfo's report, without the padding.
 std::string PdfInfoField(const std::string& pdf, const std::string& field)
 {
-    const std::string info = CommandOutput("pdfinfo " + pdf);
+    const std::string info = RunProcess({"pdfinfo", {pdf}}).out;
     const size_t at = info.find("\n" + field + ":");
     if (at == std::string::npos) return {};
     const size_t start = info.find_first_not_of(' ', at + field.size() + 2);
@@ -33,7 +33,7 @@ protected:
         SpoolwrapJob job;
         job.args = {"7", "bob", "doc", "1", options};
         if (fromStdin)
-            job.stdinData = ReadFileBytes(input);
+            job.stdinData = ReadFile(input);
         else
             job.args.push_back(input);
         job.env = {{"PPD", Ppd(ppd)}, {"TMPDIR", tmp.path()}, {"SPOOLWRAP_JOBCOPY_MARKER", tmp.file("none")}};
@@ -42,7 +42,7 @@ protected:
         EXPECT_TRUE(tmp.entries().empty()) << "temporary files left behind";
         last = r;
         const std::string pdf = JobPdf(r.out);
-        WriteFileBytes(work.file("out.pdf"), pdf);
+        WriteFile(work.file("out.pdf"), pdf);
         return work.file("out.pdf");
     }
 
@@ -59,7 +59,7 @@ protected:
 TEST_F(PagePassJob, PageSetOddThroughPdftopdf)
 {
     const std::string pdf = Run("page-set=odd");
-    EXPECT_EQ(CommandOutput("qpdf --show-npages " + pdf), "3\n");
+    EXPECT_EQ(RunProcess({"qpdf", {"--show-npages", pdf}}).out, "3\n");
     EXPECT_EQ(PdfInfoField(pdf, "Pages"), "3");
     std::vector<int> ids;
     for (int i = 0; i < 3; ++i) ids.push_back(FindPageIdentity(RenderPage(pdf, i)));
@@ -69,7 +69,7 @@ TEST_F(PagePassJob, PageSetOddThroughPdftopdf)
 TEST_F(PagePassJob, NumberUpTwoThroughPdftopdf)
 {
     const std::string pdf = Run("number-up=2", "quorvel-kz63-color-mfp.ppd", true);
-    EXPECT_EQ(CommandOutput("qpdf --show-npages " + pdf), "3\n");
+    EXPECT_EQ(RunProcess({"qpdf", {"--show-npages", pdf}}).out, "3\n");
     EXPECT_EQ(PdfInfoField(pdf, "Pages"), "3");
     // pdftopdf lays two portrait pages on a landscape A4 sheet.
     EXPECT_EQ(PdfInfoField(pdf, "Page size"), "842 x 595 pts (A4)");
@@ -105,23 +105,23 @@ TEST_F(PagePassJob, TwoTurnsLeaveThePagesUpright)
     const std::string pdf = Run("orientation-requested=6 QVTurnPage=true");
     EXPECT_EQ(Corners(pdf), std::vector<Corner>(5, Corner::TopLeft));
     // The pass ran: this is a new file, not the input.
-    EXPECT_NE(ReadFileBytes(pdf), ReadFileBytes(input));
+    EXPECT_NE(ReadFile(pdf), ReadFile(input));
 }
 
 TEST_F(PagePassJob, OrientationsThatAreNotReversedLeaveTheJobAlone)
 {
     for (const char* options : {"orientation-requested=4", "orientation-requested=3"}) {
         const std::string pdf = Run(options);
-        EXPECT_EQ(ReadFileBytes(pdf), ReadFileBytes(input)) << options;
+        EXPECT_EQ(ReadFile(pdf), ReadFile(input)) << options;
     }
 }
 
 TEST_F(PagePassJob, RasterModeGivesA4PageImages)
 {
     const std::string pdf = Run("QVPDFRasterizedMode=true", "quorvel-rx42-mfp.ppd", true);
-    const std::string list = CommandOutput("pdfimages -list " + pdf);
+    const std::string list = RunProcess({"pdfimages", {"-list", pdf}}).out;
     EXPECT_NE(list.find("image    2479  3508  rgb     3   8"), std::string::npos) << list;
-    EXPECT_EQ(CommandOutput("qpdf --show-npages " + pdf), "5\n");
+    EXPECT_EQ(RunProcess({"qpdf", {"--show-npages", pdf}}).out, "5\n");
     EXPECT_EQ(FindPageIdentity(RenderPage(pdf, 3)), 4);
 }
 
@@ -129,7 +129,7 @@ TEST_F(PagePassJob, NoOptionSendsTheInputUnchanged)
 {
     for (bool fromStdin : {false, true}) {
         const std::string pdf = Run("Collate=true finishings=3", "quorvel-kz63-color-mfp.ppd", fromStdin);
-        EXPECT_EQ(ReadFileBytes(pdf), ReadFileBytes(input));
+        EXPECT_EQ(ReadFile(pdf), ReadFile(input));
     }
 }
 
@@ -139,7 +139,7 @@ TEST_F(PagePassJob, CopiesLaidByTheLayoutFilterAreRemoved)
     // in is given by the sides imaged: 3 pages for each of 2 copies.
     const std::string pdf = Run("page-set=odd com.apple.print.PrintSettings.PMCopies..n.=2 "
                                 "com.apple.print.PrintSettings.PMTotalSidesImaged..n.=2 Collate=true");
-    EXPECT_EQ(CommandOutput("qpdf --show-npages " + pdf), "1\n");
+    EXPECT_EQ(RunProcess({"qpdf", {"--show-npages", pdf}}).out, "1\n");
     EXPECT_EQ(FindPageIdentity(RenderPage(pdf, 0)), 1);
 }
 
@@ -149,15 +149,15 @@ TEST_F(PagePassJob, FailedPassSendsTheUnprocessedPdf)
     // drawn, so the job goes out as the layout filter made it, whole.
     const std::string pdf = Run("page-set=odd QVTurnPage=true com.apple.print.PrintSettings.PMCopies..n.=2 "
                                 "com.apple.print.PrintSettings.PMTotalSidesImaged..n.=20");
-    EXPECT_EQ(CommandOutput("qpdf --show-npages " + pdf), "3\n");
+    EXPECT_EQ(RunProcess({"qpdf", {"--show-npages", pdf}}).out, "3\n");
     EXPECT_EQ(Corners(pdf), std::vector<Corner>(3, Corner::TopLeft));
 }
 
 TEST_F(PagePassJob, UnreadablePdfWithATurnIsSentAsItIs)
 {
-    WriteFileBytes(input, "%PDF-1.4\nthis is no PDF body\n%%EOF\n");
+    WriteFile(input, "%PDF-1.4\nthis is no PDF body\n%%EOF\n");
     const std::string pdf = Run("QVTurnPage=true");
-    EXPECT_EQ(ReadFileBytes(pdf), "%PDF-1.4\nthis is no PDF body\n%%EOF\n");
+    EXPECT_EQ(ReadFile(pdf), "%PDF-1.4\nthis is no PDF body\n%%EOF\n");
     EXPECT_NE(last.err.find("CGPDFDocumentCreateWithURL error\n"), std::string::npos);
 }
 

@@ -120,9 +120,8 @@ TEST_F(PagePass, SharedContentStreamIsDrawnOnEveryPage)
 {
     // The same content on every page, as layout programs write repeated pages.
     WriteMarkedPdf(tmp.file("one.pdf"), 1);
-    ASSERT_EQ(std::system(("qpdf --empty --pages " + tmp.file("one.pdf") + " " + tmp.file("one.pdf") + " " +
-                           tmp.file("one.pdf") + " -- " + tmp.file("in.pdf"))
-                              .c_str()),
+    const std::string one = tmp.file("one.pdf");
+    ASSERT_EQ(RunProcess({"qpdf", {"--empty", "--pages", one, one, one, "--", tmp.file("in.pdf")}}).status,
               0);
     ASSERT_EQ(pdfDocInfo_init(tmp.file("in.pdf").c_str(), info), 0);
     info.rotation = 180;
@@ -151,7 +150,7 @@ TEST_F(PagePass, MissingPageFailsAndLeavesNoFile)
 
 TEST_F(PagePass, UnopenedDocumentFails)
 {
-    WriteFileBytes(tmp.file("in.pdf"), "not a pdf");
+    WriteFile(tmp.file("in.pdf"), "not a pdf");
     EXPECT_EQ(pdfDocInfo_init(tmp.file("in.pdf").c_str(), info), -1);
     info.rasterFlag = 0;
     EXPECT_EQ(PreProcess(info, out), 0);
@@ -204,7 +203,7 @@ TEST_F(PagePass, RasterPageOfA4IsA2479By3508FlateRgbImage)
     const RenderedPage page = RenderPage(pdf, 0);
     EXPECT_EQ(FindCornerMark(page), Corner::TopLeft);
     EXPECT_EQ(FindPageIdentity(page), 1);
-    EXPECT_EQ(CommandOutput("pdffonts " + pdf + " | tail -n +3"), "");
+    EXPECT_EQ(RunProcess({"sh", {"-c", "pdffonts " + pdf + " | tail -n +3"}}).out, "");
 }
 
 TEST_F(PagePass, RasterPagesAreWhiteUnderneathAndTurned)

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
+#include <sstream>
 #include <regex>
 
 namespace {
@@ -101,8 +101,8 @@ TEST_F(DocInfo, InitCountsPagesAndResetsTheRecord)
 
 TEST_F(DocInfo, UnreadableDocumentsGiveTheMessageAndNoPages)
 {
-    WriteFileBytes(tmp.file("text.pdf"), "hello, not a PDF\n");
-    WriteFileBytes(tmp.file("empty.pdf"), "");
+    WriteFile(tmp.file("text.pdf"), "hello, not a PDF\n");
+    WriteFile(tmp.file("empty.pdf"), "");
     for (const char* name : {"text.pdf", "empty.pdf", "missing.pdf"}) {
         for (auto open : {pdfDocInfo_init, pdfDocInfo_probe}) {
             ::testing::internal::CaptureStderr();
@@ -120,7 +120,7 @@ TEST_F(DocInfo, UnreadableDocumentsGiveTheMessageAndNoPages)
 TEST_F(DocInfo, ProbeAcceptsAPdfWithoutReadingIt)
 {
     // A header and nothing else: the probe only looks at the header.
-    WriteFileBytes(tmp.file("head.pdf"), std::string(100, ' ') + "%PDF-1.7\n");
+    WriteFile(tmp.file("head.pdf"), std::string(100, ' ') + "%PDF-1.7\n");
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(pdfDocInfo_probe(tmp.file("head.pdf").c_str(), info), 0);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
@@ -194,12 +194,12 @@ TEST(CopiesCheck, Cases)
 // A copy of a project PPD with some lines left out.
 std::string PpdWithout(const TempDir& tmp, const std::string& ppd, const std::string& pattern)
 {
-    std::ifstream in(Ppd(ppd));
-    std::ofstream out(tmp.file("edited.ppd"));
+    std::istringstream in(ReadFile(Ppd(ppd)));
+    std::string kept;
     const std::regex drop(pattern);
     for (std::string line; std::getline(in, line);)
-        if (!std::regex_search(line, drop)) out << line << '\n';
-    return tmp.file("edited.ppd");
+        if (!std::regex_search(line, drop)) kept += line + '\n';
+    return tmp.Write("edited.ppd", kept);
 }
 
 TEST(OrientationCheck, ReverseOrientationsTurnThePage)

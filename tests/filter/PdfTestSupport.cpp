@@ -10,11 +10,7 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -145,19 +141,6 @@ std::vector<double> PdfMediaBox(const std::string& pdfPath, int index)
     return {r.llx, r.lly, r.urx, r.ury};
 }
 
-std::string CommandOutput(const std::string& command, int* status)
-{
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return out;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
-    const int rc = ::pclose(pipe);
-    if (status != nullptr) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    return out;
-}
-
 std::string JobPdf(const std::string& job)
 {
     const std::string enter = "@PJL ENTER LANGUAGE=PDF\n";
@@ -165,20 +148,4 @@ std::string JobPdf(const std::string& job)
     const size_t end = job.rfind("\x1b%-12345X");
     if (start == std::string::npos || end == std::string::npos || end < start + enter.size()) return {};
     return job.substr(start + enter.size(), end - start - enter.size());
-}
-
-ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name)
-{
-    const char* old = std::getenv(name);
-    had_ = old != nullptr;
-    if (had_) old_ = old;
-    ::setenv(name, value.c_str(), 1);
-}
-
-ScopedEnv::~ScopedEnv()
-{
-    if (had_)
-        ::setenv(name_.c_str(), old_.c_str(), 1);
-    else
-        ::unsetenv(name_.c_str());
 }

@@ -4,8 +4,12 @@
 // left edge says which source page it is.
 #pragma once
 
+#include "tests/support/ScopedEnv.h"
+
 #include <string>
 #include <vector>
+
+using testing_support::ScopedEnv;
 
 struct TestPageSpec {
     double x0 = 0, y0 = 0, width = 595, height = 842;
@@ -38,22 +42,5 @@ int FindPageIdentity(const RenderedPage& page);
 int PdfPageCount(const std::string& pdfPath);
 std::vector<double> PdfMediaBox(const std::string& pdfPath, int index);
 
-// Output of a shell command (standard output only) and its exit status.
-std::string CommandOutput(const std::string& command, int* status = nullptr);
-
 // The PDF between the PJL header and trailer of a job.
 std::string JobPdf(const std::string& job);
-
-// Sets an environment variable for the life of the object, then restores it.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value);
-    ~ScopedEnv();
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    std::string name_;
-    std::string old_;
-    bool had_;
-};

@@ -20,7 +20,7 @@ SpoolwrapResult PlainJob(const std::string& printer, const TempDir& tmp, bool fr
                     "JBAIPAddressStringTicket=IC0A80005"};
     const std::string pdf = TestDataPath("golden/no-final-newline.pdf");
     if (fromStdin)
-        job.stdinData = ReadFileBytes(pdf);
+        job.stdinData = ReadFile(pdf);
     else
         job.args.push_back(pdf);
     job.env = {{"PPD", ProjectPath("ppd/quorvel-" + printer + ".ppd")},
@@ -33,7 +33,7 @@ class WholeJobGolden : public testing::TestWithParam<std::string> {};
 
 TEST_P(WholeJobGolden, FromFileAndFromStandardInput)
 {
-    const std::string golden = ReadFileBytes(TestDataPath("golden/plain-job-" + GetParam() + ".prn"));
+    const std::string golden = ReadFile(TestDataPath("golden/plain-job-" + GetParam() + ".prn"));
     ASSERT_FALSE(golden.empty());
     for (const bool fromStdin : {false, true}) {
         TempDir tmp;
