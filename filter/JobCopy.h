@@ -1,5 +1,6 @@
 // The job copy: when the marker file exists, everything written to standard
-// output is also kept in TMPDIR as "zkYYYYMMDDhhmmss.job".
+// output is also kept in TMPDIR as "zkYYYYMMDDhhmmss.job" ("zkYYYYMMDDhhmmss-N.job"
+// for the N-th job of the same second).
 #pragma once
 
 #include <string>

@@ -4,7 +4,6 @@
 #include "filter/OutputMirror.h"
 #include "filter/PjlLine.h"
 
-#include <cstring>
 #include <string>
 
 void PutEnterLanguage() { Utlfputs("@PJL ENTER LANGUAGE=PDF\n", PjlOutputStream()); }
@@ -15,12 +14,12 @@ void PutPJLTrailerEnd() { Utlfputs("@PJL EOJ\n", PjlOutputStream()); }
 
 void OutputPJLPrinterLanguageEncoding(const PrintOptions& options)
 {
-    const char* encoding = options.ppdInfo.printerLanguageEncoding;
     const char* codeSet = "SJISX0208";
-    if (std::strcmp(encoding, "UTF-8") == 0)
-        codeSet = "UTF8";
-    else if (std::strcmp(encoding, "ISOLatin1") == 0)
-        codeSet = "HPROMAN8";
+    switch (PJLCodeSetFor(options.ppdInfo.printerLanguageEncoding)) {
+    case PjlCodeSet::UTF8: codeSet = "UTF8"; break;
+    case PjlCodeSet::SingleByte: codeSet = "HPROMAN8"; break;
+    default: break;
+    }
     MakePJLCommand("SET", "STRINGCODESET", codeSet);
 }
 
@@ -38,6 +37,8 @@ void OutputFileSizeCommand(long long size)
 
 void PutPJLCommand(char** argv, const PrintOptions& options, long long fileSize)
 {
+    // Every value from here on is written in the printer's code set.
+    SetPJLValueCodeSet(PJLCodeSetFor(options.ppdInfo.printerLanguageEncoding));
     Utlfputs("\x1b%-12345X@PJL JOB MODE=PRINTER\n", PjlOutputStream());
     OutputPJLPrinterLanguageEncoding(options);
     MakeCommonComments();

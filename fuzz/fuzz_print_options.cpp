@@ -14,10 +14,12 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -34,7 +36,19 @@ HostAddressList FixedAddresses(const std::string&)
     return list;
 }
 
-void CheckHeader(const std::string& header)
+// Quotes a line may hold: the two around a JOBATTR string or a quoted
+// command's value, none anywhere else.
+size_t QuotesAllowed(std::string_view line)
+{
+    if (line.rfind("@PJL SET JOBATTR=", 0) == 0) return 2;
+    if (line.rfind("@PJL SET ", 0) == 0) {
+        const std::string_view command = line.substr(9, line.find('=') - 9);
+        return IsQuotedPJLCommand(command) ? 2 : 0;
+    }
+    return 0;
+}
+
+void CheckHeader(const std::string& header, PjlCodeSet codeSet)
 {
     const std::string uel = "\x1b%-12345X";
     FUZZ_CHECK(header.rfind(uel + "@PJL JOB MODE=PRINTER\n", 0) == 0);
@@ -44,7 +58,13 @@ void CheckHeader(const std::string& header)
         FUZZ_CHECK(end != std::string::npos);             // every line ends with a line feed
         FUZZ_CHECK(end + 1 - pos <= kPJLMaxLine);         // and fits the printer's line buffer
         FUZZ_CHECK(header.compare(pos, 5, "@PJL ") == 0); // no value can start a line of its own
-        for (size_t i = pos; i < end; ++i) FUZZ_CHECK(header[i] != '\r' && header[i] != '\0');
+        const std::string_view line(header.data() + pos, end - pos);
+        for (char c : line) FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
+        // No value closes its string early or opens one of its own.
+        FUZZ_CHECK(static_cast<size_t>(std::count(line.begin(), line.end(), '"')) == QuotesAllowed(line));
+        // Only whole characters of the printer's code set, so no character can
+        // take a closing quote or the line feed as its second byte.
+        FUZZ_CHECK(KeepWholeCharacters(line, codeSet) == line);
         pos = end + 1;
     }
     const std::string tail = "@PJL ENTER LANGUAGE=PDF\n";
@@ -93,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SetPjlOutputStream(capture);
     FUZZ_CHECK(OutputXPJLCommand(argv.data(), printoptions, 1234) == 1);
     std::fflush(capture);
-    CheckHeader(std::string(buffer, length));
+    CheckHeader(std::string(buffer, length), PJLCodeSetFor(printoptions.ppdInfo.printerLanguageEncoding));
     SetPjlOutputStream(nullptr);
     std::fclose(capture);
     std::free(buffer);

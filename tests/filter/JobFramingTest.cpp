@@ -5,6 +5,10 @@
 
 #include <sys/stat.h>
 
+#include <ctime>
+#include <string>
+#include <vector>
+
 namespace {
 
 const std::string kUEL = "\x1b%-12345X";
@@ -187,6 +191,42 @@ TEST(JobCopyFile, CopyIsByteIdenticalWithMode0676)
     EXPECT_EQ(copy, r.out);
     // Nothing else stays behind: the temporary input copy is gone.
     EXPECT_EQ(tmp.entries().size(), 2u);
+}
+
+// A copy already made in the same second is left as it is; the new job's copy
+// takes the next suffix.
+TEST(JobCopyFile, SecondCopyInTheSameSecondGetsASuffix)
+{
+    TempDir tmp;
+    WriteFile(tmp.file("marker"), "");
+    // Every second the run may fall in already has its first copy.
+    const std::time_t now = std::time(nullptr);
+    std::vector<std::string> earlier;
+    for (std::time_t t = now - 1; t <= now + 3; ++t) {
+        struct tm local {};
+        localtime_r(&t, &local);
+        char stamp[32] = {};
+        std::strftime(stamp, sizeof stamp, "%Y%m%d%H%M%S", &local);
+        earlier.push_back(std::string("zk") + stamp);
+        WriteFile(tmp.file(earlier.back() + ".job"), "earlier job");
+    }
+    SpoolwrapJob job = BaseJob(tmp);
+    job.env["SPOOLWRAP_JOBCOPY_MARKER"] = tmp.file("marker");
+    job.stdinData = kSamplePdf;
+    const SpoolwrapResult r = RunSpoolwrap(job);
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    int suffixed = 0;
+    for (const std::string& name : tmp.entries()) {
+        if (name.rfind("zk", 0) != 0) continue;
+        if (name.find("-2.job") != std::string::npos) {
+            ++suffixed;
+            EXPECT_EQ(ReadFile(tmp.file(name)), r.out);
+        } else {
+            EXPECT_EQ(ReadFile(tmp.file(name)), "earlier job") << name;
+        }
+    }
+    EXPECT_EQ(suffixed, 1);
 }
 
 TEST(JobCopyFile, NoMarkerNoCopyAndTheSameOutput)

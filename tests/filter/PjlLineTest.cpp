@@ -111,6 +111,35 @@ TEST(PjlLineSafety, BytesThatEndALineOrAQuoteAreDropped)
               "@PJL SET JOBNAME=\"\xe6\x97\xa5\x83\x70\"\n");
 }
 
+TEST(PjlLineSafety, OnlyWholeCharactersOfThePrinterCodeSet)
+{
+    struct Case {
+        PjlCodeSet codeSet;
+        std::string value;
+        std::string kept;
+    };
+    const Case cases[] = {
+        {PjlCodeSet::ShiftJIS, "A\x81", "A"},
+        {PjlCodeSet::ShiftJIS, "\x83\x70\x83", "\x83\x70"},
+        {PjlCodeSet::ShiftJIS, "\x81\x3f", "\x3f"}, // 0x3F is no trail byte
+        {PjlCodeSet::ShiftJIS, "\xe0\x40\xfc\xfc\xa5", "\xe0\x40\xfc\xfc\xa5"},
+        {PjlCodeSet::ShiftJIS, "\x9f\x7f\x9f\x80", "\x7f\x9f\x80"},
+        {PjlCodeSet::UTF8, "\xe6\x97\xa5", "\xe6\x97\xa5"},
+        {PjlCodeSet::UTF8, "a\xc0\xaf", "a"},       // overlong "/"
+        {PjlCodeSet::UTF8, "\xed\xa0\x80z", "z"},   // surrogate
+        {PjlCodeSet::UTF8, "\xf4\x90\x80\x80", ""}, // above U+10FFFF
+        {PjlCodeSet::UTF8, "x\xe6\x97", "x"},       // cut short
+        {PjlCodeSet::UTF8, "\x80\xf0\x9f\x98\x80", "\xf0\x9f\x98\x80"},
+        {PjlCodeSet::SingleByte, "\x81\xe9", "\x81\xe9"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(KeepWholeCharacters(c.value, c.codeSet), c.kept) << c.value;
+
+    SetPJLValueCodeSet(PjlCodeSet::ShiftJIS);
+    EXPECT_EQ(FormatPJLCommand("SET", "USERNAME", "A\x81"), "@PJL SET USERNAME=\"A\"\n");
+    EXPECT_EQ(FormatPJLComment("TIME=09:05\x81"), "@PJL COMMENT TIME=09:05\n");
+    SetPJLValueCodeSet(PjlCodeSet::Unknown);
+}
+
 TEST(PjlLineSafety, LongValuesAreCutToTheLineBuffer)
 {
     const std::string key(3000, 'k');

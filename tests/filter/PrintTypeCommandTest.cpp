@@ -108,6 +108,33 @@ TEST(PrintTypeInjection, UserNameJobNameAndHoldKey)
     }
 }
 
+// Bytes the printer's code set cannot read as whole characters never stand
+// before a closing quote: a lone Shift_JIS lead byte would take the quote as its
+// second byte, and invalid UTF-8 is no text on a UTF-8 printer.
+TEST(PrintTypeInjection, BrokenCharactersInThePrinterCodeSet)
+{
+    const std::string sjis = kFixedClient + Key("PrintTypeTicketKey", "2") +
+                             Key("PrintTypePasswordTicketKey", Escaped("k\x83\x70y\x81")) +
+                             Key("PrintTypeUserNameTicketKey", Escaped("A\x81")) +
+                             Key("DocumentNameTypeTicketKey", "2") +
+                             Key("DocumentNameTicketKey", Escaped("d\xe0\x22z"));
+    EXPECT_EQ(HeadOfJob(RunJob(jobdoc::kRX42, sjis)),
+              "@PJL COMMENT DNAME=report\n" + Set("HOLD=STORE") + Set("HOLDTYPE=PRIVATE") +
+                  Set("HOLDKEY=\"k\x83\x70y\"") + Set("USERNAME=\"A\"") + Set("JOBNAME=\"dz\""));
+
+    // Overlong, surrogate, cut and stray continuation bytes in the hold key,
+    // which reaches a UTF-8 printer unconverted.
+    const std::string utf8 = kFixedClient + Key("PrintTypeTicketKey", "2") +
+                             Key("PrintTypePasswordTicketKey", Escaped("a\xc0\xaf"
+                                                                       "b\xed\xa0\x80"
+                                                                       "c\xe6\x97\xa5\x80"
+                                                                       "d\xe6\x97"));
+    EXPECT_EQ(HeadOfJob(RunJob(jobdoc::kKZ63, utf8)), "@PJL COMMENT DNAME=report\n" + Set("HOLD=STORE") +
+                                                          Set("HOLDTYPE=PRIVATE") +
+                                                          Set("HOLDKEY=\"abc\xe6\x97\xa5"
+                                                              "d\""));
+}
+
 TEST(PrintTypeInjection, TitleWithQuotes)
 {
     const std::string job = RunJob(jobdoc::kRX42, kFixedClient + Key("DocumentNameTypeTicketKey", "1"),
