@@ -1,37 +1,19 @@
-// Who the client computer is: its host name and one usable network address,
-// and the compact address texts the printer's accounting records expect.
+// Who the client computer is, as the filter reports it: its host name, the one
+// address it picks among those the name resolves to, and the address texts of
+// the owner block. Resolution and the compact address form are shared with the
+// Job Accounting pane (platform/HostAddress.h).
 #pragma once
 
-#include <sys/socket.h>
+#include "platform/HostAddress.h"
 
-#include <chrono>
-#include <functional>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
-// The addresses a host name resolves to, in the resolver's order; no value when
-// resolution failed.
-using HostAddressList = std::optional<std::vector<sockaddr_storage>>;
-
-// Resolves a host name. The system one asks getaddrinfo; tests hand in their own
-// so that nothing depends on, or talks to, the machine's network.
-using HostResolver = std::function<HostAddressList(const std::string& name)>;
-
-// Replaces the resolver; an empty function brings back the system resolver.
-void SetHostResolver(HostResolver resolver);
-
-// A print job must not wait on a slow or dead name server: resolution is given
-// this long and then abandoned, and the job goes on without an address.
-inline constexpr std::chrono::milliseconds kHostResolveTimeout{5000};
-
-// Runs the resolver on a helper thread and waits at most bound for it. When the
-// bound passes the helper is left to finish on its own (it owns everything it
-// touches) and no address is reported.
-HostAddressList ResolveWithTimeout(const HostResolver& resolver, const std::string& name,
-                                   std::chrono::milliseconds bound);
+// Tests and tools of the filter install their resolver through here.
+using platform::HostAddressList;
+using platform::HostResolver;
+using platform::SetHostResolver;
 
 // Copies a host name into buffer (at most its size minus one bytes). A UTF-8
 // printer shows at most 32 UTF-16 characters of it, so longer valid UTF-8
@@ -47,15 +29,9 @@ void getHostName(std::span<char> buffer, bool utf8Printer);
 // could be made into numeric text, else 0 (also for a missing or non-ASCII name).
 int getHostAddress(const char* name, std::span<char> buffer);
 
-// The compact client address: "I" and two uppercase hexadecimal digits per
-// octet for IPv4 ("10.1.200.15" is "I0A01C80F"), "6" and the 32 digits of the
-// fully expanded IPv6 address in the letter case of the text. Empty for text
-// that is not a well-formed address.
-std::string EncodeClientAddress(std::string_view address);
-
-// The owner block's HOAD value for a numeric address: "I" and each octet in
-// uppercase hexadecimal without leading zeros ("10.1.200.15" is "IA1C8F"); an
-// IPv6 address in the compact client form. Empty for malformed text.
+// The owner block's HOAD value for a numeric address: each IPv4 octet without
+// leading zeros ("10.1.200.15" is "IA1C8F"); an IPv6 address in the compact
+// client form. Empty for malformed text.
 std::string EncodeOwnerHostAddress(std::string_view address);
 
 // The host name (97-byte buffer) and its compact client address (40-byte

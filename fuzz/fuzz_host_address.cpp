@@ -3,6 +3,7 @@
 #include "FuzzSupport.h"
 
 #include "filter/HostIdentity.h"
+#include "platform/HostAddress.h"
 
 #include <netinet/in.h>
 
@@ -15,7 +16,7 @@ namespace {
 
 std::vector<sockaddr_storage> gAddresses;
 
-HostAddressList ListFromInput(const std::string&) { return gAddresses; }
+platform::HostAddressList ListFromInput(const std::string&) { return gAddresses; }
 
 bool AllHex(std::string_view text)
 {
@@ -28,7 +29,7 @@ bool AllHex(std::string_view text)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    SetHostResolver(ListFromInput);
+    platform::SetHostResolver(ListFromInput);
     return 0;
 }
 
@@ -37,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::Input in(data, size);
     const std::string text(in.Piece('\n'));
 
-    const std::string client = EncodeClientAddress(text);
+    const std::string client = platform::EncodeClientAddress(text);
     if (!client.empty()) {
         FUZZ_CHECK((client[0] == 'I' && client.size() == 9) || (client[0] == '6' && client.size() == 33));
         FUZZ_CHECK(AllHex(std::string_view(client).substr(1)));
@@ -87,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         // hand such addresses out for AF_UNSPEC.
         const std::string_view chosen(buffer);
         if (chosen.find('.') == std::string_view::npos || chosen.find(':') == std::string_view::npos)
-            FUZZ_CHECK(!EncodeClientAddress(buffer).empty());
+            FUZZ_CHECK(!platform::EncodeClientAddress(buffer).empty());
     }
     return 0;
 }
