@@ -1,16 +1,14 @@
 #include "panelkit/KVTCipher.h"
 
 #include <array>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/TestScratch.h"
+#include "tests/support/ProcessRunner.h"
 
 namespace {
 
@@ -163,15 +161,9 @@ TEST(KVTB64ToBin, NeverWritesBeyondTheCapacity)
 // Runs coreutils' base64 over the bytes, as an encoder independent of ours.
 std::string SystemBase64(const std::string& bytes)
 {
-    testing_support::ScratchDir dir;
-    const std::string input = dir.Write("in", bytes);
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(("base64 -w 0 '" + input + "'").c_str(), "r"), pclose);
-    if (!pipe) return "<no base64>";
-    std::string text;
-    char chunk[512];
-    size_t got = 0;
-    while ((got = fread(chunk, 1, sizeof(chunk), pipe.get())) > 0) text.append(chunk, got);
-    return text;
+    const testing_support::ProcessResult run =
+        testing_support::RunProcess({.program = "base64", .args = {"-w", "0"}, .stdinData = bytes});
+    return run.status == 0 ? run.out : "<no base64>";
 }
 
 TEST(KVTCipher, MatchesAnIndependentBase64EncoderAndRoundTrips)

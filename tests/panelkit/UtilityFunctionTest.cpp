@@ -8,12 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/TestScratch.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
 using testing_support::ScopedEnv;
-using testing_support::ScratchDir;
+using testing_support::TempDir;
 
 TEST(UtilityFunction, GestaltFromTheReleaseText)
 {
@@ -226,7 +227,7 @@ TEST(UtilityFunction, SessionAndSettings)
 
 TEST(UtilityFunction, UserGroupsFromTheTestsOwnDatabase)
 {
-    ScratchDir dir;
+    TempDir dir;
     ScopedEnv passwd("QV_PASSWD_FILE", dir.Write("passwd", "alice:x:1001:1001::/home/alice:/bin/sh\n"
                                                            "bob:x:1002:50::/home/bob:/bin/sh\n"));
     ScopedEnv group("QV_GROUP_FILE", dir.Write("group", "alice:x:1001:\nstaff:x:50:\nprint:x:60:alice\n"));
@@ -265,8 +266,8 @@ TEST(UtilityFunction, ResourceNames)
 
 TEST(UtilityFunction, AppIdentityBundleAndHelp)
 {
-    ScratchDir dir;
-    ScopedEnv registration("QV_HELP_REGISTRATION", dir / "help.plist");
+    TempDir dir;
+    ScopedEnv registration("QV_HELP_REGISTRATION", dir.file("help.plist"));
     ScopedEnv lang("LANG", std::string("C"));
     ScopedEnv language("LANGUAGE", std::nullopt);
     ScopedEnv all("LC_ALL", std::nullopt);
@@ -283,7 +284,8 @@ TEST(UtilityFunction, AppIdentityBundleAndHelp)
     EXPECT_EQ(GetAppBundleRef(), nullptr);
     EXPECT_EQ(RegisterMyHelpBook(), -43);
 
-    auto bundle = std::make_shared<const platform::Bundle>(*platform::Bundle::Open(dir / "account.plugin"));
+    auto bundle =
+        std::make_shared<const platform::Bundle>(*platform::Bundle::Open(dir.file("account.plugin")));
     platform::BundleRegistry::Register(bundle);
     EXPECT_EQ(GetAppBundleRef(), bundle);
     EXPECT_EQ(RegisterMyHelpBook(), 0);
@@ -294,7 +296,7 @@ TEST(UtilityFunction, AppIdentityBundleAndHelp)
         return 0;
     });
     EXPECT_EQ(GotoHelpPage(bundle.get(), "jba.htm", "", "HelpBookName"), 0);
-    EXPECT_EQ(shown, dir / "account.plugin/Resources/English.lproj/Help/jba.htm");
+    EXPECT_EQ(shown, dir.file("account.plugin/Resources/English.lproj/Help/jba.htm"));
     EXPECT_EQ(GotoHelpPage(nullptr, "jba.htm", "", "HelpBookName"), -43);
     EXPECT_EQ(GotoHelpPage(bundle.get(), "jba.htm", "", nullptr), -43);
     // A key without translation names the book "no translation", which is not registered.

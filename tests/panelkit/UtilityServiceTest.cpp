@@ -7,16 +7,18 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/TestScratch.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
 using testing_support::ScopedEnv;
-using testing_support::ScratchDir;
+using testing_support::TempDir;
 
 class AdminCheck : public ::testing::Test {
 protected:
-    ScratchDir dir;
+    TempDir dir;
     ScopedEnv passwd{"QV_PASSWD_FILE", dir.Write("passwd", "alice:x:1001:1001::/home/alice:/bin/sh\n"
                                                            "root2:x:1003:120::/root2:/bin/sh\n"
                                                            "bob:x:1002:1002::/home/bob:/bin/sh\n")};
@@ -44,7 +46,7 @@ TEST_F(AdminCheck, GroupNameOverrideAndUnreadableDatabase)
         EXPECT_TRUE(UTILITY_SERVICE::checkIfAdminUser("bob"));
         EXPECT_FALSE(UTILITY_SERVICE::checkIfAdminUser("alice"));
     }
-    ScopedEnv missing("QV_GROUP_FILE", dir / "no-such-group-file");
+    ScopedEnv missing("QV_GROUP_FILE", dir.file("no-such-group-file"));
     testing::internal::CaptureStderr();
     EXPECT_FALSE(UTILITY_SERVICE::checkIfAdminUser("alice"));
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "UtilityService - CSIdentityQueryExecute failed.\n");
@@ -84,7 +86,7 @@ protected:
     plist_t Books() { return plist_dict_get_item(root.get(), "RegisteredBooks"); }
     void Reload() { root = platform::ReadPlistFile(file); }
 
-    ScratchDir dir;
+    TempDir dir;
     std::string file = dir.Write("help.plist", kRegistrations);
     ScopedEnv registration{"QV_HELP_REGISTRATION", file};
     platform::PlistHandle root;
@@ -108,23 +110,23 @@ TEST_F(HelpCache, RegistrationOutsideIsKeptAndTheFileUntouched)
     UTILITY_SERVICE::removeHelpCacheForBundleID("com.quorvel.outside");
     UTILITY_SERVICE::removeHelpCacheForBundleID("com.quorvel.unknown");
     UTILITY_SERVICE::removeHelpCacheForBundleID(nullptr);
-    EXPECT_EQ(ScratchDir::Read(file), kRegistrations);
+    EXPECT_EQ(testing_support::ReadFile(file), kRegistrations);
 }
 
 TEST_F(HelpCache, UnreadableOrOddFilesAreLeftAlone)
 {
     dir.Write("help.plist", "not a plist");
     UTILITY_SERVICE::removeHelpCacheForBundleID("com.quorvel.inside");
-    EXPECT_EQ(ScratchDir::Read(file), "not a plist");
+    EXPECT_EQ(testing_support::ReadFile(file), "not a plist");
     const std::string odd =
         "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>RegisteredBooks</key><dict>"
         "<key>com.quorvel.inside</key><string>.lproj</string></dict></dict></plist>";
     dir.Write("help.plist", odd);
     UTILITY_SERVICE::removeHelpCacheForBundleID("com.quorvel.inside");
-    EXPECT_EQ(ScratchDir::Read(file), odd);
-    ScopedEnv gone("QV_HELP_REGISTRATION", dir / "absent.plist");
+    EXPECT_EQ(testing_support::ReadFile(file), odd);
+    ScopedEnv gone("QV_HELP_REGISTRATION", dir.file("absent.plist"));
     UTILITY_SERVICE::removeHelpCacheForBundleID("com.quorvel.inside");
-    EXPECT_FALSE(platform::FileExists(dir / "absent.plist"));
+    EXPECT_FALSE(platform::FileExists(dir.file("absent.plist")));
 }
 
 // A host with or without a PPD; the principal class only looks at ppdFile.

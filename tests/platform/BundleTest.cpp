@@ -4,13 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/TestScratch.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempDir.h"
 
 namespace platform {
 namespace {
 
 using testing_support::ScopedEnv;
-using testing_support::ScratchDir;
+using testing_support::TempDir;
 
 constexpr const char* kInfo = R"(<?xml version="1.0" encoding="UTF-8"?>
 <!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
@@ -26,7 +27,7 @@ class BundleFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = dir / "featurepanel.plugin";
+        root = dir.file("featurepanel.plugin");
         dir.Write("featurepanel.plugin/Info.plist", kInfo);
         dir.Write("featurepanel.plugin/Resources/English.lproj/Localizable.strings",
                   "/* titles */\n\"Alert OK Btn\" = \"OK\";\n\"Only English\" = \"en\";\n");
@@ -39,7 +40,7 @@ protected:
         dir.Write("featurepanel.plugin/Resources/English.lproj/Help/index.htm", "<html/>");
     }
 
-    ScratchDir dir;
+    TempDir dir;
     std::string root;
     ScopedEnv language{"LANGUAGE", std::nullopt};
     ScopedEnv all{"LC_ALL", std::nullopt};
@@ -56,7 +57,7 @@ TEST_F(BundleFixture, InformationDictionary)
     EXPECT_EQ(bundle->InfoStringArray("SupportedKeys"), (std::vector<std::string>{"QVInputSlot", "Duplex"}));
     EXPECT_FALSE(bundle->InfoString("SupportedKeys"));
     EXPECT_FALSE(bundle->InfoString("Absent"));
-    EXPECT_FALSE(Bundle::Open(dir / "nothing.plugin"));
+    EXPECT_FALSE(Bundle::Open(dir.file("nothing.plugin")));
 }
 
 TEST_F(BundleFixture, LocalizedStringsFollowTheLanguageAndFallBack)

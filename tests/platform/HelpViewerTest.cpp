@@ -3,25 +3,26 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/TestScratch.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempDir.h"
 
 namespace platform {
 namespace {
 
 using testing_support::ScopedEnv;
-using testing_support::ScratchDir;
+using testing_support::TempDir;
 
 TEST(HelpViewer, RegisteredBookHandsPagesToTheHost)
 {
-    ScratchDir dir;
-    ScopedEnv registration("QV_HELP_REGISTRATION", dir / "prefs/help.plist");
+    TempDir dir;
+    ScopedEnv registration("QV_HELP_REGISTRATION", dir.file("prefs/help.plist"));
     ScopedEnv lang("LANG", std::string("C"));
     dir.Write("x.plugin/Info.plist",
               "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleIdentifier</key>"
               "<string>com.quorvel.test</string><key>CFBundleHelpBookName</key><string>Test Help</string>"
               "</dict></plist>");
     dir.Write("x.plugin/Resources/Help/page1.htm", "<html/>");
-    const auto bundle = Bundle::Open(dir / "x.plugin");
+    const auto bundle = Bundle::Open(dir.file("x.plugin"));
     ASSERT_TRUE(bundle);
 
     std::string shown;
@@ -34,28 +35,28 @@ TEST(HelpViewer, RegisteredBookHandsPagesToTheHost)
     EXPECT_EQ(HelpViewer::GotoPage("Test Help", "page1.htm", ""), kHelpNotFound); // not registered yet
     ASSERT_EQ(HelpViewer::RegisterHelpBook(*bundle), kHelpNoError);
     EXPECT_EQ(HelpViewer::GotoPage("Test Help", "page1.htm", "top"), 0);
-    EXPECT_EQ(shown, dir / "x.plugin/Resources/Help/page1.htm");
+    EXPECT_EQ(shown, dir.file("x.plugin/Resources/Help/page1.htm"));
     EXPECT_EQ(shownAnchor, "top");
     EXPECT_EQ(HelpViewer::GotoPage("Test Help", "missing.htm", ""), kHelpNotFound);
     EXPECT_EQ(HelpViewer::GotoPage("Test Help", "../Info.plist", ""), kHelpBadParameter);
 
     // The registration file names the book's folder.
-    const PlistHandle root = ReadPlistFile(dir / "prefs/help.plist");
+    const PlistHandle root = ReadPlistFile(dir.file("prefs/help.plist"));
     ASSERT_TRUE(root);
     plist_t entries =
         plist_dict_get_item(plist_dict_get_item(root.get(), "RegisteredBooks"), "com.quorvel.test");
     ASSERT_NE(entries, nullptr);
     EXPECT_EQ(PlistStringValue(plist_dict_get_item(plist_array_get_item(entries, 0), "url")),
-              "file://" + (dir / "x.plugin/Resources/Help/"));
+              "file://" + dir.file("x.plugin/Resources/Help/"));
     HelpViewer::SetPageHandler(nullptr);
     EXPECT_EQ(HelpViewer::GotoPage("Test Help", "page1.htm", ""), kHelpNotFound);
 }
 
 TEST(HelpViewer, BundleWithoutHelpFolderCannotRegister)
 {
-    ScratchDir dir;
+    TempDir dir;
     dir.Write("y.plugin/Resources/AlertIcon.png", "x");
-    const auto bundle = Bundle::Open(dir / "y.plugin");
+    const auto bundle = Bundle::Open(dir.file("y.plugin"));
     ASSERT_TRUE(bundle);
     EXPECT_EQ(HelpViewer::RegisterHelpBook(*bundle), kHelpNotFound);
 }

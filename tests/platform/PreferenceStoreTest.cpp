@@ -2,30 +2,30 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/TestScratch.h"
+#include "tests/support/TempDir.h"
 
 namespace platform {
 namespace {
 
-using testing_support::ScratchDir;
+using testing_support::TempDir;
 
 TEST(PreferenceStore, ValuesReachTheDiskOnlyOnSynchronize)
 {
-    ScratchDir dir;
-    PreferenceStore writer(dir / "user", dir / "system", "host1");
+    TempDir dir;
+    PreferenceStore writer(dir.file("user"), dir.file("system"), "host1");
     writer.SetValue("KZ63pref", std::string("3"), kPreferencesAnyApplication, PreferenceUser::Any,
                     PreferenceHost::Current);
     EXPECT_EQ(writer.CopyValue("KZ63pref", kPreferencesAnyApplication, PreferenceUser::Any,
                                PreferenceHost::Current),
               "3");
-    PreferenceStore before(dir / "user", dir / "system", "host1");
+    PreferenceStore before(dir.file("user"), dir.file("system"), "host1");
     EXPECT_FALSE(before.CopyValue("KZ63pref", kPreferencesAnyApplication, PreferenceUser::Any,
                                   PreferenceHost::Current));
 
     ASSERT_TRUE(writer.Synchronize(kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current));
     EXPECT_EQ(writer.FilePath(kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current),
-              dir / "system/ByHost/.GlobalPreferences.host1.plist");
-    PreferenceStore after(dir / "user", dir / "system", "host1");
+              dir.file("system/ByHost/.GlobalPreferences.host1.plist"));
+    PreferenceStore after(dir.file("user"), dir.file("system"), "host1");
     EXPECT_EQ(
         after.CopyValue("KZ63pref", kPreferencesAnyApplication, PreferenceUser::Any, PreferenceHost::Current),
         "3");
@@ -33,13 +33,13 @@ TEST(PreferenceStore, ValuesReachTheDiskOnlyOnSynchronize)
 
 TEST(PreferenceStore, ScopesAreSeparateFiles)
 {
-    ScratchDir dir;
-    PreferenceStore store(dir / "user", dir / "system", "h");
+    TempDir dir;
+    PreferenceStore store(dir.file("user"), dir.file("system"), "h");
     store.SetValue("k", std::string("user"), "app", PreferenceUser::Current, PreferenceHost::Any);
     store.SetValue("k", std::string("shared"), "app", PreferenceUser::Any, PreferenceHost::Any);
     ASSERT_TRUE(store.Synchronize("app", PreferenceUser::Current, PreferenceHost::Any));
     ASSERT_TRUE(store.Synchronize("app", PreferenceUser::Any, PreferenceHost::Any));
-    PreferenceStore fresh(dir / "user", dir / "system", "h");
+    PreferenceStore fresh(dir.file("user"), dir.file("system"), "h");
     EXPECT_EQ(fresh.CopyValue("k", "app", PreferenceUser::Current, PreferenceHost::Any), "user");
     EXPECT_EQ(fresh.CopyValue("k", "app", PreferenceUser::Any, PreferenceHost::Any), "shared");
     EXPECT_FALSE(fresh.CopyValue("k", "app", PreferenceUser::Any, PreferenceHost::Current));
@@ -47,9 +47,9 @@ TEST(PreferenceStore, ScopesAreSeparateFiles)
 
 TEST(PreferenceStore, SynchronizeKeepsOtherWritersKeysAndRemovesOnRequest)
 {
-    ScratchDir dir;
-    PreferenceStore first(dir / "u", dir / "s", "h");
-    PreferenceStore second(dir / "u", dir / "s", "h");
+    TempDir dir;
+    PreferenceStore first(dir.file("u"), dir.file("s"), "h");
+    PreferenceStore second(dir.file("u"), dir.file("s"), "h");
     first.SetValue("a", std::string("1"), "app", PreferenceUser::Current, PreferenceHost::Any);
     ASSERT_TRUE(first.Synchronize("app", PreferenceUser::Current, PreferenceHost::Any));
     second.SetValue("b", std::string("2"), "app", PreferenceUser::Current, PreferenceHost::Any);
@@ -65,7 +65,7 @@ TEST(PreferenceStore, SynchronizeKeepsOtherWritersKeysAndRemovesOnRequest)
 
 TEST(PreferenceStore, UnwritableRootFailsAndKeepsTheChangePending)
 {
-    ScratchDir dir;
+    TempDir dir;
     const std::string blocker = dir.Write("file", "not a folder");
     PreferenceStore store(blocker + "/u", blocker + "/s", "h");
     store.SetValue("k", std::string("v"), "app", PreferenceUser::Current, PreferenceHost::Any);
@@ -75,13 +75,13 @@ TEST(PreferenceStore, UnwritableRootFailsAndKeepsTheChangePending)
 
 TEST(PreferenceStore, CorruptFileReadsAsEmptyAndIsReplacedOnWrite)
 {
-    ScratchDir dir;
-    PreferenceStore store(dir / "u", dir / "s", "h");
+    TempDir dir;
+    PreferenceStore store(dir.file("u"), dir.file("s"), "h");
     dir.Write("u/app.plist", "<?xml garbage");
     EXPECT_FALSE(store.CopyValue("k", "app", PreferenceUser::Current, PreferenceHost::Any));
     store.SetValue("k", std::string("v"), "app", PreferenceUser::Current, PreferenceHost::Any);
     ASSERT_TRUE(store.Synchronize("app", PreferenceUser::Current, PreferenceHost::Any));
-    PreferenceStore fresh(dir / "u", dir / "s", "h");
+    PreferenceStore fresh(dir.file("u"), dir.file("s"), "h");
     EXPECT_EQ(fresh.CopyValue("k", "app", PreferenceUser::Current, PreferenceHost::Any), "v");
 }
 

@@ -7,17 +7,18 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/TestScratch.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempDir.h"
 
 namespace platform {
 namespace {
 
 using testing_support::ScopedEnv;
-using testing_support::ScratchDir;
+using testing_support::TempDir;
 
 TEST(UserDatabase, ReadsTheTestsOwnDatabases)
 {
-    ScratchDir dir;
+    TempDir dir;
     ScopedEnv passwd("QV_PASSWD_FILE", dir.Write("passwd", "alice:x:1001:1001::/home/alice:/bin/sh\n"
                                                            "bob:x:1002:50::/home/bob:/bin/sh\n"));
     ScopedEnv group("QV_GROUP_FILE",
@@ -60,8 +61,8 @@ TEST(PlatformRelease, DefaultIsANewPlatformAndTheVariableOverridesIt)
 
 TEST(FileSystem, CreatesFoldersAndFilesWithTheGivenModes)
 {
-    ScratchDir dir;
-    const std::string deep = dir / "a/b/c";
+    TempDir dir;
+    const std::string deep = dir.file("a/b/c");
     ASSERT_TRUE(CreateDirectories(deep, 0777, ""));
     struct stat info {};
     ASSERT_EQ(stat(deep.c_str(), &info), 0);
