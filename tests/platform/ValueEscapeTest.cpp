@@ -30,13 +30,6 @@ TEST(ValueEscape, WritesEscapedOnlyTheValuesThatNeedIt)
     for (const auto& c : cases) EXPECT_EQ(EncodeValueEscape(c.value), c.written) << c.value;
 }
 
-TEST(ValueEscape, ALongValueTakesFourCharactersPerByte)
-{
-    std::string expected;
-    for (int i = 0; i < 254; ++i) expected += "/227";
-    EXPECT_EQ(EncodeValueEscape(std::string(254, '\xe3') + ","), expected + "/44");
-}
-
 TEST(ValueEscape, DecodesEveryCodeToOneByte)
 {
     const struct {
