@@ -130,11 +130,11 @@ TEST_F(BadCache, CacheThatIsNoRegularFileIsRefusedWithoutWaiting)
 {
     // A named pipe nobody writes to would block the open for ever; a device
     // such as /dev/zero would be read without end; a folder holds no table.
-    const std::string fifo = (dir_.Path() / "cache.fifo").string();
+    const std::string fifo = dir_.file("cache.fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_TRUE(ReadFinishes(fifo));
     EXPECT_TRUE(ReadFinishes("/dev/zero"));
-    EXPECT_TRUE(ReadFinishes(dir_.Path().string()));
+    EXPECT_TRUE(ReadFinishes(dir_.path()));
 }
 
 } // namespace

@@ -1,17 +1,13 @@
 #include "tests/constraints/ConstraintsTestSupport.h"
 
-#include "platform/PlatformRelease.h"
+#include "tests/support/ProcessRunner.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <random>
+#include <filesystem>
 #include <sstream>
 
 namespace constraints_test {
@@ -87,36 +83,6 @@ std::vector<std::pair<std::string, x_constraints>> Entries(const XppdTable& tabl
     return entries;
 }
 
-TempDir::TempDir()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "qvconstraints.XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
-    path_ = pattern;
-}
-
-TempDir::~TempDir()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string TempDir::Write(const std::string& name, const std::string& content) const
-{
-    const std::string path = (path_ / name).string();
-    std::ofstream out(path, std::ios::binary);
-    out << content;
-    if (!out) ADD_FAILURE() << "cannot write " << path;
-    return path;
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::string CopyPPDWithLines(const TempDir& dir, const std::string& source, const std::string& name,
                              const std::string& lines)
 {
@@ -127,21 +93,6 @@ std::string CopyPPDWithLines(const TempDir& dir, const std::string& source, cons
         return {};
     }
     return dir.Write(name, text.substr(0, firstLineEnd + 1) + lines + text.substr(firstLineEnd + 1));
-}
-
-ScopedRelease::ScopedRelease(const char* release)
-{
-    if (const char* old = std::getenv(platform::kPlatformReleaseVariable)) previous_ = old;
-    setenv(platform::kPlatformReleaseVariable, release, 1);
-}
-
-ScopedRelease::~ScopedRelease()
-{
-    if (previous_) {
-        setenv(platform::kPlatformReleaseVariable, previous_->c_str(), 1);
-    } else {
-        unsetenv(platform::kPlatformReleaseVariable);
-    }
 }
 
 std::vector<std::string> SubgroupOptionsFromText(const std::string& path)
@@ -178,19 +129,9 @@ std::string CacheNameOf(const std::string& name)
 bool FetchWithDriver(const std::string& name, const std::string& target)
 {
     const std::string uri = "openprinting-ppds:0/ppd/openprinting/" + name;
-    const pid_t child = fork();
-    if (child < 0) return false;
-    if (child == 0) {
-        FILE* out = std::fopen(target.c_str(), "wb");
-        if (out == nullptr) _exit(127);
-        dup2(fileno(out), STDOUT_FILENO);
-        execl(kOpenPrintingDriver, kOpenPrintingDriver, "cat", uri.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    if (waitpid(child, &status, 0) != child) return false;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return false;
-    return ReadFile(target).starts_with("*PPD-Adobe");
+    const testing_support::ProcessResult run = testing_support::RunProcess(
+        {.program = kOpenPrintingDriver, .args = {"cat", uri}, .stdoutFile = target});
+    return run.status == 0 && ReadFile(target).starts_with("*PPD-Adobe");
 }
 
 } // namespace

@@ -3,18 +3,24 @@
 // openprinting-ppds package.
 #pragma once
 
+#include "platform/PlatformRelease.h"
 #include "platform/PpdFile.h"
 #include "constraints/XppdTable.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempDir.h"
 
 #include <cups/ppd.h>
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace constraints_test {
+
+using testing_support::ReadFile;
+using testing_support::TempDir;
 
 std::string FixturePath(const std::string& name);
 std::string ProjectPPDPath(const std::string& name);
@@ -38,36 +44,15 @@ std::vector<std::string> OptionKeywords(ppd_file_t* ppd);
 // Entries of a table as sorted (key, place) pairs, for comparing tables.
 std::vector<std::pair<std::string, x_constraints>> Entries(const XppdTable& table);
 
-// A temporary directory removed with the object.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-    std::string Write(const std::string& name, const std::string& content) const;
-
-private:
-    std::filesystem::path path_;
-};
-
-std::string ReadFile(const std::string& path);
-
 // A copy of a PPD with extra lines placed right after its first line.
 std::string CopyPPDWithLines(const TempDir& dir, const std::string& source, const std::string& name,
                              const std::string& lines);
 
 // Sets the platform release text for the life of the object.
-class ScopedRelease {
-public:
-    explicit ScopedRelease(const char* release);
-    ~ScopedRelease();
-    ScopedRelease(const ScopedRelease&) = delete;
-    ScopedRelease& operator=(const ScopedRelease&) = delete;
-
-private:
-    std::optional<std::string> previous_;
+struct ScopedRelease : testing_support::ScopedEnv {
+    explicit ScopedRelease(const char* release)
+        : ScopedEnv(platform::kPlatformReleaseVariable, std::string(release))
+    {}
 };
 
 // Keywords of the options a PPD file places inside OpenSubGroup blocks, read

@@ -191,9 +191,8 @@ TEST_F(ShapesCache, MissingAttributeOrFileLeavesTheTableAsItWas)
     XppdTable table;
     table.Insert("Kept:1", x_constraints{0, 0, 1});
     EXPECT_EQ(GetXPPD(ppd_.get(), &table, kPrintFeatureStampPrefix, kXppdCacheAttribute), 1);
-    const std::string path =
-        CopyPPDWithLines(dir_, FixturePath("shapes.ppd"), "gone.ppd",
-                         "*QVXCDFSetting: \"" + dir_.Path().string() + "/missing.xppd\"\n");
+    const std::string path = CopyPPDWithLines(dir_, FixturePath("shapes.ppd"), "gone.ppd",
+                                              "*QVXCDFSetting: \"" + dir_.file("missing.xppd") + "\"\n");
     PpdFilePtr ppd = OpenOrFail(path);
     ASSERT_TRUE(ppd);
     EXPECT_EQ(GetXPPD(ppd.get(), &table, kPrintFeatureStampPrefix, kXppdCacheAttribute), 1);
