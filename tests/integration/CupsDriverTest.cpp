@@ -1,10 +1,12 @@
 // The driver as CUPS runs it: installed with `cmake --install`, a queue made
 // with lpadmin from an installed PPD, jobs printed with lp through a private
 // cupsd, and what a listener on 127.0.0.1 that plays the printer received.
-#include "CommandRunner.h"
 #include "PrinterListener.h"
 #include "PrivateCupsd.h"
 #include "ReceivedJob.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ProcessRunner.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +21,15 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
+
+using testing_support::DescribeProcess;
+using testing_support::ProcessRequest;
+using testing_support::ProcessResult;
+using testing_support::ReadFile;
+using testing_support::RunProcess;
+using testing_support::TempDir;
+using testing_support::WriteFile;
 
 namespace {
 
@@ -46,20 +54,6 @@ std::vector<std::string> With(std::vector<std::string> options, const std::vecto
 }
 
 std::string DataFile(const std::string& name) { return std::string(QV_TEST_DATA) + "/" + name; }
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // The user CUPS names as the job's owner: whoever runs lp, i.e. this process.
 std::string CurrentUser()
@@ -134,7 +128,8 @@ void ExpectFraming(const ReceivedJob& job, const std::string& codeSet = "\"UTF8\
 std::string PageText(const std::string& pdfPath, int page)
 {
     const std::string p = std::to_string(page);
-    const CommandResult r = RunCommand({"pdftotext", "-f", p, "-l", p, pdfPath, "-"});
+    const ProcessResult r =
+        RunProcess({.program = "pdftotext", .args = {"-f", p, "-l", p, pdfPath, "-"}, .timeoutSeconds = 60});
     std::string text = r.out;
     while (!text.empty() && (text.back() == '\n' || text.back() == '\f' || text.back() == ' '))
         text.pop_back();
@@ -143,7 +138,8 @@ std::string PageText(const std::string& pdfPath, int page)
 
 int PageCount(const std::string& pdfPath)
 {
-    const CommandResult r = RunCommand({"qpdf", "--show-npages", pdfPath});
+    const ProcessResult r =
+        RunProcess({.program = "qpdf", .args = {"--show-npages", pdfPath}, .timeoutSeconds = 60});
     return r.status == 0 ? std::atoi(r.out.c_str()) : -1;
 }
 
@@ -157,7 +153,8 @@ std::vector<std::string> Descendants(int ancestor)
     while (dirent* entry = readdir(proc)) {
         const int pid = std::atoi(entry->d_name);
         if (pid <= 0) continue;
-        const std::string stat = ReadBytes("/proc/" + std::to_string(pid) + "/stat");
+        std::error_code gone; // the process may end while the list is read
+        const std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat", gone);
         const size_t close = stat.rfind(')');
         if (close == std::string::npos || close + 4 > stat.size()) continue;
         state[pid] = stat.substr(close + 2, 1);
@@ -169,7 +166,8 @@ std::vector<std::string> Descendants(int ancestor)
         if (state[pid] == "Z") continue;
         for (int p = ppid; p > 1; p = parent.count(p) ? parent[p] : 0) {
             if (p != ancestor) continue;
-            std::string cmd = ReadBytes("/proc/" + std::to_string(pid) + "/cmdline");
+            std::error_code gone;
+            std::string cmd = ReadFile("/proc/" + std::to_string(pid) + "/cmdline", gone);
             for (char& c : cmd)
                 if (c == '\0') c = ' ';
             found.push_back(std::to_string(pid) + ": " + cmd);
@@ -211,9 +209,7 @@ protected:
         // Processes that cupsd's children leave behind are handed to this
         // process instead of init, so a test can see them.
         prctl(PR_SET_CHILD_SUBREAPER, 1);
-        char tmpl[] = "/tmp/qvcups.XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        root_ = tmpl;
+        root_ = rootDir_.path();
         // cupsd's filters run as "lp", which must reach the installed files.
         ASSERT_EQ(chmod(root_.c_str(), 0755), 0);
         driver_ = InstallDriver(root_ + "/stage");
@@ -227,10 +223,8 @@ protected:
         const char* keep = std::getenv("QV_KEEP_CUPS_ROOT");
         if (keep != nullptr && *keep != '\0') {
             std::fprintf(stderr, "kept %s\n", root_.c_str());
-            return;
+            rootDir_.Keep();
         }
-        std::error_code ec;
-        if (!root_.empty()) std::filesystem::remove_all(root_, ec);
     }
 
     void StartCupsd(bool systemFilters = true)
@@ -295,6 +289,7 @@ protected:
         return leftovers;
     }
 
+    TempDir rootDir_;
     std::string root_;
     InstalledDriver driver_;
     std::unique_ptr<PrivateCupsd> cupsd_;
@@ -315,7 +310,7 @@ TEST_F(CupsDriver, InstallPutsTheFilterAndPpdsWhereCupsAcceptsThem)
         const std::string installed = driver_.ppdFolder + "/" + name;
         ASSERT_EQ(stat(installed.c_str(), &st), 0) << installed;
         EXPECT_EQ(st.st_mode & 07777, 0644u) << name;
-        EXPECT_EQ(ReadBytes(installed), ReadBytes(std::string(QV_SOURCE_DIR) + "/ppd/" + name)) << name;
+        EXPECT_EQ(ReadFile(installed), ReadFile(std::string(QV_SOURCE_DIR) + "/ppd/" + name)) << name;
     }
     // The filter folder is the CUPS program folder's filter/, the PPD folder
     // its data folder's model/Quorvel.
@@ -336,7 +331,7 @@ TEST_F(CupsDriver, LpinfoListsEveryPpdUnderTheVendorFolder)
 {
     StartCupsd();
     // cups-driverd reads every PPD on the machine the first time: give it time.
-    const CommandResult r = cupsd_->Run({"lpinfo", "-m"}, 180);
+    const ProcessResult r = cupsd_->Run({"lpinfo", {"-m"}}, 180);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Quorvel/quorvel-kz63-color-mfp.ppd Quorvel KZ63 Color MFP\n"), std::string::npos);
     EXPECT_NE(r.out.find("Quorvel/quorvel-rx42-mfp.ppd Quorvel RX42 MFP\n"), std::string::npos);
@@ -362,7 +357,7 @@ TEST_F(CupsDriver, EveryShippedPpdMakesAWorkingQueue)
         const ReceivedJob job =
             PrintAndReceive(printer, queue, DataFile("five-pages.pdf"), "codeset", FixedIdentity());
         ExpectFraming(job, codeSet);
-        EXPECT_TRUE(SameBytes(job.pdf, ReadBytes(DataFile("five-pages.pdf"))));
+        EXPECT_TRUE(SameBytes(job.pdf, ReadFile(DataFile("five-pages.pdf"))));
     }
 }
 
@@ -374,7 +369,7 @@ TEST_F(CupsDriver, PlainJobArrivesWithItsHeaderTheSamePdfAndTheTrailer)
     StartCupsd();
     PrinterListener printer;
     AddQueue("kz63", kKZ63, printer);
-    const std::string pdf = ReadBytes(DataFile("five-pages.pdf"));
+    const std::string pdf = ReadFile(DataFile("five-pages.pdf"));
 
     const ReceivedJob job = PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "Quarterly report",
                                             With(FixedIdentity(), {"media=A4"}));
@@ -391,7 +386,7 @@ TEST_F(CupsDriver, SecurePrintJobWithAccountingHoldsTheJobForItsOwner)
     StartCupsd();
     PrinterListener printer;
     AddQueue("kz63", kKZ63, printer);
-    const std::string pdf = ReadBytes(DataFile("five-pages.pdf"));
+    const std::string pdf = ReadFile(DataFile("five-pages.pdf"));
     // The passcode travels enciphered, as the print dialog writes it; the
     // filter hands it on unchanged.
     const std::string passcode = "q1w2E3r4T5y6U7i8O9p0Aw==";
@@ -439,7 +434,7 @@ TEST_F(CupsDriver, OddPagesJobSendsOnlyTheOddPages)
                                             With(FixedIdentity(), {"media=A4", "page-set=odd"}));
     ExpectFraming(job);
     const std::string received = root_ + "/odd.pdf";
-    WriteBytes(received, job.pdf);
+    WriteFile(received, job.pdf);
     ASSERT_EQ(PageCount(received), 3);
     EXPECT_EQ(PageText(received, 1), "Page 1");
     EXPECT_EQ(PageText(received, 2), "Page 3");
@@ -454,7 +449,7 @@ TEST_F(CupsDriver, CollatedCopiesAreLeftToThePrinter)
     StartCupsd();
     PrinterListener printer;
     AddQueue("kz63", kKZ63, printer);
-    const std::string pdf = ReadBytes(DataFile("five-pages.pdf"));
+    const std::string pdf = ReadFile(DataFile("five-pages.pdf"));
 
     // lp -n 2 -o Collate=true; CUPS hands the filter "Collate" as a bare word.
     const ReceivedJob job = PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "two copies",
@@ -508,7 +503,7 @@ TEST_F(CupsDriver, JobCopyUnderCupsdMatchesWhatThePrinterGot)
     AddQueue("kz63", kKZ63, printer);
     const std::string markerFolder = cupsd_->ServerRoot() + "/quorvel";
     ASSERT_EQ(mkdir(markerFolder.c_str(), 0755), 0);
-    WriteBytes(markerFolder + "/zkjobcopy", "");
+    WriteFile(markerFolder + "/zkjobcopy", "");
 
     const ReceivedJob job =
         PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "kept", FixedIdentity());
@@ -521,7 +516,7 @@ TEST_F(CupsDriver, JobCopyUnderCupsdMatchesWhatThePrinterGot)
     struct stat st {};
     ASSERT_EQ(stat(copy.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0676u);
-    EXPECT_TRUE(SameBytes(ReadBytes(copy), job.header + job.pdf + job.trailer));
+    EXPECT_TRUE(SameBytes(ReadFile(copy), job.header + job.pdf + job.trailer));
 }
 
 // cupsfilter runs the same filter outside cupsd: with the same PPD, title and
@@ -542,25 +537,17 @@ TEST_F(CupsDriver, CupsfilterWritesTheSameJobAsCupsd)
         PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "Sample run", options);
     ExpectFraming(viaCupsd);
 
-    std::vector<std::string> argv = {"cupsfilter",
-                                     "-c",
-                                     cupsd_->ServerRoot() + "/cups-files.conf",
-                                     "-p",
-                                     driver_.ppdFolder + "/quorvel-kz63-color-mfp.ppd",
-                                     "-e",
-                                     "-m",
-                                     "printer/kz63",
-                                     "-t",
-                                     "Sample run",
-                                     "-n",
-                                     "1"};
+    ProcessRequest cupsfilter{"cupsfilter",
+                              {"-c", cupsd_->ServerRoot() + "/cups-files.conf", "-p",
+                               driver_.ppdFolder + "/quorvel-kz63-color-mfp.ppd", "-e", "-m", "printer/kz63",
+                               "-t", "Sample run", "-n", "1"}};
     for (const std::string& option : options) {
-        argv.push_back("-o");
-        argv.push_back(option);
+        cupsfilter.args.push_back("-o");
+        cupsfilter.args.push_back(option);
     }
-    argv.push_back(DataFile("five-pages.pdf"));
-    const CommandResult r = cupsd_->Run(argv, kJobTimeoutSeconds);
-    ASSERT_EQ(r.status, 0) << DescribeCommand(argv, r);
+    cupsfilter.args.push_back(DataFile("five-pages.pdf"));
+    const ProcessResult r = cupsd_->Run(cupsfilter, kJobTimeoutSeconds);
+    ASSERT_EQ(r.status, 0) << DescribeProcess(cupsfilter, r);
     const ReceivedJob viaCupsfilter = SplitJob(r.out);
     ExpectFraming(viaCupsfilter);
 
@@ -666,7 +653,7 @@ TEST_F(CupsDriver, BrokenPrinterConnectionAbortsTheJob)
     PrinterListener printer(PrinterListener::Mode::HangUp);
     AddQueue("kz63", kKZ63, printer, {"-o", "printer-error-policy=abort-job"});
     const std::string large = root_ + "/large.pdf";
-    WriteBytes(large, LargePdf(32u << 20));
+    WriteFile(large, LargePdf(32u << 20));
     chmod(large.c_str(), 0644);
 
     const int id = Print("kz63", large, "lost", FixedIdentity());
@@ -690,7 +677,7 @@ TEST_F(CupsDriver, FiftyJobsInARowArriveIntactAndLeaveNothingBehind)
     StartCupsd();
     PrinterListener printer;
     AddQueue("kz63", kKZ63, printer);
-    const std::string pdf = ReadBytes(DataFile("five-pages.pdf"));
+    const std::string pdf = ReadFile(DataFile("five-pages.pdf"));
     constexpr int kJobs = 50;
 
     std::vector<int> ids;
@@ -720,7 +707,7 @@ TEST_F(CupsDriver, FiftyJobsInARowArriveIntactAndLeaveNothingBehind)
                   job.headerLines.end());
         if (i % 5 == 4) {
             const std::string path = root_ + "/odd-" + std::to_string(i) + ".pdf";
-            WriteBytes(path, job.pdf);
+            WriteFile(path, job.pdf);
             EXPECT_EQ(PageCount(path), 3);
         } else {
             EXPECT_TRUE(SameBytes(job.pdf, pdf));

@@ -5,20 +5,25 @@
 #include <time.h>
 #include <unistd.h>
 
+#include "tests/support/FileBytes.h"
+
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
+
+using testing_support::DescribeProcess;
+using testing_support::ProcessRequest;
+using testing_support::ProcessResult;
+using testing_support::RunProcess;
 
 namespace {
 
 std::string Script() { return std::string(QV_SOURCE_DIR) + "/scripts/cups-private.sh"; }
 
-std::string ReadText(const std::string& path)
+// What the file holds so far; nothing when it is not there (yet).
+std::string ReadIfThere(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    std::error_code absent;
+    return testing_support::ReadFile(path, absent);
 }
 
 void SleepMs(int ms)
@@ -38,13 +43,15 @@ bool IsRegularFile(const std::string& path)
 InstalledDriver InstallDriver(const std::string& stage)
 {
     InstalledDriver driver;
-    const std::vector<std::string> argv = {QV_CMAKE_COMMAND, "--install", QV_BINARY_DIR, "--component",
-                                           "cups-driver"};
+    const ProcessRequest install{.program = QV_CMAKE_COMMAND,
+                                 .args = {"--install", QV_BINARY_DIR, "--component", "cups-driver"},
+                                 .env = {{"DESTDIR", stage}},
+                                 .timeoutSeconds = 120};
     // The strictest umask a person may have: the install must not depend on it.
     const mode_t umaskBefore = umask(077);
-    const CommandResult r = RunCommand(argv, {{"DESTDIR", stage}}, 120);
+    const ProcessResult r = RunProcess(install);
     umask(umaskBefore);
-    driver.log = DescribeCommand(argv, r);
+    driver.log = DescribeProcess(install, r);
     // Where each file went: "-- Installing: PATH" (or "-- Up-to-date: PATH").
     std::istringstream lines(r.out);
     std::string line;
@@ -64,21 +71,22 @@ InstalledDriver InstallDriver(const std::string& stage)
 
 PrivateCupsd::PrivateCupsd(const std::string& root, const Options& options) : root_(root + "/cups")
 {
-    std::vector<std::string> argv = {Script(),    "start",          root_, "--filter", options.filter,
-                                     "--ppd-dir", options.ppdFolder};
-    if (!options.systemFilters) argv.push_back("--no-system-filters");
-    const CommandResult r = RunCommand(argv, {}, 60);
-    startLog_ = DescribeCommand(argv, r);
+    ProcessRequest start{.program = Script(),
+                         .args = {"start", root_, "--filter", options.filter, "--ppd-dir", options.ppdFolder},
+                         .timeoutSeconds = 60};
+    if (!options.systemFilters) start.args.push_back("--no-system-filters");
+    const ProcessResult r = RunProcess(start);
+    startLog_ = DescribeProcess(start, r);
     if (r.status != 0) return;
-    pid_ = std::atoi(ReadText(root_ + "/cupsd.pid").c_str());
+    pid_ = std::atoi(ReadIfThere(root_ + "/cupsd.pid").c_str());
 }
 
 PrivateCupsd::~PrivateCupsd()
 {
-    if (pid_ > 0) RunCommand({Script(), "stop", root_}, {}, 30);
+    if (pid_ > 0) RunProcess({.program = Script(), .args = {"stop", root_}, .timeoutSeconds = 30});
 }
 
-std::string PrivateCupsd::ErrorLog() const { return ReadText(root_ + "/log/error_log"); }
+std::string PrivateCupsd::ErrorLog() const { return ReadIfThere(root_ + "/log/error_log"); }
 
 std::map<std::string, std::string> PrivateCupsd::ClientEnv() const
 {
@@ -94,14 +102,16 @@ std::map<std::string, std::string> PrivateCupsd::ClientEnv() const
             {"LPDEST", ""}};
 }
 
-CommandResult PrivateCupsd::Run(const std::vector<std::string>& argv, int timeoutSeconds) const
+ProcessResult PrivateCupsd::Run(ProcessRequest command, int timeoutSeconds) const
 {
+    command.env.merge(ClientEnv());
+    command.timeoutSeconds = timeoutSeconds;
     // CUPS 2.4's clients give up on a connection that a busy cupsd does not
     // accept within 250 ms ("Unable to connect to server: Bad file
     // descriptor"). Nothing was sent then, so trying again is safe.
-    CommandResult result;
+    ProcessResult result;
     for (int attempt = 0; attempt < 5; ++attempt) {
-        result = RunCommand(argv, ClientEnv(), timeoutSeconds);
+        result = RunProcess(command);
         if (result.status == 0 || result.err.find("Unable to connect to server") == std::string::npos) break;
         SleepMs(500);
     }
@@ -111,32 +121,32 @@ CommandResult PrivateCupsd::Run(const std::vector<std::string>& argv, int timeou
 std::string PrivateCupsd::AddQueue(const std::string& name, const std::string& model,
                                    const std::string& deviceUri, const std::vector<std::string>& extra) const
 {
-    std::vector<std::string> argv = {"lpadmin", "-p", name, "-E", "-v", deviceUri, "-m", model};
-    argv.insert(argv.end(), extra.begin(), extra.end());
-    const CommandResult r = Run(argv);
-    if (r.status != 0) return DescribeCommand(argv, r);
+    ProcessRequest lpadmin{"lpadmin", {"-p", name, "-E", "-v", deviceUri, "-m", model}};
+    lpadmin.args.insert(lpadmin.args.end(), extra.begin(), extra.end());
+    const ProcessResult r = Run(lpadmin);
+    if (r.status != 0) return DescribeProcess(lpadmin, r);
     return {};
 }
 
 int PrivateCupsd::Print(const std::string& queue, const std::string& file, const std::string& title,
                         const std::vector<std::string>& options, std::string* error, int copies) const
 {
-    std::vector<std::string> argv = {"lp", "-d", queue, "-t", title};
+    ProcessRequest lp{"lp", {"-d", queue, "-t", title}};
     if (copies > 0) {
-        argv.push_back("-n");
-        argv.push_back(std::to_string(copies));
+        lp.args.push_back("-n");
+        lp.args.push_back(std::to_string(copies));
     }
     for (const std::string& option : options) {
-        argv.push_back("-o");
-        argv.push_back(option);
+        lp.args.push_back("-o");
+        lp.args.push_back(option);
     }
-    argv.push_back(file);
-    const CommandResult r = Run(argv);
+    lp.args.push_back(file);
+    const ProcessResult r = Run(lp);
     // "request id is QUEUE-N (1 file(s))"
     const std::string marker = "request id is " + queue + "-";
     const size_t at = r.out.find(marker);
     if (r.status != 0 || at == std::string::npos) {
-        if (error != nullptr) *error = DescribeCommand(argv, r);
+        if (error != nullptr) *error = DescribeProcess(lp, r);
         return 0;
     }
     return std::atoi(r.out.c_str() + at + marker.size());

@@ -4,7 +4,7 @@
 // scripts/cups-private.sh, the same script a person uses by hand.
 #pragma once
 
-#include "CommandRunner.h"
+#include "tests/support/ProcessRunner.h"
 
 #include <map>
 #include <string>
@@ -54,7 +54,9 @@ public:
 
     // Environment that points the CUPS commands at this cupsd only.
     std::map<std::string, std::string> ClientEnv() const;
-    CommandResult Run(const std::vector<std::string>& argv, int timeoutSeconds = 60) const;
+    // Runs a CUPS command against this cupsd (ClientEnv added to the request).
+    testing_support::ProcessResult Run(testing_support::ProcessRequest command,
+                                       int timeoutSeconds = 60) const;
 
     // lpadmin -p NAME -E -v URI -m MODEL plus `extra`; empty text on success,
     // else what went wrong.

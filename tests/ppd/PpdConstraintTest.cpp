@@ -4,11 +4,12 @@
 // subgroup option of the KZ63 that the dialog's table must not see.
 #include "tests/ppd/PpdTestSupport.h"
 #include "tests/ppd/PrinterExpectations.h"
+#include "tests/support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 
@@ -120,8 +121,9 @@ TEST(PpdPunchStaple, PunchWithStapleConflictsOnlyOnTheKz63)
 // in the file text and the option is looked for in either place.
 TEST(PpdSubgroup, Kz63TrappingLivesInASubgroupAndIsConstrained)
 {
-    std::ifstream in(PpdPath("quorvel-kz63-color-mfp.ppd"));
-    ASSERT_TRUE(in.good());
+    const std::string text = testing_support::ReadFile(PpdPath("quorvel-kz63-color-mfp.ppd"));
+    ASSERT_FALSE(text.empty());
+    std::istringstream in(text);
     std::string line, openSubGroup, trappingIn;
     int subgroupsOpened = 0;
     while (std::getline(in, line)) {
