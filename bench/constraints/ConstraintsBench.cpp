@@ -13,15 +13,16 @@
 #include "constraints/XPPDStamp.h"
 #include "constraints/CQuickXPPD.h"
 #include "constraints/XppdCacheTool.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ProcessRunner.h"
+#include "tests/support/TempDir.h"
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -42,21 +43,12 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-bool FetchLargest(const std::filesystem::path& target)
+bool FetchLargest(const std::string& target)
 {
     if (access(kDriver, X_OK) != 0) return false;
-    const pid_t child = fork();
-    if (child < 0) return false;
-    if (child == 0) {
-        FILE* out = std::fopen(target.c_str(), "wb");
-        if (out == nullptr) _exit(127);
-        dup2(fileno(out), STDOUT_FILENO);
-        execl(kDriver, kDriver, "cat", kLargestURI, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
-           std::filesystem::file_size(target) > 0;
+    const testing_support::ProcessResult run =
+        testing_support::RunProcess({.program = kDriver, .args = {"cat", kLargestURI}, .stdoutFile = target});
+    return run.status == 0 && std::filesystem::file_size(target) > 0;
 }
 
 struct Question {
@@ -68,21 +60,19 @@ struct Question {
 
 int main(int argc, char** argv)
 {
-    const std::filesystem::path work =
-        std::filesystem::temp_directory_path() / ("qv-constraints-bench." + std::to_string(getpid()));
-    std::filesystem::create_directories(work);
+    const testing_support::TempDir work;
     std::string path;
     if (argc > 1) {
         path = argv[1];
-    } else if (FetchLargest(work / "largest.ppd")) {
-        path = (work / "largest.ppd").string();
+    } else if (FetchLargest(work.file("largest.ppd"))) {
+        path = work.file("largest.ppd");
     } else {
         path = std::string(QV_PROJECT_PPD_DIR) + "/quorvel-kz63-color-mfp.ppd";
         std::cout << "openprinting-ppds not available; using " << path << "\n";
     }
 
     // A copy of the PPD whose QVXCDFSetting names the cache file.
-    const std::filesystem::path cachePath = work / "table.xppd";
+    const std::string cachePath = work.file("table.xppd");
     PpdFilePtr ppd = OpenPpdFile(path);
     if (!ppd) {
         std::cerr << "cannot open " << path << "\n";
@@ -101,17 +91,13 @@ int main(int argc, char** argv)
         buildTimes.push_back(Microseconds(Clock::now() - start));
         if (run == 0) built = std::move(table);
     }
-    {
-        std::ofstream out(cachePath, std::ios::binary);
-        out << CQuickXPPD(ppd.get(), &built, XppdStamp(kPrintFeatureStampPrefix));
-    }
-    std::ifstream source(path, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(source)), std::istreambuf_iterator<char>());
+    std::ostringstream cache;
+    cache << CQuickXPPD(ppd.get(), &built, XppdStamp(kPrintFeatureStampPrefix));
+    testing_support::WriteFile(cachePath, cache.str());
+    std::string text = testing_support::ReadFile(path);
     const std::size_t firstLine = text.find('\n') + 1;
-    text.insert(firstLine, "*QVXCDFSetting: \"" + cachePath.string() + "\"\n");
-    const std::filesystem::path cachedPPD = work / "cached.ppd";
-    std::ofstream(cachedPPD, std::ios::binary) << text;
-    PpdFilePtr withCache = OpenPpdFile(cachedPPD.string());
+    text.insert(firstLine, "*QVXCDFSetting: \"" + cachePath + "\"\n");
+    PpdFilePtr withCache = OpenPpdFile(work.Write("cached.ppd", text));
 
     // Load.
     std::vector<double> loadTimes;
@@ -180,8 +166,5 @@ int main(int argc, char** argv)
     std::printf("targets: query >= 100x libcups: %s; refresh < 5 ms: %s; load faster than build: %s\n",
                 perLibcups / perQuery >= 100 ? "met" : "NOT met", refresh < 5000 ? "met" : "NOT met",
                 load < build ? "met" : "NOT met");
-
-    std::error_code ignored;
-    std::filesystem::remove_all(work, ignored);
     return 0;
 }

@@ -2,18 +2,18 @@
 // memory, and write test PDFs.
 #pragma once
 
+#include "tests/support/FileBytes.h"
+#include "tests/support/ProcessRunner.h"
+#include "tests/support/TempDir.h"
+
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -28,8 +28,8 @@ struct RunResult {
     int status = -1;
 };
 
-// Runs argv with extra environment, standard input from stdinPath (or
-// /dev/null) and standard output into stdoutPath (or /dev/null).
+// Runs the command with extra environment, standard input from stdinPath and
+// standard output into stdoutPath.
 //
 // Peak memory comes from /usr/bin/time when it is there: a child forked from
 // this (large) benchmark process would otherwise be charged with the
@@ -39,48 +39,30 @@ inline RunResult Run(const std::vector<std::string>& command,
                      const std::string& stdinPath = "/dev/null", const std::string& stdoutPath = "/dev/null")
 {
     const bool timed = ::access("/usr/bin/time", X_OK) == 0;
-    char peakFile[] = "/tmp/qvbench-peak.XXXXXX";
-    const int peakFd = timed ? ::mkstemp(peakFile) : -1;
+    const testing_support::TempDir scratch;
+    const std::string peakFile = scratch.file("peak");
     std::vector<std::string> argv;
-    if (peakFd >= 0) {
-        ::close(peakFd);
-        argv = {"/usr/bin/time", "-f", "%M", "-o", peakFile};
-    }
+    if (timed) argv = {"/usr/bin/time", "-f", "%M", "-o", peakFile};
     argv.insert(argv.end(), command.begin(), command.end());
+    const testing_support::ProcessRequest request{.program = argv.front(),
+                                                  .args = {argv.begin() + 1, argv.end()},
+                                                  .env = env,
+                                                  .stdinFile = stdinPath,
+                                                  .stdoutFile = stdoutPath};
     const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        for (const auto& [k, v] : env) ::setenv(k.c_str(), v.c_str(), 1);
-        const int in = ::open(stdinPath.c_str(), O_RDONLY);
-        const int out = ::open(stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int err = ::open("/dev/null", O_WRONLY);
-        ::dup2(in, 0);
-        ::dup2(out, 1);
-        ::dup2(err, 2);
-        std::vector<char*> args;
-        for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        ::execvp(args[0], args.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    ::wait4(pid, &status, 0, &usage);
+    const testing_support::ProcessResult run = testing_support::RunProcess(request);
     RunResult r;
     r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    r.peakKiB = usage.ru_maxrss;
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    if (peakFd >= 0) {
-        if (std::FILE* f = std::fopen(peakFile, "r")) {
-            long kib = 0;
-            // time writes "Command exited with non-zero status N" first on failure.
-            char line[256];
-            while (std::fgets(line, sizeof line, f) != nullptr)
-                kib = std::atol(line) > 0 ? std::atol(line) : kib;
-            std::fclose(f);
-            r.peakKiB = kib;
-        }
-        ::unlink(peakFile);
+    r.peakKiB = run.peakKiB;
+    r.status = run.status;
+    if (timed) {
+        // time writes "Command exited with non-zero status N" first on failure.
+        std::error_code missing;
+        std::istringstream report(testing_support::ReadFile(peakFile, missing));
+        long kib = 0;
+        for (std::string line; std::getline(report, line);)
+            kib = std::atol(line.c_str()) > 0 ? std::atol(line.c_str()) : kib;
+        r.peakKiB = kib;
     }
     return r;
 }
@@ -134,13 +116,5 @@ inline void WriteDocument(const std::string& path, int pageCount)
     QPDFWriter writer(pdf, path.c_str());
     writer.write(); // content streams are Flate-compressed, as office programs write them
 }
-
-inline std::string MakeTempDir()
-{
-    char tmpl[] = "/tmp/qvbench.XXXXXX";
-    return ::mkdtemp(tmpl) != nullptr ? std::string(tmpl) : std::string("/tmp");
-}
-
-inline void RemoveTree(const std::string& dir) { std::system(("rm -rf '" + dir + "'").c_str()); }
 
 } // namespace bench

@@ -11,7 +11,8 @@ int main(int argc, char** argv)
 {
     const int pages = argc > 1 ? std::atoi(argv[1]) : 2000;
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
-    const std::string dir = bench::MakeTempDir();
+    const testing_support::TempDir work;
+    const std::string dir = work.path();
     const std::string input = dir + "/long.pdf";
     bench::WriteDocument(input, pages);
     const std::string ppd = std::string(QV_SOURCE_DIR) + "/ppd/quorvel-kz63-color-mfp.ppd";
@@ -45,6 +46,5 @@ int main(int argc, char** argv)
                 reference.peakKiB, reference.status);
     std::printf("  spoolwrap, no pass       : %8.3f s  peak %6ld KiB\n", copyOnly.seconds, copyOnly.peakKiB);
     std::printf("  ratio spoolwrap / qpdf   : %8.2f  (target <= 1.00)\n", ours.seconds / reference.seconds);
-    bench::RemoveTree(dir);
     return ours.status == 0 && reference.status == 0 ? 0 : 1;
 }

@@ -11,7 +11,8 @@ int main(int argc, char** argv)
 {
     const int pages = argc > 1 ? std::atoi(argv[1]) : 10;
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 2;
-    const std::string dir = bench::MakeTempDir();
+    const testing_support::TempDir work;
+    const std::string dir = work.path();
     const std::string input = dir + "/doc.pdf";
     bench::WriteDocument(input, pages);
     const std::string ppd = std::string(QV_SOURCE_DIR) + "/ppd/quorvel-rx42-mfp.ppd";
@@ -40,6 +41,5 @@ int main(int argc, char** argv)
                 render.peakKiB, render.status);
     std::printf("  ratio spoolwrap / gs        : %7.2f  (target < 1.00)\n", ours.seconds / gs.seconds);
     std::printf("  ratio spoolwrap / pdftoppm  : %7.2f  (target <= 1.50)\n", ours.seconds / render.seconds);
-    bench::RemoveTree(dir);
     return ours.status == 0 ? 0 : 1;
 }

@@ -1,15 +1,13 @@
 // Wraps a large PDF with spoolwrap and compares its wall time with cat's on the
 // same file, measured in the same run; reports spoolwrap's peak memory.
 //
-// Usage: bench_wrap [SIZE_MB=1024] [WORK_DIR=$TMPDIR or /tmp]
-#include <fcntl.h>
-#include <sys/resource.h>
+// Usage: bench_wrap [SIZE_MB=1024] [WORK_DIR=a new folder under $TMPDIR or /tmp]
+#include "BenchProcess.h"
+
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -59,37 +57,6 @@ long long MakeBigPdf(const std::string& path, long long sizeMb)
     return size;
 }
 
-struct RunResult {
-    double seconds;
-    long peakKb;
-    int status;
-};
-
-// Runs argv with stdin/stdout redirected; measures wall time and peak RSS.
-RunResult Run(std::vector<std::string> args, const std::string& in, const std::string& out)
-{
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (!in.empty()) {
-            const int fd = open(in.c_str(), O_RDONLY);
-            dup2(fd, 0);
-        }
-        const int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(fd, 1);
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return {secs, usage.ru_maxrss, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
-}
-
 double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -107,8 +74,8 @@ long long FileSize(const std::string& path)
 int main(int argc, char** argv)
 {
     const long long sizeMb = argc > 1 ? std::atoll(argv[1]) : 1024;
-    const char* tmp = std::getenv("TMPDIR");
-    const std::string dir = argc > 2 ? argv[2] : (tmp ? tmp : "/tmp");
+    const testing_support::TempDir scratch;
+    const std::string dir = argc > 2 ? argv[2] : scratch.path();
     const std::string pdf = dir + "/bench_wrap_in.pdf";
     const std::string out = dir + "/bench_wrap_out.prn";
     const std::string ppd = std::string(QV_SOURCE_DIR) + "/ppd/quorvel-kz63-color-mfp.ppd";
@@ -127,20 +94,20 @@ int main(int argc, char** argv)
     const std::vector<std::string> fileJob = {SPOOLWRAP_PATH, "1", "bench", "big", "1", "number-up=1", pdf};
     const std::vector<std::string> stdinJob = {SPOOLWRAP_PATH, "1", "bench", "big", "1", "number-up=1"};
 
-    Run({cat, pdf}, "", out); // warm the page cache
+    bench::Run({cat, pdf}, {}, "/dev/null", out); // warm the page cache
     std::vector<double> catTimes, fileTimes, stdinTimes;
     long peakFile = 0, peakStdin = 0;
     bool ok = true;
     for (int round = 0; round < 3; ++round) {
-        catTimes.push_back(Run({cat, pdf}, "", out).seconds);
-        RunResult f = Run(fileJob, "", out);
+        catTimes.push_back(bench::Run({cat, pdf}, {}, "/dev/null", out).seconds);
+        const bench::RunResult f = bench::Run(fileJob, {}, "/dev/null", out);
         ok = ok && f.status == 0 && FileSize(out) > size;
         fileTimes.push_back(f.seconds);
-        peakFile = std::max(peakFile, f.peakKb);
-        RunResult s = Run(stdinJob, pdf, out);
+        peakFile = std::max(peakFile, f.peakKiB);
+        const bench::RunResult s = bench::Run(stdinJob, {}, pdf, out);
         ok = ok && s.status == 0 && FileSize(out) > size;
         stdinTimes.push_back(s.seconds);
-        peakStdin = std::max(peakStdin, s.peakKb);
+        peakStdin = std::max(peakStdin, s.peakKiB);
     }
     const double c = Median(catTimes), f = Median(fileTimes), s = Median(stdinTimes);
     std::printf("cat FILE > OUT           : %.3f s\n", c);
