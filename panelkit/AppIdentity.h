@@ -1,6 +1,7 @@
-// Which extension this copy of the framework is compiled into. Each bundle
-// links its own copy of the framework (hidden visibility), so this record is
-// per bundle; the bundle's principal class sets it when it is created.
+// Which extension a piece of the framework works for. Both extensions are
+// loaded into one host process, so this is no process-wide record: the
+// extension's principal class owns it (PDEPlugin) and hands it to what needs
+// it (GetAppBundleRef, GetAppClientID, RegisterMyHelpBook).
 #pragma once
 
 #include <string>
@@ -12,6 +13,3 @@ struct AppIdentity {
     std::string bundleIdentifier; // the extension bundle's CFBundleIdentifier
     std::string clientID;         // kFeaturesClientID or kAccountClientID
 };
-
-void SetAppIdentity(AppIdentity identity);
-const AppIdentity& CurrentAppIdentity();

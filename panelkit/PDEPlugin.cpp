@@ -2,6 +2,7 @@
 
 bool PDEPlugin::initWithBundle(std::shared_ptr<const platform::Bundle> bundle)
 {
+    identity.bundleIdentifier = bundle ? bundle->Identifier() : std::string();
     pluginBundle = std::move(bundle);
     return true;
 }

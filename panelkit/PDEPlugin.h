@@ -2,36 +2,39 @@
 // KACCOUNTPLUGIN): the print dialog creates it with the extension's bundle and
 // asks it for panels of a panel type. Each extension says, in MakePanels,
 // which panels the printer's PPD and the bundle's resources allow, and
-// prepares each (host callback, bundle, first-initialisation mark).
+// prepares each (host callback, bundle, identity, first-initialisation mark).
 #pragma once
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
-#include <vector>
 
+#include "panelkit/AppIdentity.h"
 #include "platform/Bundle.h"
-#include "platform/PrintDialogHost.h"
-#include "platform/PrintDialogPanel.h"
+#include "platform/PrintDialogPlugin.h"
 
-class PDEPlugin {
+class PDEPlugin : public platform::PrintDialogPlugin {
 public:
-    using PanelList = std::vector<std::unique_ptr<platform::PrintDialogPanel>>;
+    // clientID: kFeaturesClientID or kAccountClientID.
+    explicit PDEPlugin(std::string clientID) : identity{std::string(), std::move(clientID)} {}
 
-    virtual ~PDEPlugin() = default;
-
-    // Keeps the bundle as pluginBundle; YES.
-    bool initWithBundle(std::shared_ptr<const platform::Bundle> bundle);
+    // Keeps the bundle as pluginBundle and its identifier as the one the
+    // extension's lookups go by (GetAppBundleRef); YES.
+    bool initWithBundle(std::shared_ptr<const platform::Bundle> bundle) override;
 
     // New panels, or nothing when there would be none: panels are made only
     // for the print dialog's panel type and when the host has a PPD.
-    std::optional<PanelList> PDEPanelsForType(std::string_view panelType, platform::PrintDialogHost* host);
+    std::optional<PanelList> PDEPanelsForType(std::string_view panelType,
+                                              platform::PrintDialogHost* host) override;
 
     const std::shared_ptr<const platform::Bundle>& GetPluginBundle() const { return pluginBundle; }
+    const AppIdentity& GetAppIdentity() const { return identity; }
 
 protected:
     // Appends the extension's panels for this host, whose ppdFile is present.
     virtual void MakePanels(platform::PrintDialogHost& host, PanelList& panels) = 0;
 
     std::shared_ptr<const platform::Bundle> pluginBundle;
+    AppIdentity identity;
 };

@@ -1,12 +1,13 @@
 #include "panelkit/TextEditFormatter.h"
 
 #include "panelkit/DisplayLength.h"
-#include "platform/SystemBeep.h"
 
-TextEditFormatter* TextEditFormatter::initWithFilter(const TextEditFilterData* filter, uint32_t maxLength)
+TextEditFormatter* TextEditFormatter::initWithFilter(const TextEditFilterData* filter, uint32_t maxLength,
+                                                     platform::HostServices* services)
 {
     FilterDataPtr = filter;
     maxlength = maxLength;
+    hostServices = services;
     return this;
 }
 
@@ -20,7 +21,7 @@ bool TextEditFormatter::isPartialStringValid(std::u16string_view partialString,
         return true;
     }
     if (errorDescription != nullptr) *errorDescription = u"String too long.";
-    platform::SystemBeep::Beep();
+    if (hostServices != nullptr) hostServices->Beep();
     return false;
 }
 

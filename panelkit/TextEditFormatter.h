@@ -10,15 +10,18 @@
 #include <string_view>
 
 #include "panelkit/InputFilter.h"
+#include "platform/HostServices.h"
 
 class TextEditFormatter {
 public:
-    // Stores both; the filter record is static and not owned.
-    TextEditFormatter* initWithFilter(const TextEditFilterData* filter, uint32_t maxLength);
+    // Stores all three; the filter record is static and not owned. The
+    // host's services sound the beep; null for none.
+    TextEditFormatter* initWithFilter(const TextEditFilterData* filter, uint32_t maxLength,
+                                      platform::HostServices* services);
 
     // YES, with newEditingString set to the partial string, when the partial
     // string passes validateInput and measures at most maxlength; otherwise
-    // errorDescription becomes "String too long.", the system beeps, and NO.
+    // errorDescription becomes "String too long.", the host beeps, and NO.
     bool isPartialStringValid(std::u16string_view partialString, std::u16string* newEditingString,
                               std::u16string* errorDescription) const;
 
@@ -30,4 +33,5 @@ public:
 
     const TextEditFilterData* FilterDataPtr = nullptr;
     uint32_t maxlength = 0;
+    platform::HostServices* hostServices = nullptr;
 };

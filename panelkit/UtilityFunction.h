@@ -14,10 +14,12 @@
 
 #include <cups/ppd.h>
 
+#include "panelkit/AppIdentity.h"
 #include "panelkit/DisplayLength.h"
 #include "panelkit/InputFilter.h"
 #include "panelkit/PDEChoice.h"
 #include "platform/Bundle.h"
+#include "platform/HostServices.h"
 #include "platform/PrintSession.h"
 #include "platform/PrintSettings.h"
 
@@ -150,8 +152,16 @@ std::string GetAppResourceNameNS(std::string_view text, int part);
 // At most 255 characters.
 std::string GetAppFullResourceName(std::string_view name, int kind, std::string_view prefix0,
                                    std::string_view prefix1);
-std::shared_ptr<const platform::Bundle> GetAppBundleRef();
-std::string GetAppClientID();
-OSStatus RegisterMyHelpBook();
-OSStatus GotoHelpPage(const platform::Bundle* bundle, std::string_view pagePath, std::string_view anchor,
-                      const char* bookNameKey);
+// The extension's own bundle: the one the host has loaded under the
+// identifier that initWithBundle recorded; null when the host has none.
+std::shared_ptr<const platform::Bundle> GetAppBundleRef(const platform::HostServices& services,
+                                                        const AppIdentity& identity);
+std::string GetAppClientID(const AppIdentity& identity);
+// Has the host register the help book of the extension's bundle; fnfErr
+// without the bundle, else the host's status.
+OSStatus RegisterMyHelpBook(platform::HostServices& services, const AppIdentity& identity);
+// Has the host show the page of the book named by the bundle's localised
+// string for the key ("no translation" when it has none). fnfErr without a
+// bundle or key, else the host's status.
+OSStatus GotoHelpPage(platform::HostServices& services, const platform::Bundle* bundle,
+                      std::string_view pagePath, std::string_view anchor, const char* bookNameKey);

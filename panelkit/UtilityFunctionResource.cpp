@@ -1,9 +1,6 @@
 // Resource names, the extension's bundle and help books of the UtilityFunction unit.
 #include "panelkit/UtilityFunction.h"
 
-#include "panelkit/AppIdentity.h"
-#include "platform/BundleRegistry.h"
-#include "platform/HelpViewer.h"
 #include "platform/TextEncoding.h"
 
 void ReleaseCFString(std::unique_ptr<std::u16string>* string)
@@ -54,24 +51,26 @@ std::string GetAppFullResourceName(std::string_view name, int kind, std::string_
     return full;
 }
 
-std::shared_ptr<const platform::Bundle> GetAppBundleRef()
+std::shared_ptr<const platform::Bundle> GetAppBundleRef(const platform::HostServices& services,
+                                                        const AppIdentity& identity)
 {
-    return platform::BundleRegistry::Find(CurrentAppIdentity().bundleIdentifier);
+    if (identity.bundleIdentifier.empty()) return nullptr;
+    return services.BundleWithIdentifier(identity.bundleIdentifier);
 }
 
-std::string GetAppClientID() { return CurrentAppIdentity().clientID; }
+std::string GetAppClientID(const AppIdentity& identity) { return identity.clientID; }
 
-OSStatus RegisterMyHelpBook()
+OSStatus RegisterMyHelpBook(platform::HostServices& services, const AppIdentity& identity)
 {
-    const std::shared_ptr<const platform::Bundle> bundle = GetAppBundleRef();
+    const std::shared_ptr<const platform::Bundle> bundle = GetAppBundleRef(services, identity);
     if (!bundle) return fnfErr;
-    return platform::HelpViewer::RegisterHelpBook(*bundle);
+    return services.RegisterHelpBook(*bundle);
 }
 
-OSStatus GotoHelpPage(const platform::Bundle* bundle, std::string_view pagePath, std::string_view anchor,
-                      const char* bookNameKey)
+OSStatus GotoHelpPage(platform::HostServices& services, const platform::Bundle* bundle,
+                      std::string_view pagePath, std::string_view anchor, const char* bookNameKey)
 {
     if (bundle == nullptr || bookNameKey == nullptr) return fnfErr;
     const std::string bookName = bundle->LocalizedString(bookNameKey, "no translation", "");
-    return platform::HelpViewer::GotoPage(bookName, pagePath, anchor);
+    return services.GotoHelpPage(bookName, pagePath, anchor);
 }

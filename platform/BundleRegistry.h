@@ -1,9 +1,12 @@
-// Bundles the process has loaded, found by identifier
+// The bundles a host has loaded, found by identifier
 // (CFBundleGetBundleWithIdentifier). The host registers each extension bundle
-// before creating its principal class.
+// before creating its principal class and answers the extensions' lookups
+// from here (HostServices::BundleWithIdentifier).
 #pragma once
 
+#include <map>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "platform/Bundle.h"
@@ -14,9 +17,12 @@ class BundleRegistry {
 public:
     // Registers the bundle under its identifier (replacing an earlier one);
     // a bundle without identifier is not registered.
-    static void Register(std::shared_ptr<const Bundle> bundle);
-    static std::shared_ptr<const Bundle> Find(std::string_view identifier);
-    static void Unregister(std::string_view identifier);
+    void Register(std::shared_ptr<const Bundle> bundle);
+    std::shared_ptr<const Bundle> Find(std::string_view identifier) const;
+    void Unregister(std::string_view identifier);
+
+private:
+    std::map<std::string, std::shared_ptr<const Bundle>, std::less<>> bundles_;
 };
 
 } // namespace platform

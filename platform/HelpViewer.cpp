@@ -1,7 +1,5 @@
 #include "platform/HelpViewer.h"
 
-#include <map>
-
 #include "platform/FileSystem.h"
 #include "platform/PlatformPaths.h"
 #include "platform/PlistHandle.h"
@@ -9,17 +7,6 @@
 namespace platform {
 
 namespace {
-
-struct Registry {
-    HelpViewer::PageHandler handler;
-    std::map<std::string, std::string, std::less<>> folders; // book name to folder
-};
-
-Registry& TheRegistry()
-{
-    static Registry registry;
-    return registry;
-}
 
 // Adds or replaces the bundle's entry in the registration file. Failures to
 // write leave the in-process registration in place: the book still opens.
@@ -71,8 +58,6 @@ bool LeavesFolder(std::string_view path)
 
 } // namespace
 
-void HelpViewer::SetPageHandler(PageHandler handler) { TheRegistry().handler = std::move(handler); }
-
 std::string HelpViewer::BookName(const Bundle& bundle)
 {
     return bundle.InfoString("CFBundleHelpBookName").value_or(bundle.Identifier());
@@ -83,22 +68,22 @@ int HelpViewer::RegisterHelpBook(const Bundle& bundle)
     const std::optional<std::string> folder = bundle.HelpDirectory();
     if (!folder) return kHelpNotFound;
     const std::string name = BookName(bundle);
-    TheRegistry().folders.insert_or_assign(name, *folder);
+    folders_.insert_or_assign(name, *folder);
     const std::string identifier = bundle.Identifier();
     if (!identifier.empty()) RecordRegistration(identifier, name, *folder);
     return kHelpNoError;
 }
 
-int HelpViewer::GotoPage(std::string_view bookName, std::string_view pagePath, std::string_view anchor)
+int HelpViewer::FindPage(std::string_view bookName, std::string_view pagePath, std::string& fullPath) const
 {
-    Registry& registry = TheRegistry();
-    const auto book = registry.folders.find(bookName);
-    if (book == registry.folders.end()) return kHelpNotFound;
+    const auto book = folders_.find(bookName);
+    if (book == folders_.end()) return kHelpNotFound;
     // No page: the book itself, whose start page the viewer picks.
     if (!pagePath.empty() && LeavesFolder(pagePath)) return kHelpBadParameter;
-    const std::string page = pagePath.empty() ? book->second : book->second + "/" + std::string(pagePath);
-    if (!FileExists(page) || !registry.handler) return kHelpNotFound;
-    return registry.handler(page, std::string(anchor));
+    std::string page = pagePath.empty() ? book->second : book->second + "/" + std::string(pagePath);
+    if (!FileExists(page)) return kHelpNotFound;
+    fullPath = std::move(page);
+    return kHelpNoError;
 }
 
 } // namespace platform

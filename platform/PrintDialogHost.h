@@ -1,12 +1,14 @@
 // What the print dialog hands an extension: the PPD, the job's print settings,
-// the print session and a way to mark a PPD choice. The host program implements
-// it; a PPD choice handed over becomes the job option "Keyword=Choice".
+// the print session, a way to mark a PPD choice and the host's services. The
+// host program implements it; a PPD choice handed over becomes the job option
+// "Keyword=Choice".
 #pragma once
 
 #include <string_view>
 
 #include <cups/ppd.h>
 
+#include "platform/HostServices.h"
 #include "platform/PrintSession.h"
 #include "platform/PrintSettings.h"
 #include "platform/Printer.h"
@@ -31,6 +33,8 @@ public:
     }
     // Asks the dialog to mark a PPD choice; false when it refuses.
     virtual bool willChangePPDOptionKeyValue(std::string_view option, std::string_view choice) = 0;
+    // Bundle lookup, beep and help pages, for the extension and its panels.
+    virtual HostServices& hostServices() = 0;
 };
 
 } // namespace platform

@@ -1,7 +1,7 @@
 #include "panelkit/DisplayLength.h"
 #include "panelkit/InputFilter.h"
 #include "panelkit/TextEditFormatter.h"
-#include "platform/SystemBeep.h"
+#include "platform/RecordingHostServices.h"
 
 #include <gtest/gtest.h>
 
@@ -109,25 +109,25 @@ TEST(DisplayLength, ShortenStringKeepsWholeCharacters)
 
 TEST(TextEditFormatter, FourthDigitIsRefusedWithABeep)
 {
+    platform::RecordingHostServices host;
     TextEditFormatter formatter;
-    formatter.initWithFilter(&kDigits, 3);
-    platform::SystemBeep::Reset();
+    formatter.initWithFilter(&kDigits, 3, &host);
     std::u16string editing;
     std::u16string error;
     EXPECT_TRUE(formatter.isPartialStringValid(u"123", &editing, &error));
     EXPECT_EQ(editing, u"123");
-    EXPECT_EQ(platform::SystemBeep::Count(), 0);
+    EXPECT_EQ(host.BeepCount(), 0);
 
     editing = u"123";
     EXPECT_FALSE(formatter.isPartialStringValid(u"1234", &editing, &error));
     EXPECT_EQ(error, u"String too long.");
     EXPECT_EQ(editing, u"123"); // the field keeps its three digits
-    EXPECT_EQ(platform::SystemBeep::Count(), 1);
+    EXPECT_EQ(host.BeepCount(), 1);
 
     error.clear();
     EXPECT_FALSE(formatter.isPartialStringValid(u"1a", &editing, &error));
     EXPECT_EQ(error, u"String too long.");
-    EXPECT_EQ(platform::SystemBeep::Count(), 2);
+    EXPECT_EQ(host.BeepCount(), 2);
     EXPECT_TRUE(formatter.isPartialStringValid(u"", &editing, &error)); // clearing the field
 }
 
@@ -135,7 +135,7 @@ TEST(TextEditFormatter, WideCharactersCountTwiceAgainstTheMaximum)
 {
     const TextEditFilterData any = {{0, {}}, {1, {{{0x20, 0xFFFF}}}}, nullptr};
     TextEditFormatter formatter;
-    formatter.initWithFilter(&any, 4);
+    formatter.initWithFilter(&any, 4, nullptr);
     std::u16string editing;
     std::u16string error;
     EXPECT_TRUE(formatter.isPartialStringValid(u"\u3042\u3042", &editing, &error));

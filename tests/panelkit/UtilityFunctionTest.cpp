@@ -1,7 +1,5 @@
-#include "panelkit/AppIdentity.h"
 #include "panelkit/UtilityFunction.h"
-#include "platform/BundleRegistry.h"
-#include "platform/HelpViewer.h"
+#include "platform/RecordingHostServices.h"
 
 #include <array>
 #include <cstring>
@@ -279,31 +277,29 @@ TEST(UtilityFunction, AppIdentityBundleAndHelp)
               "\"HelpBookName\" = \"Account Help\";");
     dir.Write("account.plugin/Resources/English.lproj/Help/jba.htm", "<html/>");
 
-    SetAppIdentity({"com.quorvel.kt.mq22.pde.Account", kAccountClientID});
-    EXPECT_EQ(GetAppClientID(), "com.quorvel.kt.mq22.AccountKind");
-    EXPECT_EQ(GetAppBundleRef(), nullptr);
-    EXPECT_EQ(RegisterMyHelpBook(), -43);
+    platform::RecordingHostServices host;
+    const AppIdentity account{"com.quorvel.kt.mq22.pde.Account", kAccountClientID};
+    EXPECT_EQ(GetAppClientID(account), "com.quorvel.kt.mq22.AccountKind");
+    EXPECT_EQ(GetAppBundleRef(host, account), nullptr);
+    EXPECT_EQ(RegisterMyHelpBook(host, account), -43);
 
     auto bundle =
         std::make_shared<const platform::Bundle>(*platform::Bundle::Open(dir.file("account.plugin")));
-    platform::BundleRegistry::Register(bundle);
-    EXPECT_EQ(GetAppBundleRef(), bundle);
-    EXPECT_EQ(RegisterMyHelpBook(), 0);
+    host.Bundles().Register(bundle);
+    EXPECT_EQ(GetAppBundleRef(host, account), bundle);
+    EXPECT_EQ(GetAppBundleRef(host, AppIdentity{"", kAccountClientID}), nullptr); // before initWithBundle
+    EXPECT_EQ(RegisterMyHelpBook(host, account), 0);
 
-    std::string shown;
-    platform::HelpViewer::SetPageHandler([&](const std::string& page, const std::string&) {
-        shown = page;
-        return 0;
-    });
-    EXPECT_EQ(GotoHelpPage(bundle.get(), "jba.htm", "", "HelpBookName"), 0);
-    EXPECT_EQ(shown, dir.file("account.plugin/Resources/English.lproj/Help/jba.htm"));
-    EXPECT_EQ(GotoHelpPage(nullptr, "jba.htm", "", "HelpBookName"), -43);
-    EXPECT_EQ(GotoHelpPage(bundle.get(), "jba.htm", "", nullptr), -43);
+    EXPECT_EQ(GotoHelpPage(host, bundle.get(), "jba.htm", "top", "HelpBookName"), 0);
+    const std::vector<platform::ShownHelpPage> shown = {
+        {dir.file("account.plugin/Resources/English.lproj/Help/jba.htm"), "top"}};
+    EXPECT_EQ(host.ShownPages(), shown);
+    EXPECT_EQ(GotoHelpPage(host, nullptr, "jba.htm", "", "HelpBookName"), -43);
+    EXPECT_EQ(GotoHelpPage(host, bundle.get(), "jba.htm", "", nullptr), -43);
     // A key without translation names the book "no translation", which is not registered.
-    EXPECT_EQ(GotoHelpPage(bundle.get(), "jba.htm", "", "NoSuchKey"), -43);
-    platform::HelpViewer::SetPageHandler(nullptr);
-    platform::BundleRegistry::Unregister("com.quorvel.kt.mq22.pde.Account");
-    SetAppIdentity({});
+    EXPECT_EQ(GotoHelpPage(host, bundle.get(), "jba.htm", "", "NoSuchKey"), -43);
+    EXPECT_EQ(GotoHelpPage(host, bundle.get(), "../../Info.plist", "", "HelpBookName"), -50);
+    EXPECT_EQ(host.ShownPages(), shown);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
-#include "panelkit/AppIdentity.h"
 #include "panelkit/PDEPlugin.h"
 #include "panelkit/UtilityFunction.h"
 #include "panelkit/UtilityService.h"
 #include "platform/FileSystem.h"
 #include "platform/PlistHandle.h"
+#include "platform/RecordingHostServices.h"
 
 #include <gtest/gtest.h>
 
@@ -137,9 +137,11 @@ public:
     platform::PrintSettings* printSettings() override { return &settings_; }
     platform::PrintSession* printSession() override { return &session_; }
     bool willChangePPDOptionKeyValue(std::string_view, std::string_view) override { return true; }
+    platform::HostServices& hostServices() override { return services_; }
 
 private:
     ppd_file_t* ppd_;
+    platform::RecordingHostServices services_;
     platform::PrintSettings settings_;
     platform::PrintSession session_;
 };
@@ -152,6 +154,7 @@ public:
 
 class TestPlugin : public PDEPlugin {
 public:
+    TestPlugin() : PDEPlugin(kFeaturesClientID) {}
     int panelsToMake = 1;
 
 protected:

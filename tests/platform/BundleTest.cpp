@@ -93,10 +93,12 @@ TEST_F(BundleFixture, ResourcesByNameTypeAndSubfolder)
 TEST_F(BundleFixture, RegistryFindsBundlesByIdentifier)
 {
     auto bundle = std::make_shared<const Bundle>(*Bundle::Open(root));
-    BundleRegistry::Register(bundle);
-    EXPECT_EQ(BundleRegistry::Find("com.quorvel.kt.mq22.pde.Features"), bundle);
-    BundleRegistry::Unregister("com.quorvel.kt.mq22.pde.Features");
-    EXPECT_EQ(BundleRegistry::Find("com.quorvel.kt.mq22.pde.Features"), nullptr);
+    BundleRegistry registry;
+    registry.Register(bundle);
+    EXPECT_EQ(registry.Find("com.quorvel.kt.mq22.pde.Features"), bundle);
+    EXPECT_EQ(BundleRegistry().Find("com.quorvel.kt.mq22.pde.Features"), nullptr); // no process-wide list
+    registry.Unregister("com.quorvel.kt.mq22.pde.Features");
+    EXPECT_EQ(registry.Find("com.quorvel.kt.mq22.pde.Features"), nullptr);
 }
 
 TEST(StringsTable, TextFormWithCommentsEscapesAndBareWords)

@@ -12,7 +12,7 @@ namespace {
 using testing_support::ScopedEnv;
 using testing_support::TempDir;
 
-TEST(HelpViewer, RegisteredBookHandsPagesToTheHost)
+TEST(HelpViewer, RegisteredBookFindsItsPages)
 {
     TempDir dir;
     ScopedEnv registration("QV_HELP_REGISTRATION", dir.file("prefs/help.plist"));
@@ -25,20 +25,22 @@ TEST(HelpViewer, RegisteredBookHandsPagesToTheHost)
     const auto bundle = Bundle::Open(dir.file("x.plugin"));
     ASSERT_TRUE(bundle);
 
-    std::string shown;
-    std::string shownAnchor;
-    HelpViewer::SetPageHandler([&](const std::string& page, const std::string& anchor) {
-        shown = page;
-        shownAnchor = anchor;
-        return 0;
-    });
-    EXPECT_EQ(HelpViewer::GotoPage("Test Help", "page1.htm", ""), kHelpNotFound); // not registered yet
-    ASSERT_EQ(HelpViewer::RegisterHelpBook(*bundle), kHelpNoError);
-    EXPECT_EQ(HelpViewer::GotoPage("Test Help", "page1.htm", "top"), 0);
-    EXPECT_EQ(shown, dir.file("x.plugin/Resources/Help/page1.htm"));
-    EXPECT_EQ(shownAnchor, "top");
-    EXPECT_EQ(HelpViewer::GotoPage("Test Help", "missing.htm", ""), kHelpNotFound);
-    EXPECT_EQ(HelpViewer::GotoPage("Test Help", "../Info.plist", ""), kHelpBadParameter);
+    HelpViewer viewer;
+    std::string page = "unchanged";
+    EXPECT_EQ(viewer.FindPage("Test Help", "page1.htm", page), kHelpNotFound); // not registered yet
+    ASSERT_EQ(viewer.RegisterHelpBook(*bundle), kHelpNoError);
+    EXPECT_EQ(viewer.FindPage("Test Help", "page1.htm", page), kHelpNoError);
+    EXPECT_EQ(page, dir.file("x.plugin/Resources/Help/page1.htm"));
+    EXPECT_EQ(viewer.FindPage("Test Help", "", page), kHelpNoError); // the book itself
+    EXPECT_EQ(page, dir.file("x.plugin/Resources/Help"));
+    page = "unchanged";
+    EXPECT_EQ(viewer.FindPage("Test Help", "missing.htm", page), kHelpNotFound);
+    EXPECT_EQ(viewer.FindPage("Test Help", "../Info.plist", page), kHelpBadParameter);
+    EXPECT_EQ(viewer.FindPage("Test Help", "/etc/passwd", page), kHelpBadParameter);
+    EXPECT_EQ(viewer.FindPage("Other Help", "page1.htm", page), kHelpNotFound);
+    EXPECT_EQ(page, "unchanged");
+    // Books are the viewer's own: another host's viewer has none.
+    EXPECT_EQ(HelpViewer().FindPage("Test Help", "page1.htm", page), kHelpNotFound);
 
     // The registration file names the book's folder.
     const PlistHandle root = ReadPlistFile(dir.file("prefs/help.plist"));
@@ -48,8 +50,6 @@ TEST(HelpViewer, RegisteredBookHandsPagesToTheHost)
     ASSERT_NE(entries, nullptr);
     EXPECT_EQ(PlistStringValue(plist_dict_get_item(plist_array_get_item(entries, 0), "url")),
               "file://" + dir.file("x.plugin/Resources/Help/"));
-    HelpViewer::SetPageHandler(nullptr);
-    EXPECT_EQ(HelpViewer::GotoPage("Test Help", "page1.htm", ""), kHelpNotFound);
 }
 
 TEST(HelpViewer, BundleWithoutHelpFolderCannotRegister)
@@ -58,7 +58,7 @@ TEST(HelpViewer, BundleWithoutHelpFolderCannotRegister)
     dir.Write("y.plugin/Resources/AlertIcon.png", "x");
     const auto bundle = Bundle::Open(dir.file("y.plugin"));
     ASSERT_TRUE(bundle);
-    EXPECT_EQ(HelpViewer::RegisterHelpBook(*bundle), kHelpNotFound);
+    EXPECT_EQ(HelpViewer().RegisterHelpBook(*bundle), kHelpNotFound);
 }
 
 } // namespace
