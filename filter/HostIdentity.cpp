@@ -8,7 +8,10 @@
 namespace {
 
 // Resolution of the name with the bounded wait.
-HostAddressList MyResolveNameToAddress(const std::string& name) { return platform::ResolveHostName(name); }
+platform::HostAddressList MyResolveNameToAddress(const std::string& name)
+{
+    return platform::ResolveHostName(name);
+}
 
 // Walks the addresses in order and picks the one to report. Returns the flag:
 // whether the last address examined had a numeric text.
@@ -75,7 +78,7 @@ int getHostAddress(const char* name, std::span<char> buffer)
     for (char c : host)
         if (static_cast<unsigned char>(c) >= 0x80) return 0;
 
-    const HostAddressList addresses = MyResolveNameToAddress(std::string(host));
+    const platform::HostAddressList addresses = MyResolveNameToAddress(std::string(host));
     if (!addresses) return 0;
     return MyPrintAddressArray(*addresses, buffer);
 }

@@ -10,11 +10,6 @@
 #include <string>
 #include <string_view>
 
-// Tests and tools of the filter install their resolver through here.
-using platform::HostAddressList;
-using platform::HostResolver;
-using platform::SetHostResolver;
-
 // Copies a host name into buffer (at most its size minus one bytes). A UTF-8
 // printer shows at most 32 UTF-16 characters of it, so longer valid UTF-8
 // names are cut to their first 32 characters first.

@@ -10,6 +10,7 @@
 #include "filter/PjlHeader.h"
 #include "filter/PjlLine.h"
 #include "filter/PrintOptionsReader.h"
+#include "platform/HostAddress.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -24,7 +25,7 @@
 
 namespace {
 
-HostAddressList FixedAddresses(const std::string&)
+platform::HostAddressList FixedAddresses(const std::string&)
 {
     std::vector<sockaddr_storage> list(2);
     auto* v6 = reinterpret_cast<sockaddr_in6*>(&list[0]);
@@ -76,7 +77,7 @@ void CheckHeader(const std::string& header, PjlCodeSet codeSet)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    SetHostResolver(FixedAddresses);
+    platform::SetHostResolver(FixedAddresses);
     ::setenv("SPOOLWRAP_JOBCOPY_MARKER", "/nonexistent/qv-fuzz-marker", 1);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "filter/JobCommands.h"
 #include "filter/OwnerCommand.h"
 #include "filter/UtilityFunctionFilter.h"
+#include "platform/HostAddress.h"
 
 #include <gtest/gtest.h>
 
@@ -210,7 +211,7 @@ TEST(OwnerBlockValues, DateAndTimeFallBackToTheClock)
 // a test resolver.
 class HostAddressFallback : public ::testing::Test {
 protected:
-    void TearDown() override { SetHostResolver(nullptr); }
+    void TearDown() override { platform::SetHostResolver(nullptr); }
 
     static sockaddr_storage Address(const std::string& text)
     {
@@ -227,9 +228,9 @@ protected:
         return storage;
     }
 
-    static std::string WithResolved(HostAddressList answer)
+    static std::string WithResolved(platform::HostAddressList answer)
     {
-        SetHostResolver([answer](const std::string&) { return answer; });
+        platform::SetHostResolver([answer](const std::string&) { return answer; });
         auto options = Record();
         options->jba.ipAddress[0] = '\0';
         return Accounting(*options);
@@ -238,7 +239,7 @@ protected:
     {
         std::vector<sockaddr_storage> list;
         for (const auto& t : texts) list.push_back(Address(t));
-        return WithResolved(HostAddressList(list));
+        return WithResolved(platform::HostAddressList(list));
     }
 };
 
