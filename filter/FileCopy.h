@@ -2,7 +2,8 @@
 //
 // The copies are byte-identical to a line-by-line copy (every byte, including
 // those after the last line end, reaches the output in order), done in large
-// blocks, and inside the kernel where the descriptors allow it.
+// blocks, and inside the kernel where the descriptors allow it. Every copy
+// looks at CancelJob between blocks and stops when the job was cancelled.
 #pragma once
 
 #include <cstdio>
@@ -10,20 +11,29 @@
 
 // Creates a CUPS temporary file (its name into path, 64 bytes) and copies
 // everything readable from fd into it. Returns 1, or 0 when the file cannot be
-// made or a write to it fails (the partial file is removed and path cleared).
+// made (with a message), a read or a write fails, or the job is cancelled;
+// then nothing is left behind and path is cleared.
 int SaveToTempFile(int fd, std::span<char> path);
 
 // Creates a CUPS temporary file and copies the job input into it: standard input
 // with 6 arguments, the file named by argument 6 otherwise. Returns 1 when the
-// copy is complete; 0 when the temporary file cannot be made (path stays empty)
-// or the input cannot be opened (the empty file stands for the job); -1 when a
-// write fails part-way (the partial file is removed), since sending a cut PDF
-// as if it had printed would lose the rest of the job.
+// job's data is kept whole in path; path stays empty when the input held no
+// byte and no temporary file could be made (an empty job loses nothing).
+// Returns -1 when the data is lost: the input cannot be read, there is data
+// but no temporary file for it, a write fails part-way, or the job is
+// cancelled. A message says why (none for a cancel); nothing is left behind.
 int SaveToTempFileFromCups(int argc, char** argv, std::span<char> path);
 
+// How sending a file onto the PJL output ended.
+enum class SendResult {
+    Sent,      // every byte was handed to the output (a broken pipe included:
+               // the SIGPIPE flag decides that job's status)
+    Failed,    // the file could not be read, or the output failed otherwise
+    Cancelled, // the job was cancelled part-way
+};
+
 // Copies the file at path onto the PJL output (mirrored into the job copy).
-// Returns the number of bytes written from the file.
-long long CopyFileToOutput(const char* path);
+SendResult CopyFileToOutput(const char* path);
 
 // Sends the final PDF and deletes it: the PDF bytes follow the header unchanged.
-void WritePDFData(const char* path);
+SendResult WritePDFData(const char* path);

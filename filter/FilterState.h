@@ -16,7 +16,9 @@ extern char PTStdDocumentName[255];
 // or up to 766 bytes of UTF-8 on a UTF-8 printer.
 extern char StdUserName[766];
 
-// Set by the SIGTERM handler; the run goes on.
+// Set by the SIGTERM handler: CUPS cancelled the job. The copy loops, the
+// page pass and the wait for the layout filter look at it, and the run then
+// removes its temporary files and ends without sending anything more.
 extern volatile sig_atomic_t CancelJob;
 // Set by the SIGPIPE handler; decides the exit status.
 extern volatile sig_atomic_t CancelJobForPipe;

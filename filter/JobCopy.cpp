@@ -69,6 +69,14 @@ void JobCopy::OpenIfRequested()
     }
 }
 
+void JobCopy::Discard()
+{
+    if (gJobFilefp == nullptr) return;
+    std::fclose(gJobFilefp);
+    gJobFilefp = nullptr;
+    ::unlink(path_.c_str());
+}
+
 void JobCopy::Finish()
 {
     if (gJobFilefp == nullptr) return;

@@ -17,6 +17,8 @@ public:
     void OpenIfRequested();
     // Closes the copy at the end of a successful run and gives it mode 0676.
     void Finish();
+    // Closes and removes the copy of a cancelled job: that job did not print.
+    void Discard();
 
     const std::string& path() const { return path_; }
 

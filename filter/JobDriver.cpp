@@ -14,15 +14,69 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
-void SignalHandler(int) { CancelJob = 1; }
+void SignalHandler(int)
+{
+    CancelJob = 1;
+    // A cancel that lands between a look at the flag and the blocking call
+    // after it (a read from a silent pipe, a write to a printer that stopped
+    // reading, the wait for the layout filter) would go unseen; the alarm
+    // interrupts that call.
+    ::alarm(1);
+}
 
 void SignalPipeHandler(int) { CancelJobForPipe = 1; }
 
 namespace {
+
+// Interrupts a blocking call once more; the run looks at CancelJob again.
+void SignalAlarmHandler(int) { ::alarm(1); }
+
+// Without SA_RESTART, a read or write that waits on a pipe returns when SIGTERM
+// arrives, so the run sees the cancel at once.
+void InstallSignalHandlers()
+{
+    struct sigaction action {};
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;
+    action.sa_handler = SignalHandler;
+    ::sigaction(SIGTERM, &action, nullptr);
+    action.sa_handler = SignalAlarmHandler;
+    ::sigaction(SIGALRM, &action, nullptr);
+    action.sa_flags = SA_RESTART;
+    action.sa_handler = SignalPipeHandler;
+    ::sigaction(SIGPIPE, &action, nullptr);
+}
+
+// Standard input, output and error must be open before the filter opens any
+// file: a closed one would be taken by that file, and the job's bytes or
+// messages would go into it. Standard error, and standard input when the job
+// comes from argument 6, may be missing: /dev/null stands in. Returns false,
+// with a message, when the job cannot be read or sent.
+bool StandardDescriptorsOpen(int argc)
+{
+    bool closed[3] = {};
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+        closed[fd] = true;
+        // The lowest free descriptor, which is fd: the ones below it are open.
+        if (::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY) != fd) return false;
+    }
+    if (closed[STDOUT_FILENO]) {
+        Utlfputs("Standard output is closed: the job cannot be sent\n", stderr);
+        return false;
+    }
+    if (closed[STDIN_FILENO] && argc == 6) {
+        Utlfputs("Standard input is closed: the job cannot be read\n", stderr);
+        return false;
+    }
+    return true;
+}
 
 long long FileSize(const std::string& path)
 {
@@ -69,7 +123,13 @@ bool RunSystemPdfFilter(int argc, char** argv, FinalPDF& laidOut)
     if (!child.Start([&] { ExecuteFilter(filterPath, argc, argv); })) return false;
     char tempPath[64] = {};
     const int saved = SaveToTempFile(child.OutputFd(), tempPath);
+    // On a cancel this passes SIGTERM on to the layout filter and waits for it
+    // only a short while: a hung layout filter is killed, not left behind.
     const int status = child.Wait();
+    if (CancelJob != 0) {
+        if (saved == 1) ::unlink(tempPath);
+        return false;
+    }
     if (status != 0) {
         if (saved == 1) ::unlink(tempPath);
         const std::string message =
@@ -95,11 +155,37 @@ bool TakeJobInput(int argc, char** argv, FinalPDF& input)
     if (argc == 6 && StdinIsRegularFile(input.path)) return true;
     char tempPath[64] = {};
     if (SaveToTempFileFromCups(argc, argv, tempPath) < 0) return false;
-    // A temporary file that could not be made leaves its attempted name.
-    if (tempPath[0] != '\0' && ::access(tempPath, F_OK) != 0) tempPath[0] = '\0';
     input.path = tempPath;
     input.ownedTemporary = tempPath[0] != '\0';
     return true;
+}
+
+// The end of a cancelled job: nothing more goes to the printer (bytes still in
+// the output buffer are dropped), the job copy goes, and the caller's
+// temporary files are removed on return.
+int EndCancelledJob(JobCopy& jobCopy)
+{
+    DiscardPjlOutput();
+    jobCopy.Discard();
+    Utlfputs("The job was cancelled\n", stderr);
+    return 1;
+}
+
+// The end of a job the printer could not be sent: standard output is full,
+// closed or otherwise failing, or the PDF could not be read (which said so),
+// and CUPS must not show the job as printed. Nor is the job copy kept: the
+// copy is of jobs the printer got.
+int EndUnsentJob(JobCopy& jobCopy)
+{
+    const int error = PjlOutputError();
+    DiscardPjlOutput();
+    jobCopy.Discard();
+    if (error != 0) {
+        const std::string message =
+            std::string("The job cannot be written to standard output (") + std::strerror(error) + ")\n";
+        Utlfputs(message.c_str(), stderr);
+    }
+    return 1;
 }
 
 } // namespace
@@ -117,7 +203,9 @@ int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize, 
     FinalPDF input;
     if (!(systemFilter ? RunSystemPdfFilter(argc, argv, input) : TakeJobInput(argc, argv, input))) return 0;
 
+    // From here the caller removes the input copy however the run ends.
     finalPdf = input;
+    if (CancelJob != 0) return 0;
     // Counting pages means reading the document's cross-reference table, whose
     // size grows with the document; a job that no page pass can touch is only
     // checked to be a PDF.
@@ -129,8 +217,8 @@ int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize, 
         pdfDocInfo_probe(input.path.c_str(), docInfo);
     }
     // Data that is no whole PDF cannot print: sending it would have CUPS report
-    // as printed a job the printer can only throw away. An empty input, or an
-    // input that could not be read at all, still goes out as an empty job.
+    // as printed a job the printer can only throw away. An empty input still
+    // goes out as an empty job: nothing of it can be lost.
     if (FileSize(input.path) > 0 && !HasPdfFraming(input.path.c_str())) {
         Utlfputs("The job's data is not a complete PDF document\n", stderr);
         return 0;
@@ -143,6 +231,8 @@ int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize, 
         }
     }
     docInfo.document.reset();
+    // A page pass stopped by the cancel has removed its own output.
+    if (CancelJob != 0) return 0;
     fileSize = FileSize(finalPdf.path);
     return 1;
 }
@@ -155,8 +245,8 @@ int RunSpoolwrap(int argc, char** argv)
         return 1;
     }
 
-    std::signal(SIGTERM, SignalHandler);
-    std::signal(SIGPIPE, SignalPipeHandler);
+    InstallSignalHandlers();
+    if (!StandardDescriptorsOpen(argc)) return 1;
 
     ResetFilterState();
     JobCopy jobCopy;
@@ -172,7 +262,9 @@ int RunSpoolwrap(int argc, char** argv)
     // The filter's own final PDF is removed however the run ends.
     const TemporaryFileRemover remover(finalPdf);
     PDFDocInfo docInfo;
-    if (ProcessData(argc, argv, finalPdf, fileSize, printoptions, docInfo) != 1) {
+    const int prepared = ProcessData(argc, argv, finalPdf, fileSize, printoptions, docInfo);
+    if (CancelJob != 0) return EndCancelledJob(jobCopy);
+    if (prepared != 1) {
         Utlfputs("Process Data fail\n", stderr);
         return 1;
     }
@@ -183,14 +275,20 @@ int RunSpoolwrap(int argc, char** argv)
     }
 
     if (!finalPdf.path.empty()) {
-        if (finalPdf.ownedTemporary)
-            WritePDFData(finalPdf.path.c_str());
-        else
-            CopyFileToOutput(finalPdf.path.c_str());
+        const SendResult sent = finalPdf.ownedTemporary ? WritePDFData(finalPdf.path.c_str())
+                                                        : CopyFileToOutput(finalPdf.path.c_str());
+        if (sent == SendResult::Cancelled || CancelJob != 0) return EndCancelledJob(jobCopy);
+        if (sent == SendResult::Failed) return EndUnsentJob(jobCopy);
     }
 
+    // A cancel before the trailer leaves the printer a cut job, which CUPS
+    // aborts; the trailer would make it a whole one.
+    if (CancelJob != 0) return EndCancelledJob(jobCopy);
     OutputXPJLTrailer(argv, printoptions);
-    std::fflush(PjlOutputStream());
+    const int outputError = FlushPjlOutput();
+    if (CancelJob != 0) return EndCancelledJob(jobCopy);
+    // A broken pipe keeps its own rule below: the job's steps all ran.
+    if (outputError != 0 && CancelJobForPipe == 0) return EndUnsentJob(jobCopy);
 
     jobCopy.Finish();
     return CancelJobForPipe == 1 ? 1 : 0;

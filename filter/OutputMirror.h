@@ -19,3 +19,15 @@ size_t Utlfwrite(const void* data, size_t size, size_t count, FILE* stream);
 // Where the PJL writers send the job: standard output unless a test redirects it.
 FILE* PjlOutputStream();
 void SetPjlOutputStream(FILE* stream);
+
+// Write failures on the PJL output. A job the printer did not get whole must
+// not be reported as printed, so the first failure is kept until the end of
+// the run: its errno value, 0 while every write succeeded.
+int PjlOutputError();
+// Records a failure of a write that bypassed the stream (a copy in the kernel).
+void NotePjlOutputError(int error);
+// Flushes the PJL output and returns PjlOutputError().
+int FlushPjlOutput();
+// Forgets the buffered bytes not yet written (a cancelled job sends nothing
+// more) and any recorded failure.
+void DiscardPjlOutput();

@@ -278,15 +278,15 @@ TEST_F(BadInput, MissingOrUnusableTmpdirDoesNotLoseAJobGivenAsAFile)
     }
 }
 
-TEST_F(BadInput, MissingTmpdirWithStandardInputGivesAnEmptyJobAndAMessage)
+TEST_F(BadInput, MissingTmpdirWithStandardInputFailsTheJob)
 {
-    // Standard input cannot be kept anywhere: the job is sent without data
-    // (FSIZ=0), and standard error says why.
+    // Standard input cannot be kept anywhere: an empty job would be reported
+    // as printed, so the job fails, and standard error says why.
     job.env["TMPDIR"] = tmp.file("missing");
     job.stdinData = SamplePdf();
-    const SpoolwrapResult r = RunSpoolwrap(job);
-    EXPECT_EQ(ExpectWellFormed(r), "");
-    EXPECT_NE(r.err.find("CFURLCreateFromFileSystemRepresentation error"), std::string::npos) << r.err;
+    ExpectFailed(RunSpoolwrap(job), "The job's data cannot be kept: no temporary file can be made in " +
+                                        tmp.file("missing") + " (No such file or directory)\n");
+    ExpectNothingLeft();
 }
 
 TEST_F(BadInput, DiskFullWhileCopyingStandardInputFailsTheJob)
@@ -332,14 +332,15 @@ TEST_F(BadInput, DiskFullWhileTakingTheLayoutFilterOutputFailsTheJob)
     ExpectNothingLeft();
 }
 
-TEST_F(BadInput, SigtermInTheMiddleOfAJobLetsItFinish)
+TEST_F(BadInput, SigtermInTheMiddleOfAJobCancelsIt)
 {
     job.stdinData = SamplePdf();
     while (job.stdinData.size() < 512 * 1024) job.stdinData += "% padding after the end of the document\n";
     job.stdinData += "%%EOF\n";
     const SpoolwrapResult r = RunWith(job, [](SpoolwrapJob& j) { j.sigtermAfterBytes = 100 * 1024; });
-    // The flag is only noted: the job is sent whole and the run ends well.
-    EXPECT_EQ(ExpectWellFormed(r), job.stdinData);
+    // CUPS cancelled the job: the copy of the input stops and is removed, and
+    // nothing reaches the printer.
+    ExpectFailed(r, "The job was cancelled\n");
     ExpectNothingLeft();
 }
 

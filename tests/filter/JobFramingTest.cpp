@@ -118,18 +118,19 @@ TEST(JobFraming, FewerThanSixArgumentsIsAUsageError)
     EXPECT_NE(r.err.find("Usage:"), std::string::npos);
 }
 
-TEST(JobFraming, UnreadableInputGivesAWellFormedEmptyJob)
+TEST(JobFraming, UnreadableInputFailsTheJob)
 {
     TempDir tmp;
     SpoolwrapJob job = BaseJob(tmp);
     job.args.push_back(tmp.file("missing.pdf"));
     const SpoolwrapResult r = RunSpoolwrap(job);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const JobParts parts = Split(r.out);
-    EXPECT_EQ(parts.pdf, "");
-    EXPECT_EQ(parts.trailer, kTrailer);
-    EXPECT_NE(parts.header.find("@PJL SET JOBATTR=\"@FSIZ=0\"\n@PJL ENTER LANGUAGE=PDF\n"),
-              std::string::npos);
+    // An empty job would be reported as printed: the job fails and says why.
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("The job's file " + tmp.file("missing.pdf") +
+                         " cannot be read (No such file or directory)\n"),
+              std::string::npos)
+        << r.err;
     EXPECT_TRUE(tmp.entries().empty());
 }
 
