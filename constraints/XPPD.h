@@ -2,8 +2,8 @@
 // builders and conflict query, the cache file reader and the PPD lookups.
 #pragma once
 
-#include "constraints/PPDChoiceRow.h"
-#include "constraints/PPDTextEncoding.h"
+#include "constraints/PpdChoiceRow.h"
+#include "constraints/PpdTextEncoding.h"
 #include "constraints/XPPDBuild.h"
 #include "constraints/XPPDCache.h"
 #include "constraints/XPPDLookups.h"

@@ -1,8 +1,9 @@
 #include "constraints/XPPDCache.h"
 
 #include "constraints/CQuickXPPD.h"
-#include "constraints/PPDAttrPrefix.h"
+#include "constraints/XPPDLookups.h"
 #include "constraints/XPPDStamp.h"
+#include "platform/PpdAttrLookup.h"
 
 #include <sys/stat.h>
 
@@ -20,7 +21,7 @@ bool getoneline(std::string_view& source, std::string& field, char separator)
 int GetXPPD(ppd_file_t* ppd, XppdTable* table, std::string_view stampPrefix, std::string_view attributeName)
 {
     if (ppd == nullptr || table == nullptr) return 1;
-    const ppd_attr_t* attr = FindPPDAttrByPrefix(ppd, attributeName);
+    const ppd_attr_t* attr = platform::FindPpdAttrByPrefix(ppd, attributeName.substr(0, kAttrNameFieldMax));
     if (attr == nullptr || attr->value == nullptr || attr->value[0] == '\0') return 1;
     // Only a regular file can hold a table: opening a named pipe blocks until
     // someone writes to it, and a device such as /dev/zero never ends.

@@ -1,8 +1,8 @@
 #include "constraints/XPPDLookups.h"
 
-#include "constraints/PPDAttrPrefix.h"
-#include "constraints/PPDTextEncoding.h"
+#include "constraints/PpdTextEncoding.h"
 #include "constraints/XPPDQuery.h"
+#include "platform/PpdAttrLookup.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ ppd_option_t* FindOption(ppd_file_t* ppd, std::string_view keyword)
 } // namespace
 
 void GetUIListFromPPD(ppd_file_t* ppd, const XppdTable* table, std::string_view optionKeyword,
-                      PPDChoiceList* list, int& rowCount)
+                      PpdChoiceList* list, int& rowCount)
 {
     if (list == nullptr) return;
     const ppd_option_t* option = FindOption(ppd, optionKeyword);
@@ -25,13 +25,13 @@ void GetUIListFromPPD(ppd_file_t* ppd, const XppdTable* table, std::string_view 
     for (int c = 0; c < option->num_choices; ++c) {
         const ppd_choice_t& choice = option->choices[c];
         const bool conflicted = IsPPDChoiceConflicted(ppd, table, option->keyword, choice.choice) != 0;
-        list->push_back(PPDChoiceRow{option->keyword, choice.choice, PPDRecordTextToUTF8(choice.text),
+        list->push_back(PpdChoiceRow{option->keyword, choice.choice, PPDRecordTextToUTF8(ppd, choice.text),
                                      conflicted ? kConflictTrue : kConflictFalse});
         ++rowCount;
     }
 }
 
-void InitializeValueFromPPD(ppd_file_t* ppd, const XppdTable* table, PPDChoiceList* list,
+void InitializeValueFromPPD(ppd_file_t* ppd, const XppdTable* table, PpdChoiceList* list,
                             std::string_view optionKeyword)
 {
     if (FindOption(ppd, optionKeyword) == nullptr) return;
@@ -50,10 +50,10 @@ std::optional<std::string> GetUITitleFromPPD(ppd_file_t* ppd, std::string_view o
 {
     const ppd_option_t* option = FindOption(ppd, optionKeyword);
     if (option == nullptr) return std::nullopt;
-    return PPDRecordTextToUTF8(option->text);
+    return PPDRecordTextToUTF8(ppd, option->text);
 }
 
-int FindPPDKeyPairsMatch(std::span<const PPDChoiceRow> list, std::string_view optionKeyword,
+int FindPPDKeyPairsMatch(std::span<const PpdChoiceRow> list, std::string_view optionKeyword,
                          std::string_view choiceKeyword)
 {
     for (std::size_t i = 0; i < list.size(); ++i) {
@@ -66,5 +66,5 @@ int FindPPDKeyPairsMatch(std::span<const PPDChoiceRow> list, std::string_view op
 
 bool CDFKeyExist(ppd_file_t* ppd, std::string_view attributeName)
 {
-    return FindPPDAttrByPrefix(ppd, attributeName) != nullptr;
+    return platform::FindPpdAttrByPrefix(ppd, attributeName.substr(0, kAttrNameFieldMax)) != nullptr;
 }

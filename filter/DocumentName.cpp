@@ -6,6 +6,7 @@
 #include "filter/PjlWriter.h"
 #include "filter/TicketReader.h"
 #include "filter/UtilityFunctionFilter.h"
+#include "platform/TextEncoding.h"
 
 #include <cstring>
 #include <span>
@@ -36,8 +37,6 @@ bool HasControlByte(std::string_view text)
     return false;
 }
 
-bool IsShiftJISLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
 // Where the width count stops: the bytes and characters kept, and whether the
 // count reached the field's width.
 struct WidthCut {
@@ -57,7 +56,8 @@ WidthCut CountShiftJISWidth(std::string_view sjis)
     size_t pos = 0;
     while (pos < sjis.size()) {
         const size_t size =
-            IsShiftJISLead(static_cast<unsigned char>(sjis[pos])) && pos + 1 < sjis.size() ? 2 : 1;
+            platform::IsShiftJisLeadByte(static_cast<unsigned char>(sjis[pos])) && pos + 1 < sjis.size() ? 2
+                                                                                                         : 1;
         width += static_cast<int>(size);
         if (width > kNameWidth) {
             cut.reachedWidth = true;
@@ -85,9 +85,9 @@ WidthCut CountUTF8Width(std::string_view utf8)
     size_t pos = 0;
     while (pos < utf8.size()) {
         size_t next = pos;
-        const long cp = DecodeUTF8Char(utf8, next);
-        if (cp < 0) break;
-        width += (cp > 0xFFFF || (cp & 0x0100) != 0 || (cp & 0x1000) != 0) ? 2 : 1;
+        const std::optional<char32_t> cp = platform::DecodeUtf8Char(utf8, next);
+        if (!cp) break;
+        width += (*cp > 0xFFFF || (*cp & 0x0100) != 0 || (*cp & 0x1000) != 0) ? 2 : 1;
         if (width > kNameWidth) {
             cut.reachedWidth = true;
             cut.overflowed = true;
@@ -109,7 +109,7 @@ size_t UTF8PrefixBytes(std::string_view utf8, size_t count)
 {
     size_t pos = 0;
     for (size_t i = 0; i < count && pos < utf8.size(); ++i)
-        if (DecodeUTF8Char(utf8, pos) < 0) break;
+        if (!platform::DecodeUtf8Char(utf8, pos)) break;
     return pos;
 }
 
@@ -117,7 +117,7 @@ size_t UTF8CharacterCount(std::string_view utf8)
 {
     size_t count = 0;
     size_t pos = 0;
-    while (pos < utf8.size() && DecodeUTF8Char(utf8, pos) >= 0) ++count;
+    while (pos < utf8.size() && platform::DecodeUtf8Char(utf8, pos)) ++count;
     return count;
 }
 
@@ -140,7 +140,7 @@ void InvalidateStdDocumentNameForProductType(char** argv, bool utf8Printer)
     const std::string_view title = argv != nullptr && argv[3] != nullptr ? argv[3] : "";
     if (HasControlByte(title)) return;
     // The title is the submitter's UTF-8; anything else cannot be shown.
-    if (!IsValidUTF8(title)) return;
+    if (!platform::IsValidUtf8(title)) return;
 
     char converted[255] = {};
     const size_t length = utf8Printer ? ConvertUTF8ToEncodingForUTF8(title, converted)

@@ -1,6 +1,7 @@
 #include "filter/TicketReader.h"
 
 #include "filter/UtilityFunctionFilter.h"
+#include "platform/TextEncoding.h"
 
 #include <climits>
 #include <cstdint>
@@ -32,16 +33,13 @@ void StoreInteger(std::span<char> dest, int32_t value)
 // half character is dropped so the rest of the text still converts.
 void DropIncompleteUTF8Tail(std::string& text)
 {
-    size_t start = text.size();
-    int back = 0;
-    while (start > 0 && back < 4 && (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80) {
-        --start;
-        ++back;
-    }
-    if (start == 0) return;
-    const auto lead = static_cast<unsigned char>(text[start - 1]);
-    const int need = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    if (need > back) text.resize(start - 1);
+    // The last character begins at most three continuation bytes from the end.
+    size_t lead = text.size();
+    while (lead > 0 && text.size() - lead < 3 && platform::IsUtf8Continuation(text[lead - 1])) --lead;
+    if (lead == 0) return;
+    --lead;
+    const int length = platform::Utf8SequenceLength(static_cast<unsigned char>(text[lead]));
+    if (length > 1 && lead + length > text.size()) text.resize(lead);
 }
 
 // Clears the field and hands back the decoded option value; false when absent.

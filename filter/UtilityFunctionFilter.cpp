@@ -3,6 +3,8 @@
 #include "filter/OutputMirror.h"
 
 #include "platform/IconvHandle.h"
+#include "platform/PpdAttrLookup.h"
+#include "platform/TextEncoding.h"
 
 #include <iconv.h>
 
@@ -13,13 +15,7 @@
 
 ppd_attr_t* ppdFindAttr_ALT(ppd_file_t* ppd, std::string_view name)
 {
-    if (ppd == nullptr) return nullptr;
-    for (int i = 0; i < ppd->num_attrs; ++i) {
-        ppd_attr_t* attr = ppd->attrs[i];
-        if (std::strncmp(attr->name, name.data(), name.size()) == 0 && std::strlen(attr->name) >= name.size())
-            return attr;
-    }
-    return nullptr;
+    return platform::FindPpdAttrByPrefix(ppd, name);
 }
 
 std::string numstrtochar(std::string_view value)
@@ -53,41 +49,11 @@ std::string numstrtochar(std::string_view value)
 
 long DecodeUTF8Char(std::string_view text, size_t& pos)
 {
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(pos);
-    int extra;
-    long cp;
-    long min;
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1, cp = lead & 0x1F, min = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2, cp = lead & 0x0F, min = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3, cp = lead & 0x07, min = 0x10000;
-    } else {
-        return -1;
-    }
-    if (pos + extra >= text.size()) return -1; // cut short
-    for (int i = 1; i <= extra; ++i) {
-        const unsigned char b = byte(pos + i);
-        if ((b & 0xC0) != 0x80) return -1;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return -1;
-    pos += extra + 1;
-    return cp;
+    const std::optional<char32_t> cp = platform::DecodeUtf8Char(text, pos);
+    return cp ? static_cast<long>(*cp) : -1;
 }
 
-bool IsValidUTF8(std::string_view text)
-{
-    size_t pos = 0;
-    while (pos < text.size())
-        if (DecodeUTF8Char(text, pos) < 0) return false;
-    return true;
-}
+bool IsValidUTF8(std::string_view text) { return platform::IsValidUtf8(text); }
 
 void CopyToField(std::string_view text, std::span<char> field)
 {
@@ -122,7 +88,7 @@ size_t ConvertByCharacter(std::string_view utf8, std::span<char> dest, Encoder e
 {
     if (dest.empty()) return 0;
     dest[0] = '\0';
-    if (!IsValidUTF8(utf8)) {
+    if (!platform::IsValidUtf8(utf8)) {
         Utlfputs("CFStringCreateWithCString fail\n", stderr);
         return 0;
     }
@@ -130,9 +96,10 @@ size_t ConvertByCharacter(std::string_view utf8, std::span<char> dest, Encoder e
     size_t pos = 0;
     while (pos < utf8.size()) {
         const size_t start = pos;
-        const long cp = DecodeUTF8Char(utf8, pos);
+        const std::optional<char32_t> cp = platform::DecodeUtf8Char(utf8, pos);
+        if (!cp) break;
         char bytes[6];
-        const size_t n = encode(cp, utf8.substr(start, pos - start), bytes);
+        const size_t n = encode(*cp, utf8.substr(start, pos - start), bytes);
         if (length + n > dest.size() - 1) break;
         std::memcpy(dest.data() + length, bytes, n);
         length += n;
@@ -146,7 +113,7 @@ size_t ConvertByCharacter(std::string_view utf8, std::span<char> dest, Encoder e
 size_t ConvertUTF8ToEncoding(std::string_view utf8, std::span<char> dest)
 {
     const platform::IconvHandle sjis("SHIFT_JISX0213", "UTF-8");
-    return ConvertByCharacter(utf8, dest, [&](long cp, std::string_view ch, char* out) -> size_t {
+    return ConvertByCharacter(utf8, dest, [&](char32_t cp, std::string_view ch, char* out) -> size_t {
         if (cp == '\\' || cp == '~') {
             out[0] = static_cast<char>(cp);
             return 1;
@@ -157,22 +124,8 @@ size_t ConvertUTF8ToEncoding(std::string_view utf8, std::span<char> dest)
 
 size_t ConvertUTF8ToEncodingForUTF8(std::string_view utf8, std::span<char> dest)
 {
-    return ConvertByCharacter(utf8, dest, [](long, std::string_view ch, char* out) -> size_t {
+    return ConvertByCharacter(utf8, dest, [](char32_t, std::string_view ch, char* out) -> size_t {
         std::memcpy(out, ch.data(), ch.size());
         return ch.size();
     });
-}
-
-char* itoa(int value, std::span<char> buffer)
-{
-    if (buffer.empty()) return nullptr;
-    size_t pos = buffer.size() - 1;
-    buffer[pos] = '\0';
-    long v = value < 0 ? -static_cast<long>(value) : value;
-    while (v > 0 && pos > 0) {
-        buffer[--pos] = static_cast<char>('0' + v % 10);
-        v /= 10;
-    }
-    if (value < 0 && pos > 0) buffer[--pos] = '-';
-    return buffer.data() + pos;
 }

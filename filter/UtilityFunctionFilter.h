@@ -3,14 +3,16 @@
 
 #include <cups/ppd.h>
 
+#include "platform/DecimalText.h"
+
 #include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
 
-// First attribute of the PPD whose name begins with the given text, walking the
-// attribute list in file order; null when there is none. Every attribute lookup
-// of the filter goes through this prefix match.
+// First attribute of the PPD whose name begins with the given text, in file
+// order (platform::FindPpdAttrByPrefix); null when there is none. Every
+// attribute lookup of the filter goes through this prefix match.
 ppd_attr_t* ppdFindAttr_ALT(ppd_file_t* ppd, std::string_view name);
 
 // Decodes the value escape: a value that begins with "/" is a list of decimal
@@ -30,15 +32,9 @@ size_t ConvertUTF8ToEncoding(std::string_view utf8, std::span<char> dest);
 // re-encoded as UTF-8.
 size_t ConvertUTF8ToEncodingForUTF8(std::string_view utf8, std::span<char> dest);
 
-// Writes the decimal digits of value right-aligned into buffer, the zero byte in
-// its last position, and returns the first digit; 0 gives an empty text.
-char* itoa(int value, std::span<char> buffer);
-
-// Decodes one UTF-8 character at text[pos]: its code point, or -1 when the bytes
-// there are not a valid, shortest-form character. Advances pos past it.
+// platform::DecodeUtf8Char with -1 for no character, and platform::IsValidUtf8,
+// under the names the filter's writers call them by.
 long DecodeUTF8Char(std::string_view text, size_t& pos);
-
-// True when the whole text is valid UTF-8.
 bool IsValidUTF8(std::string_view text);
 
 // Copies text into a fixed field, cut to the field's size minus one, zero-terminated.

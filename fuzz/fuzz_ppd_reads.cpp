@@ -4,7 +4,7 @@
 // reads must handle.
 #include "FuzzSupport.h"
 
-#include "constraints/PPDAttrPrefix.h"
+#include "platform/PpdAttrLookup.h"
 #include "platform/PpdFile.h"
 #include "constraints/XPPDBuild.h"
 #include "constraints/XPPDLookups.h"
@@ -35,11 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     ppdMarkDefaults(p);
     for (const std::string& keyword : keywords) {
-        PPDChoiceList list;
+        PpdChoiceList list;
         int rows = 0;
         GetUIListFromPPD(p, &table, keyword, &list, rows);
         FUZZ_CHECK(static_cast<size_t>(rows) == list.size());
-        for (const PPDChoiceRow& row : list)
+        for (const PpdChoiceRow& row : list)
             FUZZ_CHECK(FindPPDKeyPairsMatch(list, row.optionKeyword, row.choiceKeyword) >= 0);
         InitializeValueFromPPD(p, &table, &list, keyword);
         (void)GetUIDefaultFromPPD(p, keyword);
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     for (const char* name : {"QVXCDFSetting", "QVPrinterLanguageEncoding", "cupsFilter", "ModelName", ""}) {
         (void)CDFKeyExist(p, name);
-        (void)FindPPDAttrByPrefix(p, name);
+        (void)platform::FindPpdAttrByPrefix(p, name);
         (void)ppdFindAttr_ALT(p, name);
     }
 

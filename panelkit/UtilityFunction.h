@@ -19,20 +19,13 @@
 #include "panelkit/InputFilter.h"
 #include "panelkit/PDEChoice.h"
 #include "platform/Bundle.h"
+#include "platform/DecimalText.h"
 #include "platform/HostServices.h"
 #include "platform/PrintSession.h"
 #include "platform/PrintSettings.h"
+#include "platform/StatusCodes.h"
 
-using OSStatus = int32_t;
-using OSErr = int32_t;
 using OSType = uint32_t;
-
-// Status codes.
-inline constexpr OSStatus noErr = 0;
-inline constexpr OSStatus fnfErr = -43;      // file not found
-inline constexpr OSStatus paramErr = -50;    // bad parameter
-inline constexpr OSStatus memFullErr = -108; // out of memory / cannot make the text
-inline constexpr OSStatus kPMKeyNotFound = -30891;
 
 // Constant names of the panels' resources and of the constraint cache stamp.
 inline constexpr const char* kPrintFeaturePDETiger = "PrintFeaturePDETiger";
@@ -85,9 +78,8 @@ OSStatus SetValueToSettingsWithTicketKeyAndLock(const char* value, platform::Pri
 
 // --- Operating system, users ---
 
-// The version code 0x10MN of the platform release text ("major.minor.patch"):
-// 0x1000 + (((major - 4) * 16) & 0xFF0) + (minor & 0xF); 0x1000 when the
-// text cannot be read. Answers 0, or -1 for an unknown selector.
+// The platform's version code 0x10MN (platform::SystemVersionCode) or one of
+// its digits, by selector. Answers 0, or -1 for an unknown selector.
 OSErr Gestalt_ALT(OSType selector, int32_t* response);
 int32_t getOSMinorVersion();
 // The process's real user checked with UTILITY_SERVICE::checkIfAdminUser.
@@ -97,6 +89,7 @@ bool CheckUserGroups(const char* userName, const char* groupName);
 
 // --- PPD lookups ---
 
+// platform::FindPpdAttrByPrefix; null for a missing name.
 ppd_attr_t* ppdFindAttr_ALT(ppd_file_t* ppd, const char* name);
 bool CheckPPDKeyIsExist(ppd_file_t* ppd, const char* keyword);
 int GetValueFromPPD(ppd_file_t* ppd, const char* keyword, std::span<const char* const> strings);
@@ -135,10 +128,7 @@ int ConvertFloatStrToInt(const char* text);
 int GetStringPointCount(std::u16string_view string);
 int GetStringPointIndex(std::u16string_view string);
 int numCompare(int a, int b, void* context);
-// Digits of a positive value right-aligned in the buffer; the pointer to the
-// first digit. 0 (and negative values) give the empty string; null when the
-// digits do not fit.
-const char* itoa(int value, std::span<char> buffer);
+// itoa, shared with the filter, is in platform/DecimalText.h.
 // Decodes the value escape ("/97/44/98" to "a,b") in place.
 void numstrtochar(std::span<char> text);
 

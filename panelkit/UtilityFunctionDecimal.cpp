@@ -57,20 +57,6 @@ int numCompare(int a, int b, void* /*context*/)
     return 0;
 }
 
-const char* itoa(int value, std::span<char> buffer)
-{
-    if (buffer.empty()) return nullptr;
-    size_t pos = buffer.size() - 1;
-    buffer[pos] = '\0';
-    unsigned int rest = value > 0 ? static_cast<unsigned int>(value) : 0;
-    while (rest != 0) {
-        if (pos == 0) return nullptr;
-        buffer[--pos] = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    }
-    return buffer.data() + pos;
-}
-
 void numstrtochar(std::span<char> text)
 {
     if (text.empty() || text[0] != '/') return;

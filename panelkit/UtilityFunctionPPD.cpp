@@ -1,6 +1,8 @@
 // PPD value lookups of the UtilityFunction unit.
 #include "panelkit/UtilityFunction.h"
 
+#include "platform/PpdAttrLookup.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -14,13 +16,7 @@ const char* AttrValue(const ppd_attr_t* attr) { return attr->value != nullptr ? 
 
 ppd_attr_t* ppdFindAttr_ALT(ppd_file_t* ppd, const char* name)
 {
-    if (ppd == nullptr || name == nullptr) return nullptr;
-    const size_t length = std::strlen(name);
-    for (int i = 0; i < ppd->num_attrs; ++i) {
-        ppd_attr_t* attr = ppd->attrs[i];
-        if (attr != nullptr && std::strncmp(attr->name, name, length) == 0) return attr;
-    }
-    return nullptr;
+    return name != nullptr ? platform::FindPpdAttrByPrefix(ppd, name) : nullptr;
 }
 
 bool CheckPPDKeyIsExist(ppd_file_t* ppd, const char* keyword)

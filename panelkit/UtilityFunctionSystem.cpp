@@ -2,46 +2,16 @@
 #include "panelkit/UtilityFunction.h"
 
 #include <cstdio>
-#include <mutex>
 
 #include "panelkit/UtilityService.h"
 #include "platform/PlatformRelease.h"
 #include "platform/UserDatabase.h"
 
-namespace {
-
-// The version code of a release text; 0x1000 when its major and minor
-// numbers cannot be read.
-int32_t VersionCodeOf(const std::string& release)
-{
-    int major = 0;
-    int minor = 0;
-    int patch = 0;
-    if (std::sscanf(release.c_str(), "%d.%d.%d", &major, &minor, &patch) < 2) return 0x1000;
-    return 0x1000 + (((major - 4) * 16) & 0xFF0) + (minor & 0xF);
-}
-
-// The code is cached per release text: computed once for the platform, yet a
-// test that changes the release override sees the new value.
-int32_t SystemVersionCode()
-{
-    static std::mutex lock;
-    static std::string cachedRelease;
-    static int32_t cachedCode = 0;
-    const std::string release = platform::PlatformRelease();
-    const std::lock_guard<std::mutex> guard(lock);
-    if (cachedCode == 0 || release != cachedRelease) {
-        cachedRelease = release;
-        cachedCode = VersionCodeOf(release);
-    }
-    return cachedCode;
-}
-
-} // namespace
-
 OSErr Gestalt_ALT(OSType selector, int32_t* response)
 {
-    const int32_t code = SystemVersionCode();
+    // The release is one environment read away, so the code is formed anew
+    // each time; a test that changes the release override sees the new value.
+    const auto code = static_cast<int32_t>(platform::SystemVersionCode());
     int32_t answer = 0;
     switch (selector) {
     case gestaltSystemVersion: answer = code; break;

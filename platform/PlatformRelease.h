@@ -8,7 +8,9 @@
 // to exercise the older paths; an unset or empty variable gives the default.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -21,5 +23,16 @@ inline constexpr const char* kPlatformReleaseVariable = "QV_PLATFORM_RELEASE";
 // The release text, "major.minor.patch"; read anew on every call so that a
 // test can change the variable between calls (callers cache what they need).
 std::string PlatformRelease();
+
+// The system version code 0x10MN of a release text:
+// 0x1000 + (((major - 4) * 16) & 0xFF0) + (minor & 0xF), where major is the
+// leading number and minor the number after the first dot, 0 when there is
+// none ("17" is 0x10D0, as "17.0.0" is). A text that does not begin with a
+// digit has no release in it and gives 0x1000. Numbers of any length keep
+// their low bits, which are all the code uses.
+std::uint32_t SystemVersionCode(std::string_view release);
+
+// The version code of the platform's release text.
+std::uint32_t SystemVersionCode();
 
 } // namespace platform

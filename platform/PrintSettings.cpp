@@ -13,25 +13,25 @@ const PrintSettings::Entry* PrintSettings::Find(std::string_view key) const
 
 int PrintSettings::SetValue(std::string_view key, std::string_view value, bool locked)
 {
-    if (key.empty()) return kPrintParamErr;
+    if (key.empty()) return paramErr;
     for (Entry& entry : entries_) {
         if (entry.key == key) {
             entry.value.assign(value);
             entry.locked = locked;
-            return kPrintNoError;
+            return noErr;
         }
     }
     entries_.push_back(Entry{std::string(key), std::string(value), locked});
-    return kPrintNoError;
+    return noErr;
 }
 
 int PrintSettings::GetValue(std::string_view key, std::string* value) const
 {
-    if (value == nullptr) return kPrintParamErr;
+    if (value == nullptr) return paramErr;
     const Entry* entry = Find(key);
-    if (entry == nullptr) return kPrintKeyNotFound;
+    if (entry == nullptr) return kPMKeyNotFound;
     *value = entry->value;
-    return kPrintNoError;
+    return noErr;
 }
 
 bool PrintSettings::IsLocked(std::string_view key) const
@@ -44,9 +44,9 @@ int PrintSettings::RemoveValue(std::string_view key)
 {
     const auto it =
         std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) { return entry.key == key; });
-    if (it == entries_.end()) return kPrintKeyNotFound;
+    if (it == entries_.end()) return kPMKeyNotFound;
     entries_.erase(it);
-    return kPrintNoError;
+    return noErr;
 }
 
 } // namespace platform

@@ -7,12 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace platform {
+#include "platform/StatusCodes.h"
 
-// Status codes of the printing manager, kept so callers can pass them on.
-inline constexpr int kPrintNoError = 0;
-inline constexpr int kPrintParamErr = -50;       // bad parameter
-inline constexpr int kPrintKeyNotFound = -30891; // kPMKeyOrValueNotFound
+namespace platform {
 
 class PrintSettings {
 public:
@@ -23,17 +20,17 @@ public:
     };
 
     // Stores the value under the key (replacing an earlier one, whose position
-    // is kept). An empty key is refused with kPrintParamErr.
+    // is kept). An empty key is refused with paramErr.
     int SetValue(std::string_view key, std::string_view value, bool locked);
 
-    // Copies the value of the key into *value; kPrintKeyNotFound when absent,
-    // kPrintParamErr when value is null.
+    // Copies the value of the key into *value; kPMKeyNotFound when absent,
+    // paramErr when value is null.
     int GetValue(std::string_view key, std::string* value) const;
 
     // Whether the key is present and locked.
     bool IsLocked(std::string_view key) const;
 
-    // Removes the key; kPrintKeyNotFound when absent.
+    // Removes the key; kPMKeyNotFound when absent.
     int RemoveValue(std::string_view key);
 
     const std::vector<Entry>& Entries() const { return entries_; }

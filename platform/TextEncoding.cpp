@@ -1,49 +1,37 @@
 #include "platform/TextEncoding.h"
 
-#include <cstdint>
-
 namespace platform {
 
-namespace {
-
-// Decodes one code point at bytes[i]; advances i. Answers false on malformed input.
-bool DecodeOne(std::string_view bytes, size_t& i, char32_t& out)
+int Utf8SequenceLength(unsigned char lead)
 {
-    const auto byte = [&](size_t k) { return static_cast<uint8_t>(bytes[k]); };
-    const uint8_t lead = byte(i);
-    int extra = 0;
-    char32_t value = 0;
-    char32_t minimum = 0;
-    if (lead < 0x80) {
-        out = lead;
-        ++i;
-        return true;
-    } else if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        value = lead & 0x1F;
-        minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        value = lead & 0x0F;
-        minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        value = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        return false;
-    }
-    if (i + static_cast<size_t>(extra) >= bytes.size()) return false;
-    for (int k = 1; k <= extra; ++k) {
-        const uint8_t next = byte(i + k);
-        if ((next & 0xC0) != 0x80) return false;
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+std::optional<char32_t> DecodeUtf8Char(std::string_view bytes, std::size_t& pos)
+{
+    static constexpr char32_t kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    static constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (pos >= bytes.size()) return std::nullopt;
+    const auto lead = static_cast<unsigned char>(bytes[pos]);
+    const int length = Utf8SequenceLength(lead);
+    if (length == 0 || bytes.size() - pos < static_cast<std::size_t>(length)) return std::nullopt;
+    char32_t value = lead & kLeadBits[length];
+    for (int k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[pos + k]);
+        if (!IsUtf8Continuation(next)) return std::nullopt;
         value = (value << 6) | (next & 0x3F);
     }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
-    out = value;
-    i += extra + 1;
-    return true;
+    if (value < kShortest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        return std::nullopt;
+    pos += length;
+    return value;
 }
+
+namespace {
 
 void AppendUtf8(std::string& out, char32_t cp)
 {
@@ -72,8 +60,9 @@ std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes)
     out.reserve(bytes.size());
     size_t i = 0;
     while (i < bytes.size()) {
-        char32_t cp = 0;
-        if (!DecodeOne(bytes, i, cp)) return std::nullopt;
+        const std::optional<char32_t> decoded = DecodeUtf8Char(bytes, i);
+        if (!decoded) return std::nullopt;
+        char32_t cp = *decoded;
         if (cp < 0x10000) {
             out += static_cast<char16_t>(cp);
         } else {
@@ -109,9 +98,8 @@ std::string Utf16ToUtf8(std::u16string_view text)
 bool IsValidUtf8(std::string_view bytes)
 {
     size_t i = 0;
-    char32_t cp = 0;
     while (i < bytes.size()) {
-        if (!DecodeOne(bytes, i, cp)) return false;
+        if (!DecodeUtf8Char(bytes, i)) return false;
     }
     return true;
 }

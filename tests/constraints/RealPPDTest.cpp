@@ -5,7 +5,7 @@
 #include "constraints/XPPDBuild.h"
 #include "constraints/XPPDLookups.h"
 #include "constraints/XPPDQuery.h"
-#include "constraints/PPDTextEncoding.h"
+#include "constraints/PpdTextEncoding.h"
 #include "tests/constraints/ConstraintsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -195,7 +195,7 @@ TEST_P(RealPPDTest, ChoiceListsCoverEveryOptionWithValidText)
     int rows = 0;
     int expectedRows = 0;
     for (ppd_option_t* option = ppdFirstOption(ppd()); option != nullptr; option = ppdNextOption(ppd())) {
-        PPDChoiceList list;
+        PpdChoiceList list;
         int before = rows;
         GetUIListFromPPD(ppd(), &table, option->keyword, &list, rows);
         expectedRows += option->num_choices;
@@ -203,7 +203,7 @@ TEST_P(RealPPDTest, ChoiceListsCoverEveryOptionWithValidText)
         for (std::size_t c = 0; c < list.size(); ++c) {
             EXPECT_EQ(list[c].optionKeyword, option->keyword);
             EXPECT_EQ(list[c].choiceKeyword, option->choices[c].choice);
-            EXPECT_EQ(ConvertPPDTextToUTF8(list[c].choiceText, PPDTextEncoding::UTF8), list[c].choiceText);
+            EXPECT_EQ(ConvertPPDTextToUTF8(list[c].choiceText, PpdTextEncoding::UTF8), list[c].choiceText);
             EXPECT_EQ(FindPPDKeyPairsMatch(list, option->keyword, option->choices[c].choice) >= 0, true);
         }
         // The marked default never conflicts with itself through the table
@@ -224,9 +224,9 @@ TEST(RealJapanesePPD, TitlesAndChoicesDecodeAsJapanese)
     if (!path) GTEST_SKIP() << reason;
     PpdFilePtr ppd = OpenOrFail(*path);
     ASSERT_TRUE(ppd);
-    PPDTextEncoding encoding = PPDTextEncoding::UTF8;
+    PpdTextEncoding encoding = PpdTextEncoding::UTF8;
     ASSERT_TRUE(GetCFStringEncodingFromPPD(ppd.get(), encoding));
-    EXPECT_EQ(encoding, PPDTextEncoding::MacJapanese);
+    EXPECT_EQ(encoding, PpdTextEncoding::MacJapanese);
     EXPECT_EQ(GetUITitleFromPPD(ppd.get(), "InstalledMemory"), std::optional<std::string>("メモリ"));
 
     // The raw bytes of the file decode, through the Mac Japanese stand-in, to

@@ -45,6 +45,12 @@ TEST(UtilityFunction, GestaltDefaultsAndUnreadableRelease)
         Gestalt_ALT(gestaltSystemVersion, &value);
         EXPECT_EQ(value, 0x1039);
     }
+    {
+        // A release without a minor number reads as the cache stamp reads it.
+        ScopedEnv release("QV_PLATFORM_RELEASE", std::string("17"));
+        Gestalt_ALT(gestaltSystemVersion, &value);
+        EXPECT_EQ(value, 0x10D0);
+    }
     ScopedEnv release("QV_PLATFORM_RELEASE", std::string("garbage"));
     Gestalt_ALT(gestaltSystemVersion, &value);
     EXPECT_EQ(value, 0x1000);

@@ -9,7 +9,7 @@
 
 // The encodings a PPD may declare with LanguageEncoding, numbered as the
 // original platform's string encoding constants.
-enum class PPDTextEncoding : std::uint32_t {
+enum class PpdTextEncoding : std::uint32_t {
     MacRoman = 0,
     MacJapanese = 1,
     ISOLatin1 = 0x0201,
@@ -24,22 +24,26 @@ enum class PPDTextEncoding : std::uint32_t {
 // decoded the translation texts); a record without that attribute falls back
 // to lang_encoding. Blanks around the value are ignored. False, with Mac Roman,
 // when there is no PPD.
-bool GetCFStringEncodingFromPPD(ppd_file_t* ppd, PPDTextEncoding& encoding);
+bool GetCFStringEncodingFromPPD(ppd_file_t* ppd, PpdTextEncoding& encoding);
 
 // Encoding for a LanguageEncoding value, by the same table.
-PPDTextEncoding PPDTextEncodingFromName(std::string_view languageEncoding);
+PpdTextEncoding PpdTextEncodingFromName(std::string_view languageEncoding);
 
 // The iconv name used for an encoding. Mac Japanese has no iconv table of its
 // own; CP932 (Shift_JIS with the vendor rows Japanese PPDs use) stands in.
-const char* IconvNameOf(PPDTextEncoding encoding);
+const char* IconvNameOf(PpdTextEncoding encoding);
 
 // The UTF-8 form of text in the encoding. A byte sequence the encoding does
 // not define becomes U+FFFD and the conversion goes on, so a stray byte costs
 // one character instead of the whole text.
-std::string ConvertPPDTextToUTF8(std::string_view text, PPDTextEncoding encoding);
+std::string ConvertPPDTextToUTF8(std::string_view text, PpdTextEncoding encoding);
 
-// The UTF-8 form of a title or choice text of a libcups PPD record. libcups
-// has already decoded these from the PPD's declared encoding when it read the
-// file, so they are taken as UTF-8 (decoding them again would garble every
-// character outside ASCII); invalid bytes become U+FFFD.
-std::string PPDRecordTextToUTF8(const char* text);
+// The UTF-8 form of a title or choice text of a libcups PPD record, read in
+// the PPD's text encoding (GetCFStringEncodingFromPPD). libcups has already
+// decoded these texts when it read the file, by its own reading of the
+// LanguageEncoding line: ISO Latin 1 without one, the raw bytes for a name it
+// does not know. Where the PPD's encoding is Mac Roman and libcups read the
+// text otherwise, the file's bytes are recovered from its reading (every
+// single-byte reading of libcups' is reversible) and decoded as Mac Roman;
+// otherwise libcups' text is the right one. Invalid bytes become U+FFFD.
+std::string PPDRecordTextToUTF8(ppd_file_t* ppd, const char* text);
