@@ -1,5 +1,7 @@
 #include "filter/PagePass.h"
 
+#include "filter/FilterState.h"
+
 #include <cups/cups.h>
 
 #include <poppler/cpp/poppler-document.h>
@@ -17,16 +19,22 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include <libdeflate.h>
+// zlib takes its input through const pointers.
+#define ZLIB_CONST
+#include <zlib.h>
 
 #include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 // The job's PDF, opened with qpdf.
@@ -39,9 +47,6 @@ namespace {
 
 // US Letter, what a page without a media box is taken to be.
 constexpr PageRect kDefaultMediaBox{0, 0, 612, 792};
-
-// Output is buffered in large blocks: the pass writes whole documents.
-constexpr size_t kOutputBuffer = 1 << 20;
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -63,6 +68,8 @@ PageRect ToRect(QPDFObjectHandle box)
 {
     if (!box.isRectangle()) return kDefaultMediaBox;
     const QPDFObjectHandle::Rectangle r = box.getArrayAsRectangle();
+    if (!std::isfinite(r.llx) || !std::isfinite(r.lly) || !std::isfinite(r.urx) || !std::isfinite(r.ury))
+        return kDefaultMediaBox;
     PageRect rect{std::min(r.llx, r.urx), std::min(r.lly, r.ury), std::max(r.llx, r.urx),
                   std::max(r.lly, r.ury)};
     if (rect.width() <= 0 || rect.height() <= 0) return kDefaultMediaBox;
@@ -172,6 +179,13 @@ void Write(QPDF& pdf, std::FILE* out, const char* description)
     writer.write();
 }
 
+// A cancelled job stops the pass between pages (and between the bands of a
+// large page); the failed pass removes what it wrote.
+void StopIfCancelled()
+{
+    if (CancelJob != 0) throw std::runtime_error("job cancelled");
+}
+
 // Pages to draw: 1, 1 + step, ... up to the last page.
 template <typename DrawPage>
 bool ForEachKeptPage(const PDFDocInfo& info, size_t pageCount, DrawPage draw)
@@ -179,6 +193,7 @@ bool ForEachKeptPage(const PDFDocInfo& info, size_t pageCount, DrawPage draw)
     const int step = std::max(info.pageStep, 1);
     for (long long p = 1; p <= info.lastPage; p += step) {
         if (p > static_cast<long long>(pageCount)) return false; // a missing page
+        StopIfCancelled();
         draw(static_cast<size_t>(p - 1));
     }
     return true;
@@ -193,23 +208,21 @@ struct CompressorDeleter {
 // clearing than the compression itself.
 struct RasterWorkspace {
     std::unique_ptr<libdeflate_compressor, CompressorDeleter> compressor;
-    std::unique_ptr<unsigned char[]> compressed;
-    size_t compressedSize = 0;
-    std::unique_ptr<unsigned char[]> turned;
-    size_t turnedSize = 0;
+    std::vector<unsigned char> compressed;
+    std::vector<unsigned char> turned;
+    std::vector<unsigned char> row;
+    // Why a page was refused while the writer asked for its image: qpdf does
+    // not hand the provider's exception on as it is.
+    std::string refusal;
 
-    unsigned char* Compressed(size_t size) { return Reserve(compressed, compressedSize, size); }
-    unsigned char* Turned(size_t size) { return Reserve(turned, turnedSize, size); }
-
-private:
-    static unsigned char* Reserve(std::unique_ptr<unsigned char[]>& buffer, size_t& have, size_t size)
+    // The buffer with room for size bytes; what it held is not kept.
+    static unsigned char* Reserve(std::vector<unsigned char>& buffer, size_t size)
     {
-        if (have < size) {
-            buffer.reset();
-            buffer = std::make_unique_for_overwrite<unsigned char[]>(size);
-            have = size;
+        if (buffer.size() < size) {
+            buffer = std::vector<unsigned char>();
+            buffer.resize(size);
         }
-        return buffer.get();
+        return buffer.data();
     }
 };
 
@@ -217,21 +230,108 @@ private:
 // the long runs of white than levels 2 to 4, which also compress better;
 // level 3 measured fastest on rendered office pages.
 constexpr int kRasterCompressionLevel = 3;
+// zlib, which compresses the banded pages, measured fastest at its level 1,
+// which on page images also compresses about as well as its levels 2 and 3.
+constexpr int kBandedCompressionLevel = 1;
 
 void IgnorePopplerMessage(const std::string&, void*) {}
 
+// A page the raster pass will not take; its text is the message for the job's log.
+class PageRefused : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+template <typename... Values>
+std::string Format(const char* format, Values... values)
+{
+    char text[256];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
+
+double Millimetres(double points) { return points / 72.0 * 25.4; }
+
+// One row of a page's bitmap as 8-bit RGB: row `source` of the rendered
+// image, white where the renderer covered less than the bitmap, and with the
+// pixels reversed for a half turn.
+void CopyRow(const poppler::image& image, int source, bool reversed, int width, unsigned char* row)
+{
+    const size_t rowBytes = static_cast<size_t>(width) * 3;
+    const bool rendered = source >= 0 && source < image.height();
+    const int columns = std::min(image.width(), width);
+    if (!rendered || columns < width) std::memset(row, 0xff, rowBytes);
+    if (!rendered) return;
+    const auto* in = reinterpret_cast<const unsigned char*>(image.const_data()) +
+                     static_cast<size_t>(source) * static_cast<size_t>(image.bytes_per_row());
+    if (!reversed) {
+        std::memcpy(row, in, static_cast<size_t>(columns) * 3);
+    } else {
+        for (int x = 0; x < columns; ++x)
+            std::memcpy(row + static_cast<size_t>(width - 1 - x) * 3, in + x * 3, 3);
+    }
+}
+
+// zlib's deflate as a stream, so that a banded page's image is compressed as
+// its rows are made and is never whole in memory before it is compressed.
+class DeflateStream {
+public:
+    DeflateStream(int level, size_t limit) : limit_(limit), chunk_(size_t{1} << 16)
+    {
+        if (deflateInit(&stream_, level) != Z_OK) throw std::runtime_error("compressor cannot start");
+    }
+    ~DeflateStream() { deflateEnd(&stream_); }
+    DeflateStream(const DeflateStream&) = delete;
+    DeflateStream& operator=(const DeflateStream&) = delete;
+
+    // Compresses size bytes (a row: far below zlib's 4 GB a call).
+    void Write(const unsigned char* data, size_t size, Pipeline& out) { Run(data, size, Z_NO_FLUSH, out); }
+    void Finish(Pipeline& out) { Run(nullptr, 0, Z_FINISH, out); }
+    // False once the compressed bytes went past the limit.
+    bool WithinLimit() const { return written_ <= limit_; }
+
+private:
+    void Run(const unsigned char* data, size_t size, int flush, Pipeline& out)
+    {
+        stream_.next_in = data;
+        stream_.avail_in = static_cast<uInt>(size);
+        int status = Z_OK;
+        do {
+            stream_.next_out = chunk_.data();
+            stream_.avail_out = static_cast<uInt>(chunk_.size());
+            status = deflate(&stream_, flush);
+            if (status == Z_STREAM_ERROR) throw std::runtime_error("page image cannot be compressed");
+            const size_t produced = chunk_.size() - stream_.avail_out;
+            written_ += produced;
+            if (!WithinLimit()) return;
+            if (produced > 0) out.write(chunk_.data(), produced);
+        } while (flush == Z_FINISH ? status != Z_STREAM_END : stream_.avail_out == 0);
+    }
+
+    z_stream stream_{};
+    size_t limit_;
+    size_t written_ = 0;
+    std::vector<unsigned char> chunk_;
+};
+
+size_t BitmapBytes(BitmapSize size)
+{
+    return static_cast<size_t>(size.width) * static_cast<size_t>(size.height) * 3;
+}
+
 // The image data of one rasterised page, rendered when the writer asks for it
-// so that only one page's bitmap is in memory at a time.
+// so that only one page's bitmap, or one band of it, is in memory at a time.
 class RasterPage : public QPDFObjectHandle::StreamDataProvider {
 public:
     RasterPage(std::shared_ptr<poppler::document> document, std::shared_ptr<RasterWorkspace> workspace,
-               int index, BitmapSize size, int pageRotate, const PDFDocInfo& info)
+               int index, BitmapSize size, int pageRotate, bool halfTurn, const RasterLimits& limits)
         : document_(std::move(document)), workspace_(std::move(workspace)), index_(index), size_(size),
-          pageRotate_(pageRotate), info_(info)
+          pageRotate_(pageRotate), halfTurn_(halfTurn), limits_(limits)
     {}
 
     void provideStreamData(QPDFObjGen const&, Pipeline* pipeline) override
     {
+        StopIfCancelled();
         std::unique_ptr<poppler::page> page(document_->create_page(index_));
         if (!page) throw std::runtime_error("page cannot be read");
         poppler::page_renderer renderer;
@@ -239,60 +339,93 @@ public:
         renderer.set_render_hint(poppler::page_renderer::text_antialiasing, true);
         renderer.set_image_format(poppler::image::format_rgb24);
         renderer.set_paper_color(0xffffffff); // opaque white under every page
-        // The bitmap holds the page as its media box lies; the page's own
-        // /Rotate stays on the output page.
-        const auto unrotate = static_cast<poppler::rotation_enum>(((360 - pageRotate_) % 360) / 90);
-        const poppler::image image = renderer.render_page(page.get(), kRasterDpi, kRasterDpi, 0, 0,
-                                                          size_.width, size_.height, unrotate);
-        if (!image.is_valid() || image.format() != poppler::image::format_rgb24)
-            throw std::runtime_error("page cannot be rendered");
-        // The bitmap as 8-bit RGB rows, zlib-compressed for /FlateDecode.
-        RasterWorkspace& work = *workspace_;
-        const std::span<const unsigned char> rgb = Rows(image, work);
-        const size_t bound = libdeflate_zlib_compress_bound(work.compressor.get(), rgb.size());
-        unsigned char* compressed = work.Compressed(bound);
-        const size_t n =
-            libdeflate_zlib_compress(work.compressor.get(), rgb.data(), rgb.size(), compressed, bound);
-        if (n == 0) throw std::runtime_error("page image cannot be compressed");
-        pipeline->write(compressed, n);
+        if (BitmapBytes(size_) <= limits_.wholePageBytes)
+            WriteWhole(*page, renderer, *pipeline);
+        else
+            WriteBanded(*page, renderer, *pipeline);
         pipeline->finish();
     }
 
 private:
-    // The bitmap as rows of 8-bit RGB: the renderer's own memory when it is
-    // laid out so, otherwise a copy in the workspace. Rows and columns the renderer
-    // did not cover stay white; a half turn reverses both the rows and the
-    // pixels in them.
-    std::span<const unsigned char> Rows(const poppler::image& image, RasterWorkspace& work) const
+    // Rows top to bottom of the page as its media box lies: the page's own
+    // /Rotate stays on the output page.
+    poppler::image Render(poppler::page& page, poppler::page_renderer& renderer, int top, int rows) const
     {
-        PageMatrix turn;
-        setContextCTM(info_, turn, PageRect{0, 0, double(size_.width), double(size_.height)});
-        const bool halfTurn = turn.a < 0;
+        const auto unrotate = static_cast<poppler::rotation_enum>(((360 - pageRotate_) % 360) / 90);
+        poppler::image image =
+            renderer.render_page(&page, kRasterDpi, kRasterDpi, 0, top, size_.width, rows, unrotate);
+        if (!image.is_valid() || image.format() != poppler::image::format_rgb24)
+            throw std::runtime_error("page cannot be rendered");
+        return image;
+    }
+
+    // The page in one piece, zlib-compressed by libdeflate for /FlateDecode.
+    void WriteWhole(poppler::page& page, poppler::page_renderer& renderer, Pipeline& pipeline) const
+    {
+        const poppler::image image = Render(page, renderer, 0, size_.height);
+        RasterWorkspace& work = *workspace_;
+        const std::pair<const unsigned char*, size_t> rgb = Rows(image, work);
+        const size_t bound = libdeflate_zlib_compress_bound(work.compressor.get(), rgb.second);
+        unsigned char* compressed = RasterWorkspace::Reserve(work.compressed, bound);
+        const size_t n =
+            libdeflate_zlib_compress(work.compressor.get(), rgb.first, rgb.second, compressed, bound);
+        if (n == 0) throw std::runtime_error("page image cannot be compressed");
+        pipeline.write(compressed, n);
+    }
+
+    // The page in bands of rows, each rendered alone and compressed as it
+    // comes. With a half turn the image's first band is the page's last,
+    // its rows and pixels reversed.
+    void WriteBanded(poppler::page& page, poppler::page_renderer& renderer, Pipeline& pipeline) const
+    {
         const size_t rowBytes = static_cast<size_t>(size_.width) * 3;
-        const char* data = image.const_data();
-        if (!halfTurn && image.width() == size_.width && image.height() == size_.height &&
-            static_cast<size_t>(image.bytes_per_row()) == rowBytes)
-            return {reinterpret_cast<const unsigned char*>(data),
-                    rowBytes * static_cast<size_t>(size_.height)};
-        const size_t total = rowBytes * static_cast<size_t>(size_.height);
-        unsigned char* scratch = work.Turned(total);
-        const int rendered = std::min(image.height(), size_.height);
-        const int columns = std::min(image.width(), size_.width);
-        for (int y = 0; y < size_.height; ++y) {
-            const int source = halfTurn ? size_.height - 1 - y : y;
-            unsigned char* row = scratch + static_cast<size_t>(y) * rowBytes;
-            if (source >= rendered || columns < size_.width) std::memset(row, 0xff, rowBytes);
-            if (source < rendered) {
-                const auto* in = reinterpret_cast<const unsigned char*>(data) +
-                                 static_cast<size_t>(source) * static_cast<size_t>(image.bytes_per_row());
-                if (!halfTurn) {
-                    std::memcpy(row, in, static_cast<size_t>(columns) * 3);
-                } else {
-                    for (int x = 0; x < columns; ++x)
-                        std::memcpy(row + static_cast<size_t>(size_.width - 1 - x) * 3, in + x * 3, 3);
-                }
+        const int bandRows =
+            static_cast<int>(std::clamp<size_t>(limits_.bandBytes / rowBytes, 1, size_t(size_.height)));
+        unsigned char* row = RasterWorkspace::Reserve(workspace_->row, rowBytes);
+        DeflateStream deflate(kBandedCompressionLevel, limits_.maxBandedImageBytes);
+        for (int top = 0; top < size_.height; top += bandRows) {
+            StopIfCancelled();
+            const int rows = std::min(bandRows, size_.height - top);
+            const poppler::image band =
+                Render(page, renderer, halfTurn_ ? size_.height - top - rows : top, rows);
+            // Rows the renderer laid out as the image wants them go as they are.
+            const bool asRendered = !halfTurn_ && band.width() == size_.width && band.height() == rows;
+            const auto* rendered = reinterpret_cast<const unsigned char*>(band.const_data());
+            for (int i = 0; i < rows; ++i) {
+                const unsigned char* next = row;
+                if (asRendered)
+                    next = rendered + static_cast<size_t>(i) * static_cast<size_t>(band.bytes_per_row());
+                else
+                    CopyRow(band, halfTurn_ ? rows - 1 - i : i, halfTurn_, size_.width, row);
+                deflate.Write(next, rowBytes, pipeline);
+                if (!deflate.WithinLimit()) Refuse();
             }
         }
+        deflate.Finish(pipeline);
+        if (!deflate.WithinLimit()) Refuse();
+    }
+
+    [[noreturn]] void Refuse() const
+    {
+        workspace_->refusal =
+            Format("Page %d is not rasterised: its image is over %zu MB compressed (%d x %d pixels)",
+                   index_ + 1, limits_.maxBandedImageBytes >> 20, size_.width, size_.height);
+        throw PageRefused(workspace_->refusal);
+    }
+
+    // The bitmap as rows of 8-bit RGB: the renderer's own memory when it is
+    // laid out so, otherwise a copy in the workspace.
+    std::pair<const unsigned char*, size_t> Rows(const poppler::image& image, RasterWorkspace& work) const
+    {
+        const size_t rowBytes = static_cast<size_t>(size_.width) * 3;
+        const size_t total = rowBytes * static_cast<size_t>(size_.height);
+        if (!halfTurn_ && image.width() == size_.width && image.height() == size_.height &&
+            static_cast<size_t>(image.bytes_per_row()) == rowBytes)
+            return {reinterpret_cast<const unsigned char*>(image.const_data()), total};
+        unsigned char* scratch = RasterWorkspace::Reserve(work.turned, total);
+        for (int y = 0; y < size_.height; ++y)
+            CopyRow(image, halfTurn_ ? size_.height - 1 - y : y, halfTurn_, size_.width,
+                    scratch + static_cast<size_t>(y) * rowBytes);
         return {scratch, total};
     }
 
@@ -301,15 +434,65 @@ private:
     int index_;
     BitmapSize size_;
     int pageRotate_;
-    const PDFDocInfo& info_;
+    bool halfTurn_;
+    RasterLimits limits_;
 };
+
+// poppler takes the page count from the /Count at the root of the page tree
+// and finds no page beyond it; qpdf walks the tree. When the two disagree, or
+// poppler cannot read a file that qpdf repaired, poppler renders a copy of the
+// document whose page tree holds the pages as qpdf found them, under a true
+// count. The copy's temporary file is unlinked at once and read through its
+// descriptor, so nothing is left behind however the run ends.
+std::shared_ptr<poppler::document> LoadForRendering(PDFDocInfo& info,
+                                                    const std::vector<QPDFObjectHandle>& pages)
+{
+    std::shared_ptr<poppler::document> document(poppler::document::load_from_file(info.documentPath));
+    if (document && document->is_locked()) return nullptr;
+    if (document && static_cast<size_t>(document->pages()) == pages.size()) return document;
+    document.reset();
+
+    char path[1024] = {};
+    const int fd = cupsTempFd(path, sizeof path);
+    if (fd < 0) return nullptr;
+    ::unlink(path);
+    FilePtr file(::fdopen(fd, "wb"));
+    if (!file) {
+        ::close(fd);
+        return nullptr;
+    }
+    QPDF& pdf = info.document->pdf;
+    // Attributes the pages inherit from the nodes above them move onto the
+    // pages, which then hang from one new root.
+    pdf.pushInheritedAttributesToPage();
+    QPDFObjectHandle pagesRoot = NewPagesRoot(pdf);
+    QPDFObjectHandle kids = QPDFObjectHandle::newArray();
+    for (QPDFObjectHandle page : pages) {
+        if (!page.isDictionary()) return nullptr;
+        page.replaceKey("/Parent", pagesRoot);
+        kids.appendItem(page);
+    }
+    ReplacePageTree(pdf, pagesRoot, kids, static_cast<int>(pages.size()), pdf.getRoot());
+    Write(pdf, file.get(), "pages for rendering");
+    if (std::fflush(file.get()) != 0) return nullptr;
+    document.reset(
+        poppler::document::load_from_file("/proc/self/fd/" + std::to_string(::fileno(file.get()))));
+    if (!document || document->is_locked() || static_cast<size_t>(document->pages()) != pages.size())
+        return nullptr;
+    return document;
+}
 
 } // namespace
 
 BitmapSize RasterBitmapSize(const PageRect& mediaBox)
 {
-    return BitmapSize{static_cast<int>(mediaBox.width() * kRasterScale),
-                      static_cast<int>(mediaBox.height() * kRasterScale)};
+    const double width = mediaBox.width() * kRasterScale;
+    const double height = mediaBox.height() * kRasterScale;
+    // Checked before the cast: a value outside int's range has no int to be
+    // cast to. NaN fails both comparisons.
+    const auto fits = [](double v) { return v > -1.0 && v < static_cast<double>(INT_MAX); };
+    if (!fits(width) || !fits(height)) return BitmapSize{};
+    return BitmapSize{static_cast<int>(width), static_cast<int>(height)};
 }
 
 std::shared_ptr<PdfDocument> OpenPdfDocument(const char* path)
@@ -326,17 +509,14 @@ std::shared_ptr<PdfDocument> OpenPdfDocument(const char* path)
     }
 }
 
-int PdfDocumentPageCount(PdfDocument& document)
+int PdfDocumentPageCount(PdfDocument& document, std::string* failure)
 {
     try {
-        QPDFObjectHandle pages = document.pdf.getRoot().getKey("/Pages");
-        if (pages.isDictionary()) {
-            QPDFObjectHandle count = pages.getKey("/Count");
-            if (count.isInteger() && count.getIntValue() >= 0 && count.getIntValue() <= INT32_MAX)
-                return static_cast<int>(count.getIntValue());
-        }
-        return static_cast<int>(document.pdf.getAllPages().size());
-    } catch (const std::exception&) {
+        const size_t count = document.pdf.getAllPages().size();
+        if (count > static_cast<size_t>(INT_MAX)) return -1;
+        return static_cast<int>(count);
+    } catch (const std::exception& e) {
+        if (failure != nullptr) *failure = e.what();
         return -1;
     }
 }
@@ -390,24 +570,35 @@ int processPDF(PDFDocInfo& info)
     return 0;
 }
 
-int processImage(PDFDocInfo& info)
+int processImage(PDFDocInfo& info, const RasterLimits& limits)
 {
     if (!info.document || info.outputContext == nullptr) return -1;
+    auto workspace = std::make_shared<RasterWorkspace>();
     try {
         poppler::set_debug_error_function(IgnorePopplerMessage, nullptr);
-        std::shared_ptr<poppler::document> rendered(poppler::document::load_from_file(info.documentPath));
-        if (!rendered || rendered->is_locked()) return -1;
-
         const std::vector<QPDFObjectHandle> pages = info.document->pdf.getAllPages();
-        if (static_cast<size_t>(rendered->pages()) != pages.size()) return -1;
+        // Pages too large to rasterise are refused before anything is done.
+        const bool complete = ForEachKeptPage(info, pages.size(), [&](size_t index) {
+            const PageRect box = ToRect(QPDFPageObjectHelper(pages[index]).getMediaBox(false));
+            if (box.width() <= limits.maxPageSide && box.height() <= limits.maxPageSide) return;
+            throw PageRefused(Format("Page %zu is not rasterised: it is %.0f x %.0f points (%.0f x %.0f mm), "
+                                     "larger than the %.0f mm a side the raster pass takes",
+                                     index + 1, box.width(), box.height(), Millimetres(box.width()),
+                                     Millimetres(box.height()), Millimetres(limits.maxPageSide)));
+        });
+        if (!complete) return -1;
+        std::shared_ptr<poppler::document> rendered = LoadForRendering(info, pages);
+        if (!rendered) return -1;
         // The renderer allocates each page's bitmaps afresh; kept in the heap
         // rather than mapped and unmapped per page, the next page reuses the
         // memory instead of faulting in tens of megabytes again.
         ::mallopt(M_MMAP_MAX, 0);
         ::mallopt(M_TRIM_THRESHOLD, 1 << 30);
-        auto workspace = std::make_shared<RasterWorkspace>();
         workspace->compressor.reset(libdeflate_alloc_compressor(kRasterCompressionLevel));
         if (!workspace->compressor) return -1;
+        PageMatrix turn;
+        setContextCTM(info, turn, PageRect{0, 0, 1, 1});
+        const bool halfTurn = turn.a < 0;
 
         QPDF out;
         out.setLogger(SilentLogger());
@@ -415,7 +606,7 @@ int processImage(PDFDocInfo& info)
         QPDFObjectHandle pagesRoot = out.getRoot().getKey("/Pages");
         QPDFObjectHandle kids = QPDFObjectHandle::newArray();
         int count = 0;
-        const bool complete = ForEachKeptPage(info, pages.size(), [&](size_t index) {
+        ForEachKeptPage(info, pages.size(), [&](size_t index) {
             QPDFPageObjectHelper source(pages[index]);
             const PageRect mediaBox = ToRect(source.getMediaBox(false));
             const int rotate = PageRotate(source);
@@ -432,7 +623,7 @@ int processImage(PDFDocInfo& info)
             dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
             dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
             image.replaceStreamData(std::make_shared<RasterPage>(rendered, workspace, static_cast<int>(index),
-                                                                 size, rotate, info),
+                                                                 size, rotate, halfTurn, limits),
                                     QPDFObjectHandle::newName("/FlateDecode"), QPDFObjectHandle::newNull());
             // The image covers the whole media box.
             const QPDFMatrix place(mediaBox.width(), 0, 0, mediaBox.height(), mediaBox.x0, mediaBox.y0);
@@ -440,42 +631,16 @@ int processImage(PDFDocInfo& info)
             kids.appendItem(NewPage(out, pagesRoot, mediaBox, rotate, "/Im0", image, content));
             ++count;
         });
-        if (!complete) return -1;
         pagesRoot.replaceKey("/Kids", kids);
         pagesRoot.replaceKey("/Count", QPDFObjectHandle::newInteger(count));
         out.updateAllPagesCache();
         Write(out, info.outputContext, "raster pass");
+    } catch (const PageRefused& refused) {
+        info.passFailure = refused.what();
+        return -1;
     } catch (const std::exception&) {
+        info.passFailure = workspace->refusal;
         return -1;
     }
     return 0;
-}
-
-int PreProcess(PDFDocInfo& info, std::span<char> path)
-{
-    std::memset(path.data(), 0, path.size());
-    const int fd = cupsTempFd(path.data(), static_cast<int>(path.size()));
-    if (fd < 0) {
-        std::memset(path.data(), 0, path.size());
-        return 0;
-    }
-    FilePtr file(::fdopen(fd, "wb"));
-    if (!file) ::close(fd);
-    int drawn = -1;
-    if (file) {
-        std::setvbuf(file.get(), nullptr, _IOFBF, kOutputBuffer);
-        info.outputContext = file.get();
-        drawn = info.rasterFlag == 1 ? processImage(info) : processPDF(info);
-        info.outputContext = nullptr;
-    }
-    // A write that failed part-way leaves the error flag set even when the
-    // final flush has nothing left to write.
-    const bool writeFailed = file && std::ferror(file.get()) != 0;
-    const bool closed = file && std::fclose(file.release()) == 0 && !writeFailed;
-    if (drawn != 0 || !closed) {
-        ::unlink(path.data());
-        std::memset(path.data(), 0, path.size());
-        return 0;
-    }
-    return 1;
 }

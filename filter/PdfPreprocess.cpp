@@ -6,12 +6,25 @@
 #include "filter/TicketReader.h"
 #include "filter/UtilityFunctionFilter.h"
 
+#include <cups/cups.h>
+
+#include <unistd.h>
+
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace {
+
+// Output is buffered in large blocks: the pass writes whole documents.
+constexpr size_t kOutputBuffer = 1 << 20;
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 bool IsSet(const char* field) { return field[0] != '\0'; }
 
@@ -43,6 +56,7 @@ void ResetDocInfo(PDFDocInfo& info)
     info.pageStep = 1;
     info.rotation = 0;
     info.rasterFlag = 0;
+    info.passFailure.clear();
 }
 
 // PDF readers look for the header within the first kilobyte.
@@ -111,9 +125,12 @@ int pdfDocInfo_init(const char* path, PDFDocInfo& info)
         return -1;
     }
     std::shared_ptr<PdfDocument> pdf = OpenPdfDocument(path);
-    const int pageCount = pdf ? PdfDocumentPageCount(*pdf) : -1;
+    std::string failure;
+    const int pageCount = pdf ? PdfDocumentPageCount(*pdf, &failure) : -1;
     if (pageCount < 0) {
         Utlfputs("CGPDFDocumentCreateWithURL error\n", stderr);
+        if (!failure.empty())
+            Utlfputs(("The PDF's page tree cannot be read: " + failure + "\n").c_str(), stderr);
         return -1;
     }
     info.pageCount = pageCount;
@@ -236,5 +253,36 @@ int checkRasterMode(PDFDocInfo& info, const CupsOptions& options)
 {
     if (!OptionIs(options, PrinterOption(info, "PDFRasterizedMode"), "true")) return 0;
     info.rasterFlag = 1;
+    return 1;
+}
+
+int PreProcess(PDFDocInfo& info, char* path, size_t pathSize)
+{
+    std::memset(path, 0, pathSize);
+    info.passFailure.clear();
+    const int fd = cupsTempFd(path, static_cast<int>(pathSize));
+    if (fd < 0) {
+        std::memset(path, 0, pathSize);
+        return 0;
+    }
+    FilePtr file(::fdopen(fd, "wb"));
+    if (!file) ::close(fd);
+    int drawn = -1;
+    if (file) {
+        std::setvbuf(file.get(), nullptr, _IOFBF, kOutputBuffer);
+        info.outputContext = file.get();
+        drawn = info.rasterFlag == 1 ? processImage(info) : processPDF(info);
+        info.outputContext = nullptr;
+    }
+    // A write that failed part-way leaves the error flag set even when the
+    // final flush has nothing left to write.
+    const bool writeFailed = file && std::ferror(file.get()) != 0;
+    const bool closed = file && std::fclose(file.release()) == 0 && !writeFailed;
+    if (drawn != 0 || !closed) {
+        ::unlink(path);
+        std::memset(path, 0, pathSize);
+        if (!info.passFailure.empty()) Utlfputs((info.passFailure + "\n").c_str(), stderr);
+        return 0;
+    }
     return 1;
 }

@@ -9,6 +9,7 @@
 
 #include <cups/ppd.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -30,6 +31,9 @@ struct PDFDocInfo {
     int pageStep = 0; // distance between drawn pages
     int rotation = 0; // degrees: the sum of the 180-degree turns asked for
     int rasterFlag = 0;
+    // Why the page pass failed, when the job's log should say it (a page too
+    // large to rasterise); empty otherwise.
+    std::string passFailure;
 };
 
 // Prefix of the printer's PPD option names.
@@ -41,9 +45,10 @@ inline constexpr const char* kPPDOptionPrefix = "QV";
 int checkIfNeddApplePDF(const PrintOptions& options);
 
 // Opens the PDF at path and resets the record: page count and last page the
-// number of pages, step 1, no rotation, no raster, prefix "QV". Returns 0, or
-// -1 with a message when the PDF cannot be opened (page count 0; the job goes
-// on with the file as it is). Only the document's page tree root is read.
+// number of pages its page tree holds, step 1, no rotation, no raster, prefix
+// "QV". Returns 0, or -1 with a message when the PDF cannot be opened or its
+// page tree cannot be walked (page count 0; the job goes on with the file as
+// it is). The page tree is read, not the pages' contents.
 int pdfDocInfo_init(const char* path, PDFDocInfo& info);
 
 // True when the job's options could ask for a page pass: copies above one or
@@ -67,6 +72,17 @@ bool HasPdfFraming(const char* path);
 // when a page pass is needed, 0 when not, -1 when there are no options or no
 // PPD (no pass).
 int CheckIfNeedEdit(char** argv, PDFDocInfo& info, bool systemFilterRan);
+
+// Creates a CUPS temporary file (its name into path) and writes the new PDF
+// into it: processImage when the raster flag is set, otherwise processPDF.
+// Returns 1 on success; 0 on failure, with the temporary file removed, path
+// cleared and the reason on standard error when the pass gave one.
+int PreProcess(PDFDocInfo& info, char* path, size_t pathSize);
+template <size_t N>
+int PreProcess(PDFDocInfo& info, char (&path)[N])
+{
+    return PreProcess(info, path, N);
+}
 
 // Each check returns 1 when it changed the record (the pass is needed for it).
 // Copies: the job's copies are made by the printer from the PJL copy count, so
