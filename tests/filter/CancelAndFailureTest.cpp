@@ -19,8 +19,8 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <functional>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -247,7 +247,7 @@ TEST_F(Cancel, WhileTheLayoutFilterRunsEvenOneThatIgnoresSigterm)
         ASSERT_TRUE(run.started());
         ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(pids); }, 10s));
         ExpectCancelled(run, run.Cancel());
-        std::ifstream list(pids);
+        std::istringstream list(ReadFile(pids));
         int count = 0;
         for (pid_t pid; list >> pid; ++count)
             EXPECT_TRUE(WaitUntil([&] { return ProcessGone(pid); }, 2s)) << "process " << pid << " left";
