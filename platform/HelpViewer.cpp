@@ -66,24 +66,24 @@ std::string HelpViewer::BookName(const Bundle& bundle)
 int HelpViewer::RegisterHelpBook(const Bundle& bundle)
 {
     const std::optional<std::string> folder = bundle.HelpDirectory();
-    if (!folder) return kHelpNotFound;
+    if (!folder) return fnfErr;
     const std::string name = BookName(bundle);
     folders_.insert_or_assign(name, *folder);
     const std::string identifier = bundle.Identifier();
     if (!identifier.empty()) RecordRegistration(identifier, name, *folder);
-    return kHelpNoError;
+    return noErr;
 }
 
 int HelpViewer::FindPage(std::string_view bookName, std::string_view pagePath, std::string& fullPath) const
 {
     const auto book = folders_.find(bookName);
-    if (book == folders_.end()) return kHelpNotFound;
+    if (book == folders_.end()) return fnfErr;
     // No page: the book itself, whose start page the viewer picks.
-    if (!pagePath.empty() && LeavesFolder(pagePath)) return kHelpBadParameter;
+    if (!pagePath.empty() && LeavesFolder(pagePath)) return paramErr;
     std::string page = pagePath.empty() ? book->second : book->second + "/" + std::string(pagePath);
-    if (!FileExists(page)) return kHelpNotFound;
+    if (!FileExists(page)) return fnfErr;
     fullPath = std::move(page);
-    return kHelpNoError;
+    return noErr;
 }
 
 } // namespace platform

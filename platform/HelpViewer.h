@@ -10,12 +10,9 @@
 #include <string_view>
 
 #include "platform/Bundle.h"
+#include "platform/StatusCodes.h"
 
 namespace platform {
-
-inline constexpr int kHelpNoError = 0;
-inline constexpr int kHelpNotFound = -43; // no such book or page (fnfErr)
-inline constexpr int kHelpBadParameter = -50;
 
 class HelpViewer {
 public:
@@ -23,13 +20,13 @@ public:
     static std::string BookName(const Bundle& bundle);
 
     // AHRegisterHelpBook: remembers the bundle's help folder under the book's
-    // name and records it in the registration file. kHelpNotFound when the
+    // name and records it in the registration file. fnfErr when the
     // bundle has no help folder.
     int RegisterHelpBook(const Bundle& bundle);
 
     // The full path of a page (a path relative to the book's folder; empty for
     // the book's folder itself) of a registered book, for AHGotoPage.
-    // kHelpNotFound for an unknown book or a missing page; kHelpBadParameter
+    // fnfErr for an unknown book or a missing page; paramErr
     // for a page path that leaves the book's folder.
     int FindPage(std::string_view bookName, std::string_view pagePath, std::string& fullPath) const;
 

@@ -12,7 +12,7 @@ int RecordingHostServices::GotoHelpPage(std::string_view bookName, std::string_v
 {
     std::string path;
     const int status = help_.FindPage(bookName, pagePath, path);
-    if (status == kHelpNoError) pages_.push_back({std::move(path), std::string(anchor)});
+    if (status == noErr) pages_.push_back({std::move(path), std::string(anchor)});
     return status;
 }
 

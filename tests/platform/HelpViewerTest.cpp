@@ -27,20 +27,20 @@ TEST(HelpViewer, RegisteredBookFindsItsPages)
 
     HelpViewer viewer;
     std::string page = "unchanged";
-    EXPECT_EQ(viewer.FindPage("Test Help", "page1.htm", page), kHelpNotFound); // not registered yet
-    ASSERT_EQ(viewer.RegisterHelpBook(*bundle), kHelpNoError);
-    EXPECT_EQ(viewer.FindPage("Test Help", "page1.htm", page), kHelpNoError);
+    EXPECT_EQ(viewer.FindPage("Test Help", "page1.htm", page), fnfErr); // not registered yet
+    ASSERT_EQ(viewer.RegisterHelpBook(*bundle), noErr);
+    EXPECT_EQ(viewer.FindPage("Test Help", "page1.htm", page), noErr);
     EXPECT_EQ(page, dir.file("x.plugin/Resources/Help/page1.htm"));
-    EXPECT_EQ(viewer.FindPage("Test Help", "", page), kHelpNoError); // the book itself
+    EXPECT_EQ(viewer.FindPage("Test Help", "", page), noErr); // the book itself
     EXPECT_EQ(page, dir.file("x.plugin/Resources/Help"));
     page = "unchanged";
-    EXPECT_EQ(viewer.FindPage("Test Help", "missing.htm", page), kHelpNotFound);
-    EXPECT_EQ(viewer.FindPage("Test Help", "../Info.plist", page), kHelpBadParameter);
-    EXPECT_EQ(viewer.FindPage("Test Help", "/etc/passwd", page), kHelpBadParameter);
-    EXPECT_EQ(viewer.FindPage("Other Help", "page1.htm", page), kHelpNotFound);
+    EXPECT_EQ(viewer.FindPage("Test Help", "missing.htm", page), fnfErr);
+    EXPECT_EQ(viewer.FindPage("Test Help", "../Info.plist", page), paramErr);
+    EXPECT_EQ(viewer.FindPage("Test Help", "/etc/passwd", page), paramErr);
+    EXPECT_EQ(viewer.FindPage("Other Help", "page1.htm", page), fnfErr);
     EXPECT_EQ(page, "unchanged");
     // Books are the viewer's own: another host's viewer has none.
-    EXPECT_EQ(HelpViewer().FindPage("Test Help", "page1.htm", page), kHelpNotFound);
+    EXPECT_EQ(HelpViewer().FindPage("Test Help", "page1.htm", page), fnfErr);
 
     // The registration file names the book's folder.
     const PlistHandle root = ReadPlistFile(dir.file("prefs/help.plist"));
@@ -58,7 +58,7 @@ TEST(HelpViewer, BundleWithoutHelpFolderCannotRegister)
     dir.Write("y.plugin/Resources/AlertIcon.png", "x");
     const auto bundle = Bundle::Open(dir.file("y.plugin"));
     ASSERT_TRUE(bundle);
-    EXPECT_EQ(HelpViewer().RegisterHelpBook(*bundle), kHelpNotFound);
+    EXPECT_EQ(HelpViewer().RegisterHelpBook(*bundle), fnfErr);
 }
 
 } // namespace
