@@ -3,6 +3,7 @@
 #include "FuzzSupport.h"
 
 #include "filter/UtilityFunctionFilter.h"
+#include "platform/TextEncoding.h"
 
 #include <cstring>
 #include <memory>
@@ -12,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::Input in(data, size);
     const size_t fieldSize = in.Byte() + 1u;
     const std::string_view text = in.Rest();
-    const bool valid = IsValidUTF8(text);
+    const bool valid = platform::IsValidUtf8(text);
 
     // An exact-size heap field: a write past its end is caught by the sanitizer.
     auto field = std::make_unique<char[]>(fieldSize);
@@ -28,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (valid) {
         // Whole characters are kept from the start, so the result is a valid prefix.
         FUZZ_CHECK(text.substr(0, same) == std::string_view(utf8.get(), same));
-        FUZZ_CHECK(IsValidUTF8(std::string_view(utf8.get(), same)));
+        FUZZ_CHECK(platform::IsValidUtf8(std::string_view(utf8.get(), same)));
         if (text.size() < fieldSize && text.find('\0') == std::string_view::npos)
             FUZZ_CHECK(same == text.size());
     } else {
