@@ -1,8 +1,10 @@
 // The driver as CUPS runs it: installed with `cmake --install`, a queue made
 // with lpadmin from an installed PPD, jobs printed with lp through a private
 // cupsd, and what a listener on 127.0.0.1 that plays the printer received.
+#include "LargePdf.h"
 #include "PrinterListener.h"
 #include "PrivateCupsd.h"
+#include "ProcessTree.h"
 #include "ReceivedJob.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ProcessRunner.h"
@@ -10,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <pwd.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
@@ -141,40 +142,6 @@ int PageCount(const std::string& pdfPath)
     const ProcessResult r =
         RunProcess({.program = "qpdf", .args = {"--show-npages", pdfPath}, .timeoutSeconds = 60});
     return r.status == 0 ? std::atoi(r.out.c_str()) : -1;
-}
-
-// Processes below `ancestor`, with their command lines.
-std::vector<std::string> Descendants(int ancestor)
-{
-    std::map<int, int> parent;
-    std::map<int, std::string> state;
-    DIR* proc = opendir("/proc");
-    if (proc == nullptr) return {};
-    while (dirent* entry = readdir(proc)) {
-        const int pid = std::atoi(entry->d_name);
-        if (pid <= 0) continue;
-        std::error_code gone; // the process may end while the list is read
-        const std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat", gone);
-        const size_t close = stat.rfind(')');
-        if (close == std::string::npos || close + 4 > stat.size()) continue;
-        state[pid] = stat.substr(close + 2, 1);
-        parent[pid] = std::atoi(stat.c_str() + close + 4);
-    }
-    closedir(proc);
-    std::vector<std::string> found;
-    for (const auto& [pid, ppid] : parent) {
-        if (state[pid] == "Z") continue;
-        for (int p = ppid; p > 1; p = parent.count(p) ? parent[p] : 0) {
-            if (p != ancestor) continue;
-            std::error_code gone;
-            std::string cmd = ReadFile("/proc/" + std::to_string(pid) + "/cmdline", gone);
-            for (char& c : cmd)
-                if (c == '\0') c = ' ';
-            found.push_back(std::to_string(pid) + ": " + cmd);
-            break;
-        }
-    }
-    return found;
 }
 
 std::vector<std::string> FolderEntries(const std::string& path)
@@ -615,36 +582,6 @@ TEST_F(CupsDriver, MissingConversionFilterStopsTheJob)
     EXPECT_NE(log.find("Process Data fail"), std::string::npos) << log;
     for (const std::string& received : printer.WaitForJobs(1, 2))
         EXPECT_EQ(received.find(kTrailer), std::string::npos) << "a job was printed";
-}
-
-// A valid PDF of one page that carries `padding` bytes in an unused stream:
-// large enough that it cannot sit in the socket buffers when the printer's
-// connection breaks.
-std::string LargePdf(size_t padding)
-{
-    std::vector<std::string> objects = {
-        "<< /Type /Catalog /Pages 2 0 R >>",
-        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 4 0 R >>",
-        "<< /Length 0 >>\nstream\n\nendstream",
-        "<< /Length " + std::to_string(padding) + " >>\nstream\n" + std::string(padding, 'x') + "\nendstream",
-    };
-    std::string pdf = "%PDF-1.4\n";
-    std::vector<size_t> offsets;
-    for (size_t i = 0; i < objects.size(); ++i) {
-        offsets.push_back(pdf.size());
-        pdf += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
-    }
-    const size_t xref = pdf.size();
-    pdf += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (size_t offset : offsets) {
-        char entry[32];
-        std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
-        pdf += entry;
-    }
-    pdf += "trailer\n<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
-           std::to_string(xref) + "\n%%EOF\n";
-    return pdf;
 }
 
 TEST_F(CupsDriver, BrokenPrinterConnectionAbortsTheJob)

@@ -71,6 +71,8 @@ void PrinterListener::Serve()
         if (poll(&p, 1, kPollTickMs) <= 0) continue;
         const int client = accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
         if (client < 0) continue;
+        ++accepted_;
+        while (mode_ == Mode::Stall && !released_ && !stop_) poll(nullptr, 0, kPollTickMs);
         std::string job = ReadJob(client);
         if (mode_ == Mode::HangUp) {
             // A reset, not an orderly close: the sender's next write fails.

@@ -15,6 +15,8 @@ public:
         Receive, // read each job to its end, then close
         HangUp,  // read the first 64 KiB, then reset the connection: a printer
                  // whose connection breaks in the middle of a job
+        Stall,   // accept, then read nothing until Release(): a printer that
+                 // stopped taking data
     };
 
     explicit PrinterListener(Mode mode = Mode::Receive);
@@ -31,6 +33,10 @@ public:
     // the jobs received so far, in the order they arrived.
     std::vector<std::string> WaitForJobs(size_t count, int timeoutSeconds);
     size_t Connections() const;
+    // Connections accepted so far, ended or not.
+    size_t Accepted() const { return accepted_; }
+    // A stalled printer reads its jobs from now on.
+    void Release() { released_ = true; }
 
 private:
     void Serve();
@@ -40,6 +46,8 @@ private:
     int fd_ = -1;
     int port_ = 0;
     std::atomic<bool> stop_{false};
+    std::atomic<bool> released_{false};
+    std::atomic<size_t> accepted_{0};
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<std::string> jobs_;
