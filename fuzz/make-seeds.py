@@ -101,4 +101,89 @@ for s in ['"Alert OK Btn" = "\\U306f\\U3044";\n', '/* c */ "Message22k" = "Enter
           '"a" = "b"; // tail\n"c" = "d";', '<?xml version="1.0"?><plist version="1.0"><dict><key>a</key><string>b</string></dict></plist>']:
     put("strings_table", s)
     put("strings_table", b"\xff\xfe" + s.encode("utf-16-le"))
+
+# page_pass: three control bytes (turn, step, last page), then a PDF whose
+# page tree, boxes, rotations or resources are odd.
+def pdf(objects, xref=True):
+    out, offsets = b"%PDF-1.4\n", []
+    for i, o in enumerate(objects, 1):
+        offsets.append(len(out))
+        out += b"%d 0 obj\n%s\nendobj\n" % (i, o.encode("latin-1"))
+    start = len(out)
+    if xref:
+        out += b"xref\n0 %d\n0000000000 65535 f \n" % (len(objects) + 1)
+        out += b"".join(b"%010d 00000 n \n" % o for o in offsets)
+    else:  # every offset wrong: readers must rebuild the table
+        out += b"xref\n0 %d\n0000000000 65535 f \n" % (len(objects) + 1)
+        out += b"".join(b"%010d 00000 n \n" % (o + 7) for o in offsets)
+    return out + b"trailer\n<< /Size %d /Root 1 0 R >>\nstartxref\n%d\n%%%%EOF\n" % (len(objects) + 1, start)
+
+def stream(data):
+    return "<< /Length %d >>\nstream\n%s\nendstream" % (len(data), data)
+
+MARK = "0 g 5 70 20 20 re f 1 0 0 rg 40 40 10 10 re f"
+
+def doc(root, pages, extra=(), xref=True):
+    """Catalog 1, page tree root 2, then the pages' dictionaries (their
+    content streams follow them), then extra objects."""
+    objects = ["<< /Type /Catalog /Pages 2 0 R >>", root]
+    first = 3 + len(pages)
+    for i, p in enumerate(pages):
+        objects.append(p.replace("CONTENT", "%d 0 R" % (first + i)))
+    objects += [stream(MARK)] * len(pages)
+    return pdf(objects + list(extra), xref)
+
+def page(box="[0 0 100 100]", more=""):
+    return "<< /Type /Page /Parent 2 0 R /MediaBox %s /Contents CONTENT /Resources << >> %s>>" % (box, more)
+
+three = [page(), page("[0 0 60 90]"), page("[10 10 110 80]")]
+kids3 = "/Kids [3 0 R 4 0 R 5 0 R]"
+seeds = [
+    doc("<< /Type /Pages %s /Count 3 >>" % kids3, three),
+    doc("<< /Type /Pages %s /Count 1 >>" % kids3, three),
+    doc("<< /Type /Pages %s /Count 0 >>" % kids3, three),
+    doc("<< /Type /Pages %s /Count 99 >>" % kids3, three),
+    doc("<< /Type /Pages %s /Count 3 >>" % kids3, three, xref=False),
+    # a node whose kid is the root again
+    doc("<< /Type /Pages /Kids [3 0 R 5 0 R] /Count 2 >>", [page()],
+        ["<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 1 >>"]),
+    # the same page twice, a kid that is no dictionary, a null kid
+    doc("<< /Type /Pages /Kids [3 0 R 3 0 R 42 null] /Count 4 >>", [page()]),
+    doc("<< /Type /Pages /Count 1 >>", [page()]),
+    # boxes: huge, inverted, empty, inherited from the root, absent
+    doc("<< /Type /Pages %s /Count 3 >>" % kids3,
+        [page("[0 0 520000000 520000000]"), page("[100 100 0 0]"), page("[0 0 0 0]")]),
+    doc("<< /Type /Pages %s /Count 3 /MediaBox [0 0 50 70] /Rotate 90 >>" % kids3,
+        [p.replace("/MediaBox [0 0 100 100] ", "") for p in three]),
+    doc("<< /Type /Pages /Kids [3 0 R] /Count 1 >>", ["<< /Type /Page /Parent 2 0 R /Contents CONTENT >>"]),
+    doc("<< /Type /Pages /Kids [3 0 R] /Count 1 >>", [page("[0 0 99999999999999999999999 100]")]),
+    doc("<< /Type /Pages /Kids [3 0 R] /Count 1 >>", [page("[0 0 143 144.5]")]),
+    # odd rotations
+    doc("<< /Type /Pages %s /Count 3 >>" % kids3,
+        [page(more="/Rotate 45"), page(more="/Rotate -90"), page(more="/Rotate 7000000000")]),
+    doc("<< /Type /Pages %s /Count 3 >>" % kids3,
+        [page(more="/Rotate 90"), page(more="/Rotate 180.5"), page(more="/Rotate (x)")]),
+    # missing resources and a form that draws itself
+    doc("<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>",
+        ["<< /Type /Page /Parent 2 0 R /MediaBox [0 0 100 100] /Contents CONTENT >>",
+         page(more="/Resources 99 0 R")]),
+    pdf(["<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 100 100] /Contents 4 0 R "
+         "/Resources << /XObject << /Fm0 5 0 R /Im0 6 0 R >> /Font << /F1 7 0 R >> >> >>",
+         stream("/Fm0 Do /Im0 Do BT /F1 12 Tf 10 10 Td (x) Tj ET /Missing Do"),
+         "<< /Type /XObject /Subtype /Form /BBox [0 0 100 100] /Resources << /XObject << /Fm0 5 0 R >> >> "
+         "/Length 7 >>\nstream\n/Fm0 Do\nendstream",
+         "<< /Type /XObject /Subtype /Image /Width 100000 /Height 100000 /ColorSpace /DeviceRGB "
+         "/BitsPerComponent 8 /Length 3 >>\nstream\nabc\nendstream",
+         "<< /Type /Font /Subtype /Type1 /BaseFont /Nowhere >>"]),
+]
+# a page tree 60 nodes deep
+deep = ["<< /Type /Catalog /Pages 2 0 R >>"]
+for n in range(2, 62):
+    deep.append("<< /Type /Pages /Kids [%d 0 R] /Count 1 >>" % (n + 1))
+deep.append("<< /Type /Page /MediaBox [0 0 100 100] /Contents %d 0 R >>" % (len(deep) + 2))
+deep.append(stream(MARK))
+seeds.append(pdf(deep))
+for i, s in enumerate(seeds):
+    put("page_pass", bytes([i % 3, i % 2, (0, 7, 3, 2)[i % 4]]) + s)
 print("seeds written to", OUT)
