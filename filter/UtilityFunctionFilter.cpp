@@ -5,6 +5,7 @@
 #include "platform/IconvHandle.h"
 #include "platform/PpdAttrLookup.h"
 #include "platform/TextEncoding.h"
+#include "platform/ValueEscape.h"
 
 #include <iconv.h>
 
@@ -20,31 +21,10 @@ ppd_attr_t* ppdFindAttr_ALT(ppd_file_t* ppd, std::string_view name)
 
 std::string numstrtochar(std::string_view value)
 {
-    if (value.empty() || value.front() != '/') return std::string(value);
-
-    std::string out;
-    out.reserve(value.size() / 2);
-    size_t pos = 0;
-    while (pos < value.size() && value[pos] == '/') {
-        ++pos;
-        // Decimal text-to-integer conversion as the C library does it: optional
-        // white space and sign, then digits up to the first non-digit. The value
-        // saturates so that long digit runs cannot overflow.
-        size_t p = pos;
-        while (p < value.size() && (value[p] == ' ' || (value[p] >= '\t' && value[p] <= '\r'))) ++p;
-        bool negative = false;
-        if (p < value.size() && (value[p] == '+' || value[p] == '-')) negative = value[p++] == '-';
-        long code = 0;
-        while (p < value.size() && value[p] >= '0' && value[p] <= '9') {
-            if (code < 100000) code = code * 10 + (value[p] - '0');
-            ++p;
-        }
-        if (negative || code == 0 || code > 255) break; // a zero byte ends the text
-        out.push_back(static_cast<char>(code));
-        pos = value.find('/', p);
-        if (pos == std::string_view::npos) break;
-    }
-    return out;
+    // The filter reads the value as text: the first zero byte ends it.
+    std::string decoded = platform::DecodeValueEscape(value);
+    decoded.resize(std::strlen(decoded.c_str()));
+    return decoded;
 }
 
 long DecodeUTF8Char(std::string_view text, size_t& pos)

@@ -15,9 +15,8 @@
 // attribute lookup of the filter goes through this prefix match.
 ppd_attr_t* ppdFindAttr_ALT(ppd_file_t* ppd, std::string_view name);
 
-// Decodes the value escape: a value that begins with "/" is a list of decimal
-// byte codes, each introduced by "/" ("/72/105" is "Hi"). A code outside 0..255
-// becomes a zero byte, which ends the text. Other values come back unchanged.
+// The option value with the value escape decoded (platform/ValueEscape.h), up
+// to the first zero byte ("/72/105" is "Hi", "/65/300/67" is "A").
 std::string numstrtochar(std::string_view value);
 
 // Converts UTF-8 text into the printer's Shift_JIS X0213 code set, character by

@@ -129,7 +129,7 @@ int GetStringPointCount(std::u16string_view string);
 int GetStringPointIndex(std::u16string_view string);
 int numCompare(int a, int b, void* context);
 // itoa, shared with the filter, is in platform/DecimalText.h.
-// Decodes the value escape ("/97/44/98" to "a,b") in place.
+// Decodes the value escape ("/97/44/98" to "a,b") in place (platform/ValueEscape.h).
 void numstrtochar(std::span<char> text);
 
 // --- Strings and resources ---

@@ -2,6 +2,8 @@
 // ("12.3" for 123) and the value escape's numbers.
 #include "panelkit/UtilityFunction.h"
 
+#include "platform/ValueEscape.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -59,19 +61,8 @@ int numCompare(int a, int b, void* /*context*/)
 
 void numstrtochar(std::span<char> text)
 {
-    if (text.empty() || text[0] != '/') return;
-    const size_t length = strnlen(text.data(), text.size());
-    size_t read = 0;
-    size_t written = 0;
-    while (read < length && text[read] == '/') {
-        ++read;
-        long number = 0;
-        while (read < length && text[read] >= '0' && text[read] <= '9') {
-            if (number < 256) number = number * 10 + (text[read] - '0');
-            ++read;
-        }
-        while (read < length && text[read] != '/') ++read; // anything else up to the next slash
-        text[written++] = static_cast<char>(number >= 256 ? 0 : number);
-    }
-    if (written < text.size()) text[written] = '\0';
+    const std::string decoded = platform::DecodeValueEscape({text.data(), strnlen(text.data(), text.size())});
+    // Never longer than the text: every code takes at least its "/".
+    std::copy(decoded.begin(), decoded.end(), text.begin());
+    if (decoded.size() < text.size()) text[decoded.size()] = '\0';
 }
