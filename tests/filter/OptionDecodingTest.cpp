@@ -197,15 +197,6 @@ TEST(PpdInformation, UserNameInPrinterCodeSet)
     EXPECT_STREQ(StdUserName, "alice");
 }
 
-TEST(Itoa, RightAlignedDigits)
-{
-    char buf[8];
-    EXPECT_STREQ(itoa(1234, buf), "1234");
-    EXPECT_EQ(itoa(1234, buf), buf + 3);
-    EXPECT_STREQ(itoa(0, buf), "");
-    EXPECT_STREQ(itoa(1234567, buf), "1234567");
-}
-
 } // namespace
 
 namespace {

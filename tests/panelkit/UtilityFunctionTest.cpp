@@ -99,16 +99,9 @@ TEST(UtilityFunction, PointsInText)
     EXPECT_EQ(numCompare(3, 2, nullptr), 1);
 }
 
-TEST(UtilityFunction, ItoaAndTheValueEscape)
+// itoa is tested with the platform layer.
+TEST(UtilityFunction, TheValueEscapeDecodedInPlace)
 {
-    std::array<char, 5> buffer{};
-    EXPECT_STREQ(itoa(255, buffer), "255");
-    EXPECT_STREQ(itoa(7, buffer), "7");
-    EXPECT_STREQ(itoa(0, buffer), "");
-    EXPECT_STREQ(itoa(-3, buffer), "");
-    EXPECT_EQ(itoa(12345, buffer), nullptr); // five digits and the terminator do not fit
-    EXPECT_STREQ(itoa(1234, buffer), "1234");
-
     char escaped[] = "/97/44/98";
     numstrtochar(escaped);
     EXPECT_STREQ(escaped, "a,b");

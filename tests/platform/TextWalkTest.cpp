@@ -5,6 +5,7 @@
 
 #include <array>
 #include <climits>
+#include <cstring>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -55,17 +56,36 @@ TEST(ShiftJisLeadByte, BothRowsAndTheirBounds)
     for (const auto& [byte, lead] : cases) EXPECT_EQ(platform::IsShiftJisLeadByte(byte), lead) << int(byte);
 }
 
+// The filter and the framework call this one itoa.
 TEST(Itoa, DigitsRightAlignedOrNothingWhenTheyDoNotFit)
 {
-    std::array<char, 11> buffer{};
-    const char* first = itoa(INT_MAX, buffer); // exactly fits: ten digits and the terminator
-    EXPECT_STREQ(first, "2147483647");
-    EXPECT_EQ(first, buffer.data());
-    EXPECT_EQ(itoa(INT_MAX, std::span(buffer).first(10)), nullptr);
-    EXPECT_STREQ(itoa(INT_MIN, buffer), "");
-    EXPECT_EQ(itoa(0, buffer), buffer.data() + 10);
-    EXPECT_EQ(itoa(1, std::span<char>()), nullptr);
-    EXPECT_EQ(itoa(1, std::span(buffer).first(1)), nullptr);
+    const struct {
+        int value;
+        std::size_t size;
+        const char* text; // null: no text
+    } cases[] = {{255, 5, "255"},
+                 {7, 5, "7"},
+                 {0, 5, ""},
+                 {-3, 5, ""},
+                 {1234, 5, "1234"},
+                 {12345, 5, nullptr},
+                 {1234567, 8, "1234567"},
+                 {INT_MAX, 11, "2147483647"},
+                 {INT_MAX, 10, nullptr},
+                 {INT_MIN, 11, ""},
+                 {1, 1, nullptr},
+                 {1, 0, nullptr}};
+    for (const auto& c : cases) {
+        std::array<char, 12> buffer{};
+        buffer.fill('#');
+        const char* first = itoa(c.value, std::span(buffer).first(c.size));
+        if (c.text == nullptr) {
+            EXPECT_EQ(first, nullptr) << c.value << " in " << c.size;
+            continue;
+        }
+        EXPECT_STREQ(first, c.text);
+        EXPECT_EQ(first + std::strlen(c.text), buffer.data() + c.size - 1); // the last byte ends the digits
+    }
 }
 
 } // namespace
