@@ -1,11 +1,12 @@
 #include "filter/DocumentName.h"
 
-#include "filter/CupsOptions.h"
+#include "filter/JobInput.h"
 #include "filter/DocuNameValidateData.h"
 #include "filter/FilterState.h"
-#include "filter/PjlWriter.h"
+#include "filter/PjlLine.h"
 #include "filter/TicketReader.h"
 #include "filter/UtilityFunctionFilter.h"
+#include "platform/PrintSettingsKeys.h"
 #include "platform/TextEncoding.h"
 
 #include <cstring>
@@ -18,8 +19,6 @@ namespace {
 // The printer's name field holds 32 width units: one per narrow character, two
 // per double-width one.
 constexpr int kNameWidth = 32;
-
-constexpr const char* kProductTypeKey = "com.lumeral.vrk.printsettings.PrintTypeProductTypeTicketKey";
 
 // Set by the first step so the product-type step knows which printer it serves.
 bool gNameForUTF8Printer = false;
@@ -173,13 +172,13 @@ void InvalidatePrintTypeDocumentNameForProductType(char** argv)
     // Shift_JIS printers have no product-type rules: their name is final.
     if (!gNameForUTF8Printer) return;
 
-    const CupsOptions options(argv != nullptr ? argv[5] : nullptr);
-    const int productType = GetOptionInteger(options, kProductTypeKey);
+    const CupsOptions& options = JobOptions(argv);
+    const int productType = GetOptionInteger(options, printsettings::PrintTypeProductTypeTicketKey);
     const std::string_view name(PTStdDocumentName);
 
     const DocuNameValidateData* table = &docuNameValidateDataScale;
     std::string limited(name);
-    if (options.Get(kProductTypeKey) != nullptr) {
+    if (options.Get(printsettings::PrintTypeProductTypeTicketKey) != nullptr) {
         const size_t limit = ProductTypeLimit(productType);
         if (UTF8CharacterCount(name) > limit) limited.resize(UTF8PrefixBytes(name, limit));
         if (productType == 3 || productType == 5) table = &docuNameValidateDataScaleForProduct03UTF8;
