@@ -44,10 +44,10 @@ void InstallSignalHandlers()
     struct sigaction action {};
     sigemptyset(&action.sa_mask);
     action.sa_flags = 0;
-    action.sa_handler = SignalHandler;
-    ::sigaction(SIGTERM, &action, nullptr);
     action.sa_handler = SignalAlarmHandler;
     ::sigaction(SIGALRM, &action, nullptr);
+    action.sa_handler = SignalHandler;
+    ::sigaction(SIGTERM, &action, nullptr);
     action.sa_flags = SA_RESTART;
     action.sa_handler = SignalPipeHandler;
     ::sigaction(SIGPIPE, &action, nullptr);
@@ -257,6 +257,8 @@ int RunSpoolwrap(int argc, char** argv)
         Utlfputs("Get Print Options fail\n", stderr);
         return 1;
     }
+    // Reading the options may wait on the host's name service.
+    if (CancelJob != 0) return EndCancelledJob(jobCopy);
 
     FinalPDF finalPdf;
     // The filter's own final PDF is removed however the run ends.
