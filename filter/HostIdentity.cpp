@@ -1,8 +1,11 @@
 #include "filter/HostIdentity.h"
 
+#include "platform/TextEncoding.h"
+
 #include "filter/UtilityFunctionFilter.h"
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -46,13 +49,14 @@ void FitHostName(std::string_view name, bool utf8Printer, std::span<char> buffer
 {
     if (buffer.empty()) return;
     std::memset(buffer.data(), 0, buffer.size());
-    if (utf8Printer && IsValidUTF8(name)) {
+    if (utf8Printer && platform::IsValidUtf8(name)) {
         size_t units = 0;
         size_t pos = 0;
         while (pos < name.size()) {
             size_t next = pos;
-            const long cp = DecodeUTF8Char(name, next);
-            const size_t width = cp > 0xFFFF ? 2 : 1; // a surrogate pair stays whole
+            const std::optional<char32_t> cp = platform::DecodeUtf8Char(name, next);
+            if (!cp) break;
+            const size_t width = *cp > 0xFFFF ? 2 : 1; // a surrogate pair stays whole
             if (units + width > 32) break;
             units += width;
             pos = next;

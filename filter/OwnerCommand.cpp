@@ -4,6 +4,7 @@
 #include "filter/OwnerCommand.h"
 #include "filter/PjlLine.h"
 #include "filter/UtilityFunctionFilter.h"
+#include "platform/TextEncoding.h"
 
 #include <cstdio>
 #include <ctime>
@@ -13,24 +14,13 @@
 
 namespace {
 
-// A value cut by its fixed field can end inside a UTF-8 character. Only that
-// broken character is dropped, so the rest still converts instead of the whole
-// value being refused as invalid UTF-8.
-std::string_view WithoutBrokenTail(std::string_view text)
-{
-    if (IsValidUTF8(text)) return text;
-    for (size_t drop = 1; drop <= 3 && drop <= text.size(); ++drop) {
-        const std::string_view shorter = text.substr(0, text.size() - drop);
-        if (IsValidUTF8(shorter)) return shorter;
-    }
-    return text;
-}
-
 // Text in the printer's code set, at most 254 bytes.
 std::string InPrinterCodeSet(std::string_view utf8, bool utf8Printer)
 {
     char converted[255] = {};
-    const std::string_view text = WithoutBrokenTail(utf8);
+    // A value cut by its fixed field can end inside a UTF-8 character: only
+    // that broken character is dropped, so the rest still converts.
+    const std::string_view text = platform::WithoutCutUtf8Tail(utf8);
     const size_t length =
         utf8Printer ? ConvertUTF8ToEncodingForUTF8(text, converted) : ConvertUTF8ToEncoding(text, converted);
     return std::string(converted, length);
@@ -68,7 +58,7 @@ std::string ClientName(const PrintOptions& options)
 {
     const bool utf8 = IsUTF8Printer(options);
     if (options.jba.hostName[0] != '\0') {
-        if (utf8) return std::string(WithoutBrokenTail(options.jba.hostName));
+        if (utf8) return std::string(platform::WithoutCutUtf8Tail(options.jba.hostName));
         return InPrinterCodeSet(options.jba.hostName, false);
     }
     if (options.jba.hostNameText[0] != '\0') return options.jba.hostNameText;

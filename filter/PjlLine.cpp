@@ -104,11 +104,11 @@ std::string_view CutAtCharacter(std::string_view text, size_t maxBytes)
 {
     if (text.size() <= maxBytes) return text;
     size_t keep = 0;
-    if (IsValidUTF8(text)) {
+    if (platform::IsValidUtf8(text)) {
         size_t pos = 0;
         while (pos < text.size()) {
             size_t next = pos;
-            DecodeUTF8Char(text, next);
+            if (!platform::DecodeUtf8Char(text, next)) break;
             if (next > maxBytes) break;
             pos = next;
         }

@@ -29,19 +29,6 @@ void StoreInteger(std::span<char> dest, int32_t value)
     if (dest.size() >= sizeof value) std::memcpy(dest.data(), &value, sizeof value);
 }
 
-// A value cut by the work buffer may end inside a multibyte character; that
-// half character is dropped so the rest of the text still converts.
-void DropIncompleteUTF8Tail(std::string& text)
-{
-    // The last character begins at most three continuation bytes from the end.
-    size_t lead = text.size();
-    while (lead > 0 && text.size() - lead < 3 && platform::IsUtf8Continuation(text[lead - 1])) --lead;
-    if (lead == 0) return;
-    --lead;
-    const int length = platform::Utf8SequenceLength(static_cast<unsigned char>(text[lead]));
-    if (length > 1 && lead + length > text.size()) text.resize(lead);
-}
-
 // Clears the field and hands back the decoded option value; false when absent.
 bool DecodedValue(const char* name, const TicketSource& source, std::span<char> dest, std::string& decoded)
 {
@@ -58,7 +45,9 @@ bool DecodedValue(const char* name, const TicketSource& source, std::span<char> 
         if (!work.empty() && work.front() == '/' && !codeComplete) work = work.substr(0, work.rfind('/'));
     }
     decoded = numstrtochar(work);
-    if (cut) DropIncompleteUTF8Tail(decoded);
+    // A value cut by the work buffer may end inside a multibyte character;
+    // that half character is dropped so the rest of the text still converts.
+    if (cut) decoded.resize(platform::WithoutCutUtf8Tail(decoded).size());
     return true;
 }
 

@@ -27,14 +27,6 @@ std::string numstrtochar(std::string_view value)
     return decoded;
 }
 
-long DecodeUTF8Char(std::string_view text, size_t& pos)
-{
-    const std::optional<char32_t> cp = platform::DecodeUtf8Char(text, pos);
-    return cp ? static_cast<long>(*cp) : -1;
-}
-
-bool IsValidUTF8(std::string_view text) { return platform::IsValidUtf8(text); }
-
 void CopyToField(std::string_view text, std::span<char> field)
 {
     if (field.empty()) return;

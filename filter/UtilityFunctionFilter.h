@@ -31,10 +31,5 @@ size_t ConvertUTF8ToEncoding(std::string_view utf8, std::span<char> dest);
 // re-encoded as UTF-8.
 size_t ConvertUTF8ToEncodingForUTF8(std::string_view utf8, std::span<char> dest);
 
-// platform::DecodeUtf8Char with -1 for no character, and platform::IsValidUtf8,
-// under the names the filter's writers call them by.
-long DecodeUTF8Char(std::string_view text, size_t& pos);
-bool IsValidUTF8(std::string_view text);
-
 // Copies text into a fixed field, cut to the field's size minus one, zero-terminated.
 void CopyToField(std::string_view text, std::span<char> field);

@@ -11,6 +11,20 @@ int Utf8SequenceLength(unsigned char lead)
     return 0;
 }
 
+std::string_view WithoutCutUtf8Tail(std::string_view bytes)
+{
+    // The last character begins at most three continuation bytes from the end.
+    size_t lead = bytes.size();
+    while (lead > 0 && bytes.size() - lead < 3 &&
+           IsUtf8Continuation(static_cast<unsigned char>(bytes[lead - 1])))
+        --lead;
+    if (lead == 0) return bytes;
+    --lead;
+    const int length = Utf8SequenceLength(static_cast<unsigned char>(bytes[lead]));
+    if (length > 1 && lead + static_cast<size_t>(length) > bytes.size()) return bytes.substr(0, lead);
+    return bytes;
+}
+
 std::optional<char32_t> DecodeUtf8Char(std::string_view bytes, std::size_t& pos)
 {
     static constexpr char32_t kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};

@@ -41,6 +41,10 @@ std::string Utf16ToUtf8(std::u16string_view text);
 // Whether the bytes are valid UTF-8.
 bool IsValidUtf8(std::string_view bytes);
 
+// The bytes without a last character that the end of the bytes cuts short (a
+// value cut by a fixed field), so the rest still converts.
+std::string_view WithoutCutUtf8Tail(std::string_view bytes);
+
 // Number of bytes of the UTF-8 form of one UTF-16 unit taken alone
 // (1 below U+0080, 2 below U+0800, else 3).
 int Utf8LengthOfUnit(char16_t unit);
