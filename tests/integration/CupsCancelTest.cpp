@@ -3,6 +3,7 @@
 // stopped reading. cupsd only sends SIGTERM (and SIGKILL 30 s later); the
 // filter must end at once, leave nothing in its TMPDIR, leave no process
 // behind, and never send the trailer that would make the cut job look whole.
+#include "CupsdTest.h"
 #include "LargePdf.h"
 #include "PrinterListener.h"
 #include "PrivateCupsd.h"
@@ -50,37 +51,15 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limi
     return true;
 }
 
-class CupsCancel : public ::testing::Test {
+class CupsCancel : public CupsdTest {
 protected:
     void SetUp() override
     {
-        // Processes that cupsd's children leave behind are handed to this
-        // process instead of init, so the test can see them.
-        prctl(PR_SET_CHILD_SUBREAPER, 1);
-        root_ = rootDir_.path();
-        // cupsd's filters run as "lp", which must reach the installed files.
-        ASSERT_EQ(chmod(root_.c_str(), 0755), 0);
-        driver_ = InstallDriver(root_ + "/stage");
-        ASSERT_TRUE(driver_.ok) << driver_.log;
-        cupsd_ =
-            std::make_unique<PrivateCupsd>(root_, PrivateCupsd::Options{driver_.filter, driver_.ppdFolder});
-        ASSERT_TRUE(cupsd_->running()) << cupsd_->startLog();
-    }
-    void TearDown() override
-    {
-        cupsd_.reset();
-        while (waitpid(-1, nullptr, WNOHANG) > 0) {}
+        CupsdTest::SetUp();
+        if (!HasFatalFailure()) StartCupsd();
     }
 
-    // Processes below this one other than cupsd whose command line holds `text`.
-    std::vector<std::string> Running(const std::string& text) const
-    {
-        std::vector<std::string> found;
-        for (const std::string& p : Descendants(getpid()))
-            if (p.rfind(std::to_string(cupsd_->pid()) + ":", 0) != 0 && p.find(text) != std::string::npos)
-                found.push_back(p);
-        return found;
-    }
+    std::vector<std::string> Running(const std::string& text) const { return OtherProcesses(text); }
     // The filter's process for a job, as cupsd logged it ("Started filter
     // .../spoolwrap (PID N)"); cupsd names the process after the queue.
     std::string FilterProcess(int jobId) const
@@ -98,14 +77,6 @@ protected:
             if (!filter.empty() && p.rfind(filter, 0) == 0) return true;
         return false;
     }
-    std::vector<std::string> TempFiles() const
-    {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(cupsd_->TempFolder()))
-            names.push_back(e.path().filename());
-        return names;
-    }
-
     // Prints, waits until `ready` and `settle` more, cancels; then the filter
     // must be gone within the hang limit, the job cancelled and the filters'
     // TMPDIR empty.
@@ -129,11 +100,6 @@ protected:
         EXPECT_EQ(cupsd_->WaitForJob(id, 10).stateName, "canceled") << JobLogLines(cupsd_->ErrorLog(), id);
         EXPECT_EQ(JoinLines(TempFiles()), "");
     }
-
-    TempDir rootDir_;
-    std::string root_;
-    InstalledDriver driver_;
-    std::unique_ptr<PrivateCupsd> cupsd_;
 };
 
 TEST_F(CupsCancel, CancelledJobsEndAtOnceAndLeaveNothingBehind)

@@ -1,6 +1,7 @@
 // The driver as CUPS runs it: installed with `cmake --install`, a queue made
 // with lpadmin from an installed PPD, jobs printed with lp through a private
 // cupsd, and what a listener on 127.0.0.1 that plays the printer received.
+#include "CupsdTest.h"
 #include "LargePdf.h"
 #include "PrinterListener.h"
 #include "PrivateCupsd.h"
@@ -144,15 +145,6 @@ int PageCount(const std::string& pdfPath)
     return r.status == 0 ? std::atoi(r.out.c_str()) : -1;
 }
 
-std::vector<std::string> FolderEntries(const std::string& path)
-{
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec))
-        names.push_back(it->path().filename());
-    return names;
-}
-
 // Byte-for-byte equality with a short message: sizes and the first difference.
 ::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected)
 {
@@ -169,38 +161,8 @@ void SleepMs(int ms)
     nanosleep(&ts, nullptr);
 }
 
-class CupsDriver : public ::testing::Test {
+class CupsDriver : public CupsdTest {
 protected:
-    void SetUp() override
-    {
-        // Processes that cupsd's children leave behind are handed to this
-        // process instead of init, so a test can see them.
-        prctl(PR_SET_CHILD_SUBREAPER, 1);
-        root_ = rootDir_.path();
-        // cupsd's filters run as "lp", which must reach the installed files.
-        ASSERT_EQ(chmod(root_.c_str(), 0755), 0);
-        driver_ = InstallDriver(root_ + "/stage");
-        ASSERT_TRUE(driver_.ok) << driver_.log;
-    }
-
-    void TearDown() override
-    {
-        cupsd_.reset();
-        while (waitpid(-1, nullptr, WNOHANG) > 0) {}
-        const char* keep = std::getenv("QV_KEEP_CUPS_ROOT");
-        if (keep != nullptr && *keep != '\0') {
-            std::fprintf(stderr, "kept %s\n", root_.c_str());
-            rootDir_.Keep();
-        }
-    }
-
-    void StartCupsd(bool systemFilters = true)
-    {
-        cupsd_ = std::make_unique<PrivateCupsd>(
-            root_, PrivateCupsd::Options{driver_.filter, driver_.ppdFolder, systemFilters});
-        ASSERT_TRUE(cupsd_->running()) << cupsd_->startLog();
-    }
-
     // Adds a queue and fails the test when lpadmin refuses.
     void AddQueue(const std::string& name, const std::string& model, const PrinterListener& printer,
                   const std::vector<std::string>& extra = {})
@@ -239,27 +201,20 @@ protected:
     }
 
     // Files left in the filters' TMPDIR (cupsd's spool/tmp), one per line.
-    std::string CupsdTempFiles() const { return JoinLines(FolderEntries(cupsd_->TempFolder())); }
+    std::string CupsdTempFiles() const { return JoinLines(TempFiles()); }
 
     // Processes still running below this test process other than cupsd
-    // itself: cupsd's children and whatever they left behind.
+    // itself, once they have had five seconds to end.
     std::vector<std::string> LeftoverProcesses() const
     {
         std::vector<std::string> leftovers;
         for (int tries = 0; tries < 50; ++tries) {
-            leftovers.clear();
-            for (const std::string& p : Descendants(getpid()))
-                if (p.rfind(std::to_string(cupsd_->pid()) + ":", 0) != 0) leftovers.push_back(p);
+            leftovers = OtherProcesses();
             if (leftovers.empty()) break;
             SleepMs(100);
         }
         return leftovers;
     }
-
-    TempDir rootDir_;
-    std::string root_;
-    InstalledDriver driver_;
-    std::unique_ptr<PrivateCupsd> cupsd_;
 };
 
 // ---------------------------------------------------------------------------
@@ -475,7 +430,7 @@ TEST_F(CupsDriver, JobCopyUnderCupsdMatchesWhatThePrinterGot)
     const ReceivedJob job =
         PrintAndReceive(printer, "kz63", DataFile("five-pages.pdf"), "kept", FixedIdentity());
     ExpectFraming(job);
-    const std::vector<std::string> files = FolderEntries(cupsd_->TempFolder());
+    const std::vector<std::string> files = TempFiles();
     ASSERT_EQ(files.size(), 1u) << JoinLines(files);
     EXPECT_EQ(files[0].rfind("zk", 0), 0u);
     EXPECT_EQ(files[0].size(), std::string("zkYYYYMMDDhhmmss.job").size());
