@@ -457,6 +457,30 @@ private:
     RasterLimits limits_;
 };
 
+// Refuses a page that draws, itself or through its forms, an image (or an
+// image's mask) that declares more than maxPixels pixels.
+void RefuseLargeImages(QPDFPageObjectHelper& page, size_t pageNumber, double maxPixels)
+{
+    page.forEachImage(true, [&](QPDFObjectHandle& image, QPDFObjectHandle&, std::string const&) {
+        QPDFObjectHandle dict = image.getDict();
+        for (QPDFObjectHandle drawn : {dict, dict.getKey("/SMask"), dict.getKey("/Mask")}) {
+            if (drawn.isStream()) drawn = drawn.getDict();
+            if (!drawn.isDictionary()) continue;
+            QPDFObjectHandle width = drawn.getKey("/Width");
+            QPDFObjectHandle height = drawn.getKey("/Height");
+            // An image without a size is refused by the renderer itself.
+            if (!width.isNumber() || !height.isNumber()) continue;
+            const double w = width.getNumericValue();
+            const double h = height.getNumericValue();
+            if (w * h <= maxPixels) continue;
+            throw PageRefused(
+                Format("Page %zu is not rasterised: it draws an image of %.0f x %.0f pixels, more "
+                       "than the %.0f pixels the raster pass takes",
+                       pageNumber, w, h, maxPixels));
+        }
+    });
+}
+
 // poppler takes the page count from the /Count at the root of the page tree
 // and finds no page beyond it; qpdf walks the tree. When the two disagree, or
 // poppler cannot read a file that qpdf repaired, poppler renders a copy of the
@@ -596,9 +620,12 @@ int processImage(PDFDocInfo& info, const RasterLimits& limits)
     try {
         poppler::set_debug_error_function(IgnorePopplerMessage, nullptr);
         const std::vector<QPDFObjectHandle> pages = info.document->pdf.getAllPages();
-        // Pages too large to rasterise are refused before anything is done.
+        // Pages too large to rasterise, or drawing images too large to
+        // render, are refused before anything is done.
         const bool complete = ForEachKeptPage(info, pages.size(), [&](size_t index) {
-            const PageRect box = ToRect(QPDFPageObjectHelper(pages[index]).getMediaBox(false));
+            QPDFPageObjectHelper page(pages[index]);
+            RefuseLargeImages(page, index + 1, limits.maxImagePixels);
+            const PageRect box = ToRect(page.getMediaBox(false));
             if (box.width() <= limits.maxPageSide && box.height() <= limits.maxPageSide) return;
             throw PageRefused(Format("Page %zu is not rasterised: it is %.0f x %.0f points (%.0f x %.0f mm), "
                                      "larger than the %.0f mm a side the raster pass takes",

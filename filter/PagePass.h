@@ -64,6 +64,11 @@ struct RasterLimits {
     // The compressed image of a banded page is held whole while the PDF is
     // written; a page whose image would be larger fails the pass.
     size_t maxBandedImageBytes = size_t{64} << 20;
+    // The renderer reads every pixel an image declares, whatever data it
+    // holds: an image of 100000 by 100000 pixels in 3 bytes kept it busy for
+    // 25 s on a page of 100 points. A page drawing an image of more pixels
+    // than this (2^30, a 600 dpi scan of an A0 sheet is half of it) fails the pass.
+    double maxImagePixels = 1073741824.0;
 };
 
 // Draw the kept pages into info.outputContext: 0 on success, -1 on failure (a

@@ -27,7 +27,8 @@ namespace {
 
 // The raster pass at the pass's own resolution, on pages small enough for a
 // fuzzer's pace: at most 2 inches a side (600 by 600 pixels), bands from 64 KiB
-// on, so that both the whole and the banded paths run.
+// on, so that both the whole and the banded paths run, and images of at most
+// a million pixels (the renderer reads every pixel an image declares).
 RasterLimits FuzzRasterLimits()
 {
     RasterLimits limits;
@@ -35,6 +36,7 @@ RasterLimits FuzzRasterLimits()
     limits.wholePageBytes = 256 << 10;
     limits.bandBytes = 64 << 10;
     limits.maxBandedImageBytes = 1 << 20;
+    limits.maxImagePixels = 1 << 20;
     return limits;
 }
 

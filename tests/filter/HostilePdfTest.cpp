@@ -166,31 +166,36 @@ TEST_F(HostilePdf, LargePagesAreRasterisedInBoundedMemory)
 TEST_F(HostilePdf, PagesTooLargeToRasteriseSendTheUnprocessedFile)
 {
     struct Case {
-        const char* mediaBox;
+        const char* page; // the second page's media box and resources
         const char* message;
     };
     const Case cases[] = {
-        {"[0 0 17008 1000]",
-         "Page 2 is not rasterised: it is 17008 x 1000 points (6000 x 353 mm), larger than "
-         "the 5000 mm a side the raster pass takes\n"},
+        {"/MediaBox [0 0 17008 1000]", "Page 2 is not rasterised: it is 17008 x 1000 points (6000 x 353 mm), "
+                                       "larger than the 5000 mm a side the raster pass takes\n"},
         // No bitmap side of this box fits an int.
-        {"[0 0 520000000 520000000]",
-         "Page 2 is not rasterised: it is 520000000 x 520000000 points (183444444 "
-         "x 183444444 mm), larger than the 5000 mm a side the raster pass takes\n"},
+        {"/MediaBox [0 0 520000000 520000000]",
+         "Page 2 is not rasterised: it is 520000000 x 520000000 points (183444444 x 183444444 mm), larger "
+         "than the 5000 mm a side the raster pass takes\n"},
+        // The renderer would read all 1e10 pixels the image declares.
+        {"/MediaBox [0 0 100 100] /Resources << /XObject << /Im0 6 0 R >> >>",
+         "Page 2 is not rasterised: it draws an image of 100000 x 100000 pixels, more than the 1073741824 "
+         "pixels the raster pass takes\n"},
     };
     for (const Case& c : cases) {
-        // Page 1 is of an ordinary size; page 2 has the box.
-        const std::string pdf = BuildPdf(
-            {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>",
-             "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 5 0 R >>",
-             std::string("<< /Type /Page /Parent 2 0 R /MediaBox ") + c.mediaBox + " /Contents 5 0 R >>",
-             Stream("0 g 10 10 50 50 re f")});
-        EXPECT_EQ(ReadFile(Run(pdf, "QVPDFRasterizedMode=true")), pdf) << c.mediaBox;
+        // Page 1 is an ordinary A4 page.
+        const std::string pdf =
+            BuildPdf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>",
+                      "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 5 0 R >>",
+                      std::string("<< /Type /Page /Parent 2 0 R /Contents 5 0 R ") + c.page + " >>",
+                      Stream("0 g 10 10 50 50 re f /Im0 Do"),
+                      "<< /Type /XObject /Subtype /Image /Width 100000 /Height 100000 /ColorSpace /DeviceRGB "
+                      "/BitsPerComponent 8 /Length 3 >>\nstream\nabc\nendstream"});
+        EXPECT_EQ(ReadFile(Run(pdf, "QVPDFRasterizedMode=true")), pdf) << c.page;
         EXPECT_NE(last.err.find(c.message), std::string::npos) << last.err;
         // Vector pages of any size are turned as they are.
         const std::string turned = Run(pdf, "orientation-requested=6");
-        EXPECT_EQ(PdfPageCount(turned), 2) << c.mediaBox;
-        EXPECT_EQ(last.err, "") << c.mediaBox;
+        EXPECT_EQ(PdfPageCount(turned), 2) << c.page;
+        EXPECT_EQ(last.err, "") << c.page;
     }
 }
 
