@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <ctime>
 #include <string>
@@ -192,6 +194,38 @@ TEST(JobCopyFile, CopyIsByteIdenticalWithMode0676)
     EXPECT_EQ(copy, r.out);
     // Nothing else stays behind: the temporary input copy is gone.
     EXPECT_EQ(tmp.entries().size(), 2u);
+}
+
+// The job's options and PPD are read once: whatever the job asks for (a plain
+// job, a page pass, the layout filter's choice), the PPD file is opened once.
+TEST(JobInput, ThePpdIsOpenedOncePerJob)
+{
+    TempDir tmp, ppdFolder;
+    const std::string ppd = ppdFolder.file("printer.ppd");
+    WriteFile(ppd, ReadFile(Ppd("quorvel-kz63-color-mfp.ppd")));
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, ppd.c_str(), IN_OPEN), 0);
+    const auto opens = [&] {
+        int count = 0;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t n; (n = read(watch, buffer, sizeof buffer)) > 0;)
+            for (char* p = buffer; p < buffer + n;
+                 p += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(p)->len)
+                if (reinterpret_cast<inotify_event*>(p)->mask & IN_OPEN) ++count;
+        return count;
+    };
+    for (const std::string options :
+         {"media=A4 number-up=1", "orientation-requested=6 QVTurnPage=true",
+          "QVPDFRasterizedMode=true com.apple.print.PrintSettings.PMCopies..n.=2"}) {
+        SpoolwrapJob job = BaseJob(tmp, options);
+        job.env["PPD"] = ppd;
+        job.args.push_back(ProjectPath("samples/sample.pdf"));
+        const SpoolwrapResult r = RunSpoolwrap(job);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(opens(), 1) << options;
+    }
+    close(watch);
 }
 
 // A copy already made in the same second is left as it is; the new job's copy
