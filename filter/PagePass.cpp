@@ -141,7 +141,19 @@ void ReplacePageTree(QPDF& pdf, QPDFObjectHandle pagesRoot, QPDFObjectHandle kid
     // Layers decide what is visible, and what is printed.
     if (oldRoot.isDictionary() && oldRoot.hasKey("/OCProperties"))
         catalog.replaceKey("/OCProperties", oldRoot.getKey("/OCProperties"));
-    pdf.getTrailer().replaceKey("/Root", pdf.makeIndirectObject(catalog));
+    // A trailer qpdf rebuilt from a damaged file may hold anything, and the
+    // writer copies it: it keeps the document information, the encryption and
+    // the identifier, and writes the true /Size only where the key is present.
+    QPDFObjectHandle trailer = pdf.getTrailer();
+    for (const std::string& key : trailer.getKeys()) {
+        QPDFObjectHandle value = trailer.getKey(key);
+        const bool identifier = key == "/ID" && value.isArray() && value.getArrayNItems() == 2 &&
+                                value.getArrayItem(0).isString() && value.getArrayItem(1).isString();
+        if (!identifier && !((key == "/Info" || key == "/Encrypt") && value.isDictionary()))
+            trailer.removeKey(key);
+    }
+    trailer.replaceKey("/Size", QPDFObjectHandle::newInteger(0));
+    trailer.replaceKey("/Root", pdf.makeIndirectObject(catalog));
     pdf.updateAllPagesCache();
 }
 

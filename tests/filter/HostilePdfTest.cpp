@@ -16,6 +16,14 @@
 
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
 // A PDF of numbered objects (object 1 the catalog) with a correct
 // cross-reference table, so that whatever is odd in it is what the test put there.
 std::string BuildPdf(const std::vector<std::string>& objects)
@@ -150,6 +158,18 @@ TEST_F(HostilePdf, PageTreeLoopSendsTheUnprocessedFile)
     }
 }
 
+TEST_F(HostilePdf, DamagedTrailerIsNotCopiedIntoTheNewPdf)
+{
+    // A trailer without /Size (and with a key of no meaning) is rebuilt by
+    // the reader; the new PDF must need no repair.
+    std::string pdf = PdfWithPages("<< /Type /Pages /Kids [3 0 R] /Count 1 >>", {"0 g 10 10 50 50 re f"});
+    pdf.replace(pdf.find("/Size 5"), 7, "/Svze 5");
+    const std::string sent = Run(pdf, "orientation-requested=6");
+    const SpoolwrapResult check = RunProcess({"qpdf", {"--check", sent}});
+    EXPECT_EQ(check.status, 0) << check.out << check.err;
+    EXPECT_EQ(PdfPageCount(sent), 1);
+}
+
 TEST_F(HostilePdf, LargePagesAreRasterisedInBoundedMemory)
 {
     // Two 5000 pt pages are bitmaps of 1.3 GB each at 300 dpi.
@@ -158,7 +178,11 @@ TEST_F(HostilePdf, LargePagesAreRasterisedInBoundedMemory)
                      {"0 g 100 4300 600 600 re f", "0 g 4300 100 600 600 re f"}, "[0 0 5000 5000]");
     const std::string sent = Run(pdf, "QVPDFRasterizedMode=true");
     constexpr long kPeakBoundKiB = 300 * 1024;
-    EXPECT_LT(last.peakKiB, kPeakBoundKiB);
+    // AddressSanitizer holds freed memory back for a while (256 MB of it),
+    // which the peak then counts: there the bound says nothing of the pass.
+    if (!kAddressSanitizer) {
+        EXPECT_LT(last.peakKiB, kPeakBoundKiB);
+    }
     EXPECT_EQ(PageImageSizes(sent), (std::vector<std::pair<long long, long long>>(2, {20833, 20833})));
     EXPECT_EQ(PdfMediaBox(sent, 1), (std::vector<double>{0, 0, 5000, 5000}));
 }
