@@ -206,9 +206,9 @@ int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize, 
     // From here the caller removes the input copy however the run ends.
     finalPdf = input;
     if (CancelJob != 0) return 0;
-    // Counting pages means reading the document's cross-reference table, whose
-    // size grows with the document; a job that no page pass can touch is only
-    // checked to be a PDF.
+    // Counting pages means reading the document's cross-reference table and
+    // walking its page tree, both growing with the document; a job that no
+    // page pass can touch is only checked to be a PDF.
     bool passNeeded = false;
     if (PagePassMayBeNeeded(argv)) {
         pdfDocInfo_init(input.path.c_str(), docInfo);
