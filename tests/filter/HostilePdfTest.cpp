@@ -5,6 +5,7 @@
 // temporary file behind.
 #include "PdfTestSupport.h"
 #include "SpoolwrapRun.h"
+#include "tests/support/PdfObjects.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -16,6 +17,8 @@
 
 namespace {
 
+using testing_support::PdfFromObjects;
+
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kAddressSanitizer = true;
 #elif defined(__has_feature)
@@ -23,27 +26,6 @@ constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
 #else
 constexpr bool kAddressSanitizer = false;
 #endif
-
-// A PDF of numbered objects (object 1 the catalog) with a correct
-// cross-reference table, so that whatever is odd in it is what the test put there.
-std::string BuildPdf(const std::vector<std::string>& objects)
-{
-    std::string pdf = "%PDF-1.4\n";
-    std::vector<size_t> offsets;
-    for (size_t i = 0; i < objects.size(); ++i) {
-        offsets.push_back(pdf.size());
-        pdf += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
-    }
-    const size_t xref = pdf.size();
-    pdf += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (const size_t offset : offsets) {
-        char entry[21];
-        std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
-        pdf += entry;
-    }
-    return pdf + "trailer\n<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
-           std::to_string(xref) + "\n%%EOF\n";
-}
 
 std::string Stream(const std::string& data)
 {
@@ -78,7 +60,7 @@ std::string PdfWithPages(const std::string& pagesRoot, const std::vector<std::st
                           std::to_string(firstContent + i) + " 0 R /Resources << >> >>");
     for (const std::string& content : contents) objects.push_back(Stream(content));
     objects.insert(objects.end(), moreObjects.begin(), moreObjects.end());
-    return BuildPdf(objects);
+    return PdfFromObjects(objects);
 }
 
 // Image XObjects of a PDF's pages: width and height.
@@ -207,13 +189,13 @@ TEST_F(HostilePdf, PagesTooLargeToRasteriseSendTheUnprocessedFile)
     };
     for (const Case& c : cases) {
         // Page 1 is an ordinary A4 page.
-        const std::string pdf =
-            BuildPdf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>",
-                      "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 5 0 R >>",
-                      std::string("<< /Type /Page /Parent 2 0 R /Contents 5 0 R ") + c.page + " >>",
-                      Stream("0 g 10 10 50 50 re f /Im0 Do"),
-                      "<< /Type /XObject /Subtype /Image /Width 100000 /Height 100000 /ColorSpace /DeviceRGB "
-                      "/BitsPerComponent 8 /Length 3 >>\nstream\nabc\nendstream"});
+        const std::string pdf = PdfFromObjects(
+            {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>",
+             "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 5 0 R >>",
+             std::string("<< /Type /Page /Parent 2 0 R /Contents 5 0 R ") + c.page + " >>",
+             Stream("0 g 10 10 50 50 re f /Im0 Do"),
+             "<< /Type /XObject /Subtype /Image /Width 100000 /Height 100000 /ColorSpace /DeviceRGB "
+             "/BitsPerComponent 8 /Length 3 >>\nstream\nabc\nendstream"});
         EXPECT_EQ(ReadFile(Run(pdf, "QVPDFRasterizedMode=true")), pdf) << c.page;
         EXPECT_NE(last.err.find(c.message), std::string::npos) << last.err;
         // Vector pages of any size are turned as they are.
