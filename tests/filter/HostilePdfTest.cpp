@@ -13,8 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 namespace {
 
 using testing_support::PdfFromObjects;
