@@ -36,13 +36,7 @@ protected:
     TempDir tmp, work;
     SpoolwrapJob job;
 
-    void SetUp() override
-    {
-        job.args = {"42", "alice", "report", "1", ""};
-        job.env = {{"PPD", Ppd("quorvel-kz63-color-mfp.ppd")},
-                   {"TMPDIR", tmp.path()},
-                   {"SPOOLWRAP_JOBCOPY_MARKER", tmp.file("no-marker")}};
-    }
+    void SetUp() override { job = CupsJob(tmp.path(), tmp.file("no-marker")); }
     // The document comes from a file (argument 6) rather than standard input.
     void FromFile(const std::string& bytes)
     {

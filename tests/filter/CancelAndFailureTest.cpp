@@ -7,6 +7,8 @@
 #include "PdfTestSupport.h"
 #include "SpoolwrapRun.h"
 
+#include "tests/support/WaitUntil.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -25,6 +27,8 @@
 
 namespace {
 
+using testing_support::WaitUntil;
+
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
@@ -33,16 +37,6 @@ const std::string kTrailer = kUEL + "@PJL EOJ\n";
 
 // Far longer than any cancel takes; a run still going then has ignored it.
 constexpr auto kHangLimit = 15s;
-
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit)
-{
-    const auto deadline = Clock::now() + limit;
-    while (!done()) {
-        if (Clock::now() > deadline) return false;
-        std::this_thread::sleep_for(5ms);
-    }
-    return true;
-}
 
 // A spoolwrap run that the test steers while it runs: standard input stays
 // open until the test closes it (a job still arriving), standard output is a
@@ -174,10 +168,7 @@ protected:
     void SetUp() override
     {
         WriteFile(work.file("marker"), "");
-        job.args = {"42", "alice", "report", "1", ""};
-        job.env = {{"PPD", ProjectPath("ppd/quorvel-kz63-color-mfp.ppd")},
-                   {"TMPDIR", tmp.path()},
-                   {"SPOOLWRAP_JOBCOPY_MARKER", work.file("marker")}};
+        job = CupsJob(tmp.path(), work.file("marker"));
     }
     std::string ErrFile() const { return work.file("stderr"); }
     long long LargestTempFile() const
@@ -297,13 +288,7 @@ protected:
     TempDir tmp, work;
     SpoolwrapJob job;
 
-    void SetUp() override
-    {
-        job.args = {"42", "alice", "report", "1", ""};
-        job.env = {{"PPD", ProjectPath("ppd/quorvel-kz63-color-mfp.ppd")},
-                   {"TMPDIR", tmp.path()},
-                   {"SPOOLWRAP_JOBCOPY_MARKER", work.file("no-marker")}};
-    }
+    void SetUp() override { job = CupsJob(tmp.path(), work.file("no-marker")); }
     // A folder the filter cannot create files in: a read-only one, or for
     // root, who may write in any folder on disk, /sys.
     std::string UnwritableFolder() const

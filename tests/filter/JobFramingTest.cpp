@@ -23,12 +23,7 @@ std::string Ppd(const std::string& name) { return ProjectPath("ppd/" + name); }
 
 SpoolwrapJob BaseJob(const TempDir& tmp, const std::string& options = "")
 {
-    SpoolwrapJob job;
-    job.args = {"42", "alice", "report", "1", options};
-    job.env = {{"PPD", Ppd("quorvel-kz63-color-mfp.ppd")},
-               {"TMPDIR", tmp.path()},
-               {"SPOOLWRAP_JOBCOPY_MARKER", tmp.path() + "/no-marker"}};
-    return job;
+    return CupsJob(tmp.path(), tmp.path() + "/no-marker", options);
 }
 
 // Splits a job into header, PDF bytes and trailer; fails the test when the

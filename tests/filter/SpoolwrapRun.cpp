@@ -12,6 +12,16 @@ std::string ProjectPath(const std::string& relative) { return std::string(QV_SOU
 
 std::string TestDataPath(const std::string& name) { return std::string(QV_TEST_DATA) + "/" + name; }
 
+SpoolwrapJob CupsJob(const std::string& tmpdir, const std::string& marker, const std::string& options)
+{
+    SpoolwrapJob job;
+    job.args = {"42", "alice", "report", "1", options};
+    job.env = {{"PPD", ProjectPath("ppd/quorvel-kz63-color-mfp.ppd")},
+               {"TMPDIR", tmpdir},
+               {"SPOOLWRAP_JOBCOPY_MARKER", marker}};
+    return job;
+}
+
 SpoolwrapResult RunSpoolwrap(SpoolwrapJob job)
 {
     // As cupsd starts a filter: nothing of the test's own environment leaks in.

@@ -25,5 +25,10 @@ std::string TestDataPath(const std::string& name);
 
 SpoolwrapResult RunSpoolwrap(SpoolwrapJob job);
 
+// A job as CUPS starts it on the KZ63 printer: job 42 of alice titled
+// "report", one copy, the given options, TMPDIR and job-copy marker path;
+// the document comes from standard input until an argument 6 is added.
+SpoolwrapJob CupsJob(const std::string& tmpdir, const std::string& marker, const std::string& options = "");
+
 // The lines of a PJL header, up to and including "@PJL ENTER LANGUAGE=PDF".
 std::vector<std::string> HeaderLines(const std::string& job);

@@ -13,6 +13,8 @@
 #include "tests/support/ProcessRunner.h"
 #include "tests/support/TempDir.h"
 
+#include "tests/support/WaitUntil.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/prctl.h>
@@ -28,6 +30,8 @@
 
 namespace {
 
+using testing_support::WaitUntil;
+
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 using testing_support::DescribeProcess;
@@ -40,16 +44,6 @@ const std::string kKZ63 = "Quorvel/quorvel-kz63-color-mfp.ppd";
 // Half the time cupsd gives a cancelled job's processes before it kills
 // them: a filter still there then has ignored the cancel.
 constexpr auto kHangLimit = 15s;
-
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit)
-{
-    const auto deadline = Clock::now() + limit;
-    while (!done()) {
-        if (Clock::now() > deadline) return false;
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
-}
 
 class CupsCancel : public CupsdTest {
 protected:
