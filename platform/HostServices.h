@@ -1,5 +1,5 @@
 // What the host does for an extension: find the bundles it has loaded, sound
-// the beep and show help pages. An extension bundle links its own copy of the
+// the beep, show help pages and lend its widget toolkit. An extension bundle links its own copy of the
 // platform layer, so anything it kept in a static of its own would never reach
 // the host; it asks the host's object instead, which it gets through
 // PrintDialogHost::hostServices.
@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/Bundle.h"
+#include "platform/ui/Toolkit.h"
 
 namespace platform {
 
@@ -27,6 +28,10 @@ public:
     virtual int RegisterHelpBook(const Bundle& bundle) = 0;
     virtual int GotoHelpPage(std::string_view bookName, std::string_view pagePath,
                              std::string_view anchor) = 0;
+
+    // The widget toolkit: views, windows, alerts, text measurement. Null in a
+    // host without one (then panels have nothing to show).
+    virtual ui::Toolkit* WidgetToolkit() = 0;
 };
 
 } // namespace platform

@@ -1,11 +1,12 @@
 // The panel side of the print-dialog extension protocol: what the host asks of
-// each panel an extension returns. Visual parts (the panel's view) come with
-// the widget model; everything here is about values and the dialog's lifecycle.
+// each panel an extension returns.
 #pragma once
 
 #include <map>
 #include <string>
 #include <vector>
+
+#include "platform/ui/View.h"
 
 namespace platform {
 
@@ -21,13 +22,19 @@ public:
 
     virtual std::string panelName() const = 0;
     virtual std::string panelKind() const = 0;
+    // The panel's view, built on first call; null when it cannot be built.
+    virtual ui::View* panelView() { return nullptr; }
     virtual std::vector<std::string> supportedPPDOptionKeys() const { return {}; }
     virtual void willShow() {}
     virtual bool shouldHide() { return true; }
     virtual bool shouldPrint() { return true; }
-    // Both answer whether the values could be saved / restored.
-    virtual bool saveValuesAndReturnError() { return true; }
-    virtual bool restoreValuesAndReturnError() { return true; }
+    // The dialog's help button while this panel is shown; whether the panel
+    // showed its help.
+    virtual bool shouldShowHelp() { return false; }
+    // Both answer 0 when the values were saved / restored, else the error
+    // (for example kPDEErrorNothingToShow).
+    virtual int saveValuesAndReturnError() { return 0; }
+    virtual int restoreValuesAndReturnError() { return 0; }
     // Title to value text, with the order of the titles.
     virtual void summaryInfo(std::map<std::string, std::string>& /*summary*/,
                              std::vector<std::string>& /*order*/) const

@@ -24,6 +24,10 @@ public:
     void Beep() override { ++beeps_; }
     int RegisterHelpBook(const Bundle& bundle) override { return help_.RegisterHelpBook(bundle); }
     int GotoHelpPage(std::string_view bookName, std::string_view pagePath, std::string_view anchor) override;
+    ui::Toolkit* WidgetToolkit() override { return toolkit_; }
+
+    // The toolkit to lend (not owned); none until set.
+    void SetWidgetToolkit(ui::Toolkit* toolkit) { toolkit_ = toolkit; }
 
     BundleRegistry& Bundles() { return bundles_; }
     int BeepCount() const { return beeps_; }
@@ -32,6 +36,7 @@ public:
 private:
     BundleRegistry bundles_;
     HelpViewer help_;
+    ui::Toolkit* toolkit_ = nullptr;
     int beeps_ = 0;
     std::vector<ShownHelpPage> pages_;
 };
