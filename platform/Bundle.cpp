@@ -61,6 +61,23 @@ std::optional<Bundle> Bundle::Open(const std::string& path)
     return bundle;
 }
 
+namespace {
+
+// The texts of an array node; elements of other types are skipped.
+std::vector<std::string> StringsOfArray(plist_t node)
+{
+    std::vector<std::string> values;
+    const uint32_t count = plist_array_get_size(node);
+    for (uint32_t i = 0; i < count; ++i) {
+        plist_t item = plist_array_get_item(node, i);
+        if (item != nullptr && plist_get_node_type(item) == PLIST_STRING)
+            values.push_back(PlistStringValue(item));
+    }
+    return values;
+}
+
+} // namespace
+
 std::optional<std::string> Bundle::InfoString(std::string_view key) const
 {
     const std::string name(key);
@@ -74,14 +91,25 @@ std::optional<std::vector<std::string>> Bundle::InfoStringArray(std::string_view
     const std::string name(key);
     plist_t node = plist_dict_get_item(info_.get(), name.c_str());
     if (node == nullptr || plist_get_node_type(node) != PLIST_ARRAY) return std::nullopt;
-    std::vector<std::string> values;
+    return StringsOfArray(node);
+}
+
+std::optional<std::vector<std::optional<std::vector<std::string>>>>
+Bundle::InfoNestedStringArrays(std::string_view key) const
+{
+    const std::string name(key);
+    plist_t node = plist_dict_get_item(info_.get(), name.c_str());
+    if (node == nullptr || plist_get_node_type(node) != PLIST_ARRAY) return std::nullopt;
+    std::vector<std::optional<std::vector<std::string>>> elements;
     const uint32_t count = plist_array_get_size(node);
     for (uint32_t i = 0; i < count; ++i) {
         plist_t item = plist_array_get_item(node, i);
-        if (item != nullptr && plist_get_node_type(item) == PLIST_STRING)
-            values.push_back(PlistStringValue(item));
+        if (item != nullptr && plist_get_node_type(item) == PLIST_ARRAY)
+            elements.emplace_back(StringsOfArray(item));
+        else
+            elements.emplace_back(std::nullopt);
     }
-    return values;
+    return elements;
 }
 
 std::vector<std::string> Bundle::PreferredLocalizations() const

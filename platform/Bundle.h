@@ -30,6 +30,11 @@ public:
     std::optional<std::string> InfoString(std::string_view key) const;
     // An array of texts (elements of other types are skipped); nothing when absent.
     std::optional<std::vector<std::string>> InfoStringArray(std::string_view key) const;
+    // An array whose elements are arrays of texts (the Features modes' entries):
+    // one entry per element, nothing for an element that is no array; nothing
+    // when the key is absent or not an array.
+    std::optional<std::vector<std::optional<std::vector<std::string>>>>
+    InfoNestedStringArrays(std::string_view key) const;
 
     // Localisation folder names to search, best first: those of the user's
     // language ($LANGUAGE, $LC_ALL, $LC_MESSAGES, $LANG), the development
