@@ -1,0 +1,19 @@
+// One entry of the headless toolkit's log of what a person would have seen,
+// in the order it happened: windows opening and closing, alerts, keyboard
+// focus and beeps. The host writes it out with its snapshot.
+#pragma once
+
+#include <string>
+
+namespace host {
+
+struct UiEvent {
+    std::string event;   // "window-opened", "window-closed", "alert", "focus" or "beep"
+    std::string title{}; // window events: the window's title
+    std::string key{};   // alert: the localisation key of the informative text
+    std::string text{};  // alert: the informative text
+    int tag = 0;         // focus: the tag of the widget that took the focus
+    bool operator==(const UiEvent&) const = default;
+};
+
+} // namespace host
