@@ -68,7 +68,8 @@ public:
     virtual const std::string& GetCurrentPrinterString() const { return currentPrintString; }
     virtual bool SetCurrentPrinterString(platform::PrintSession* session);
     virtual bool SetCurrentPrintSettings(platform::PrintSettings* settings, ppd_file_t* ppd,
-                                         platform::PrintDialogHost* callback, platform::PrintSession* session);
+                                         platform::PrintDialogHost* callback,
+                                         platform::PrintSession* session);
 
     // The control whose widget's tag is the ID: this panel's two lists, then
     // each child window, recursively; null when none.
@@ -90,7 +91,8 @@ public:
     virtual int SetValueToPreference();
     virtual int GetValueFromPreferenceWithPrinterSettings();
     virtual int SetValueToPreferenceWithPrinterSettings();
-    virtual int SetValueToTicket(platform::PrintSettings* settings, bool lock, const EncryptArray* encryptArray);
+    virtual int SetValueToTicket(platform::PrintSettings* settings, bool lock,
+                                 const EncryptArray* encryptArray);
     virtual int SetValueToTicket(platform::PrintSettings* settings, bool lock);
     virtual int ReInitializeUserPaneControl(const platform::Bundle* bundle, ppd_file_t* ppd);
     virtual int SetCurrentValueToUI();
@@ -109,7 +111,10 @@ public:
     const platform::Bundle* GetPDEBundleRef() const { return pdeBundleRef; }
     std::vector<std::string>& getGroupNameStrArrayRef() { return AllGroupNameStrArray; }
     const std::vector<BaseControl*>& getCtrlGroupArrayRef() const { return fCtrlGroupArray; }
-    const std::vector<BaseControl*>& getInstallableCtrlGroupArrayRef() const { return fCtrlInstallableGroupArray; }
+    const std::vector<BaseControl*>& getInstallableCtrlGroupArrayRef() const
+    {
+        return fCtrlInstallableGroupArray;
+    }
     const std::vector<PopupWinInPanel*>& getWindowGroupArrayRef() const { return fWindowGroupArray; }
     void SetCurrentPMPrintSettings(platform::PrintSettings* settings) { m_pSettings = settings; }
     platform::PrintSettings* GetCurrentPMPrintSettings() const { return m_pSettings; }
@@ -130,6 +135,10 @@ public:
     platform::ui::View* GetPanelView() const { return windowRef; }
 
 protected:
+    // Whether the control is one this panel owns (the pointer forms of
+    // RunTimeAddNew* list only those).
+    bool Owns(const BaseControl* control) const;
+
     // Declared first so that they are destroyed last, after the controls
     // whose widgets they hold.
     std::unique_ptr<platform::ui::View> ownedView_;
