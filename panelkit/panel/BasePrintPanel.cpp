@@ -11,6 +11,7 @@
 // lists are gone, and the views after the controls whose widgets they hold
 // (the member order sees to both); terminate only empties the lists, so each
 // object is released exactly once whether terminate ran or not.
+BasePrintPanel::BasePrintPanel() = default;
 BasePrintPanel::~BasePrintPanel() = default;
 
 bool BasePrintPanel::initWithCallback(platform::PrintDialogHost* callback)

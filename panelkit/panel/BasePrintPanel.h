@@ -37,7 +37,8 @@ class PopupWinInPanel;
 
 class BasePrintPanel {
 public:
-    BasePrintPanel() = default;
+    // Out of line, as the destructor: the owned windows' type is incomplete here.
+    BasePrintPanel();
     BasePrintPanel(const BasePrintPanel&) = delete;
     BasePrintPanel& operator=(const BasePrintPanel&) = delete;
     virtual ~BasePrintPanel(); // dealloc
