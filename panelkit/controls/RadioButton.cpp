@@ -11,6 +11,19 @@ namespace {
 // rules even when it is already off.
 constexpr int32_t kUpdateEveryButtonVersion = 0x1080;
 
+// Marks a button's handler as running for the scope.
+class HandlingEvent {
+public:
+    explicit HandlingEvent(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~HandlingEvent() { flag_ = was_; }
+    HandlingEvent(const HandlingEvent&) = delete;
+    HandlingEvent& operator=(const HandlingEvent&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
 } // namespace
 
 RadioButton::RadioButton(platform::ui::Widget* control, const CheckBoxIniData* iniData,
@@ -57,6 +70,7 @@ bool RadioButton::GetValueToPreset()
 
 bool RadioButton::UIEventHandler()
 {
+    const HandlingEvent handling(handlingEvent_);
     SetGrpcurRadio();
     BaseControl::UIEventHandler();
     if (RadioGrpPtr != nullptr)
@@ -68,6 +82,7 @@ bool RadioButton::UIEventHandler()
 
 bool RadioButton::SimulationUIEventHandler()
 {
+    const HandlingEvent handling(handlingEvent_);
     if (RadioGrpPtr != nullptr && RadioGrpPtr->GetcurRadio() < 0) RadioGrpPtr->SetcurRadio(0);
     BaseControl::SimulationUIEventHandler();
     GetValueFromUI();
@@ -77,7 +92,7 @@ bool RadioButton::SimulationUIEventHandler()
 int RadioButton::Update()
 {
     const int current = RadioGrpPtr != nullptr ? RadioGrpPtr->GetcurRadio() : -1;
-    if (current == GetRadioIndex() || ControlPtr == nullptr) return 0;
+    if (handlingEvent_ || current == GetRadioIndex() || ControlPtr == nullptr) return 0;
     int32_t version = 0;
     Gestalt_ALT(gestaltSystemVersion, &version);
     if (version < kUpdateEveryButtonVersion && ControlPtr->intValue() == 0) return 0;

@@ -38,7 +38,10 @@ public:
     bool SimulationUIEventHandler() override;
     // Sent through a sibling's update list: unless this button is the
     // group's current one, it goes off and runs its rules. Below version
-    // code 0x1080 only a button that is on does so.
+    // code 0x1080 only a button that is on does so. A button whose own
+    // handler is running ignores it: in a group of three or more, two off
+    // buttons whose UI blocks still hold -1 would otherwise update each other
+    // without end.
     int Update() override;
 
     uint32_t GetCtrlDataSize() const { return 4; }
@@ -56,4 +59,7 @@ public:
 protected:
     RadioGroup* RadioGrpPtr = nullptr; // not owned
     const CheckBoxIniData* radiobuttonIniDataPtr = nullptr;
+
+private:
+    bool handlingEvent_ = false; // UIEventHandler or SimulationUIEventHandler is running
 };
