@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/PlistHandle.h"
-
 #include "tests/support/PlistXml.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
@@ -54,114 +52,60 @@ TEST(LayoutReaderTest, GoodLayoutReadsBack)
 
     EXPECT_EQ(layout->outlets[2].kind, WidgetKind::CheckBox);
     EXPECT_EQ(layout->outlets[2].titleKey, "Auto Fit");
-
-    // The same layout in binary form.
-    const std::string xml = PlistXml(kMarginWindow);
-    plist_t root = nullptr;
-    plist_from_xml(xml.data(), static_cast<uint32_t>(xml.size()), &root);
-    const PlistHandle owner(root);
-    char* binary = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(owner.get(), &binary, &length);
-    ASSERT_NE(binary, nullptr);
-    const std::string bytes(binary, length);
-    plist_to_bin_free(binary);
-    const std::optional<Layout> fromBinary = ParseLayout(bytes, &error);
-    ASSERT_TRUE(fromBinary) << error;
-    EXPECT_EQ(fromBinary->outlets[1].minValue, -2);
-    EXPECT_EQ(fromBinary->outlets[0].tag, -7);
-    EXPECT_EQ(fromBinary->frame, layout->frame);
 }
 
-std::string Outlet(std::string_view entries) { return "<dict>" + std::string(entries) + "</dict>"; }
+// An outlet of the kind and name with the entries given.
+std::string Outlet(std::string_view entries, std::string_view kind = "button", std::string_view name = "A")
+{
+    return "<dict><key>Name</key><string>" + std::string(name) + "</string><key>Kind</key><string>" +
+           std::string(kind) + "</string>" + std::string(entries) + "</dict>";
+}
 
 std::string WithOutlets(std::string_view outlets)
 {
-    return "<dict><key>Outlets</key><array>" + std::string(outlets) + "</array></dict>";
+    return PlistXml("<dict><key>Outlets</key><array>" + std::string(outlets) + "</array></dict>");
 }
 
-std::string NamedOutlet(std::string_view extra)
+std::string Frame(std::string_view numbers)
 {
-    return Outlet("<key>Name</key><string>A</string><key>Kind</key><string>button</string>" +
-                  std::string(extra));
+    return "<key>Frame</key><array>" + std::string(numbers) + "</array>";
 }
 
 TEST(LayoutReaderTest, MalformedLayoutsAreRefusedWithAReason)
 {
     std::string manyOutlets;
-    for (int i = 0; i < 1001; ++i)
-        manyOutlets += Outlet("<key>Name</key><string>N" + std::to_string(i) +
-                              "</string><key>Kind</key><string>view</string>");
-    std::string manyItems;
-    for (int i = 0; i < 1001; ++i) manyItems += "<string>k</string>";
+    for (int i = 0; i < 1001; ++i) manyOutlets += Outlet("", "view", "N" + std::to_string(i));
+    const std::string one = "<integer>1</integer>";
 
     const struct {
         const char* why;
         std::string bytes;
         const char* reasonPart;
     } cases[] = {
-        {"empty bytes", "", "empty"},
         {"not a plist", "<html>", "not a property list"},
         {"root is an array", PlistXml("<array/>"), "not a dictionary"},
-        {"unknown root key", PlistXml("<dict><key>Titel</key><string>x</string></dict>"),
-         "unknown key \"Titel\""},
-        {"title not a string", PlistXml("<dict><key>Title</key><integer>1</integer></dict>"), "not a string"},
+        {"unknown key", PlistXml("<dict><key>Titel</key><string>x</string></dict>"), "unknown key \"Titel\""},
         {"outlets not an array", PlistXml("<dict><key>Outlets</key><dict/></dict>"), "not an array"},
-        {"outlet not a dictionary", PlistXml(WithOutlets("<string>A</string>")), "not a dictionary"},
-        {"outlet without name", PlistXml(WithOutlets(Outlet("<key>Kind</key><string>box</string>"))),
+        {"outlet without name", WithOutlets("<dict><key>Kind</key><string>box</string></dict>"),
          "no \"Name\""},
-        {"outlet without kind", PlistXml(WithOutlets(Outlet("<key>Name</key><string>A</string>"))),
-         "no \"Kind\""},
-        {"unknown kind",
-         PlistXml(
-             WithOutlets(Outlet("<key>Name</key><string>A</string><key>Kind</key><string>slider</string>"))),
-         "unknown kind \"slider\""},
-        {"tag not an integer", PlistXml(WithOutlets(NamedOutlet("<key>Tag</key><string>4</string>"))),
-         "not an integer"},
-        {"tag beyond 32 bits",
-         PlistXml(WithOutlets(NamedOutlet("<key>Tag</key><integer>4294967296</integer>"))), "out of range"},
-        {"frame of three numbers",
-         PlistXml(WithOutlets(NamedOutlet(
-             "<key>Frame</key><array><integer>1</integer><integer>1</integer><integer>1</integer></array>"))),
-         "four numbers"},
-        {"frame holding a string",
-         PlistXml(WithOutlets(NamedOutlet("<key>Frame</key><array><integer>1</integer><string>1</"
-                                          "string><integer>1</integer><integer>1</integer></array>"))),
-         "four numbers"},
-        {"negative width",
-         PlistXml(WithOutlets(NamedOutlet("<key>Frame</key><array><integer>0</integer><integer>0</"
-                                          "integer><integer>-1</integer><integer>5</integer></array>"))),
-         "negative size"},
-        {"non-finite height",
-         PlistXml(WithOutlets(NamedOutlet("<key>Frame</key><array><integer>0</integer><integer>0</"
-                                          "integer><integer>1</integer><real>nan</real></array>"))),
-         "not finite"},
-        {"absurd origin",
-         PlistXml("<dict><key>Frame</key><array><real>1e300</real><integer>0</integer><integer>1</"
-                  "integer><integer>1</integer></array></dict>"),
+        {"unknown kind", WithOutlets(Outlet("", "slider")), "unknown kind \"slider\""},
+        {"tag not an integer", WithOutlets(Outlet("<key>Tag</key><string>4</string>")), "not an integer"},
+        {"tag beyond 32 bits", WithOutlets(Outlet("<key>Tag</key><integer>4294967296</integer>")),
          "out of range"},
-        {"enabled not a Boolean",
-         PlistXml(WithOutlets(NamedOutlet("<key>Enabled</key><integer>1</integer>"))), "not a Boolean"},
-        {"items on a button", PlistXml(WithOutlets(NamedOutlet("<key>Items</key><array/>"))), "not a pop-up"},
-        {"item not a string",
-         PlistXml(WithOutlets(Outlet("<key>Name</key><string>P</string><key>Kind</key><string>popup</"
-                                     "string><key>Items</key><array><integer>1</integer></array>"))),
+        {"frame of three numbers", WithOutlets(Outlet(Frame(one + one + one))), "four numbers"},
+        {"negative width", WithOutlets(Outlet(Frame(one + one + "<integer>-1</integer>" + one))),
+         "negative size"},
+        {"non-finite height", WithOutlets(Outlet(Frame(one + one + one + "<real>nan</real>"))), "not finite"},
+        {"absurd origin", WithOutlets(Outlet(Frame("<real>1e300</real>" + one + one + one))), "out of range"},
+        {"flag not a Boolean", WithOutlets(Outlet("<key>Hidden</key>" + one)), "not a Boolean"},
+        {"items on a button", WithOutlets(Outlet("<key>Items</key><array/>")), "not a pop-up"},
+        {"item not a string", WithOutlets(Outlet("<key>Items</key><array>" + one + "</array>", "popup")),
          "item 0 is not a string"},
-        {"range on a button", PlistXml(WithOutlets(NamedOutlet("<key>Max</key><integer>3</integer>"))),
-         "not a stepper"},
+        {"range on a button", WithOutlets(Outlet("<key>Max</key>" + one)), "not a stepper"},
         {"minimum above maximum",
-         PlistXml(WithOutlets(
-             Outlet("<key>Name</key><string>S</string><key>Kind</key><string>stepper</string><key>Min</"
-                    "key><integer>5</integer><key>Max</key><integer>4</integer>"))),
-         "above"},
-        {"duplicate names", PlistXml(WithOutlets(NamedOutlet("") + NamedOutlet(""))),
-         "two outlets are named \"A\""},
-        {"too many outlets", PlistXml(WithOutlets(manyOutlets)), "more than 1000 outlets"},
-        {"too many items",
-         PlistXml(WithOutlets(Outlet(
-             "<key>Name</key><string>P</string><key>Kind</key><string>popup</string><key>Items</key><array>" +
-             manyItems + "</array>"))),
-         "more than 1000 items"},
+         WithOutlets(Outlet("<key>Min</key><integer>5</integer><key>Max</key>" + one, "stepper")), "above"},
+        {"duplicate names", WithOutlets(Outlet("") + Outlet("", "box")), "two outlets are named \"A\""},
+        {"too many outlets", WithOutlets(manyOutlets), "more than 1000 outlets"},
         {"title key too long",
          PlistXml("<dict><key>Title</key><string>" + std::string(1025, 'k') + "</string></dict>"),
          "not a usable text"},
