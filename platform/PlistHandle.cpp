@@ -1,12 +1,13 @@
 #include "platform/PlistHandle.h"
 
 #include <cstdint>
-#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
-#include <unistd.h>
+#include "platform/AtomicFile.h"
+#include "platform/TextEncoding.h"
 
 namespace platform {
 
@@ -15,35 +16,48 @@ PlistHandle ReadPlistFile(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     if (!in) return PlistHandle();
     const std::vector<char> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad() || data.empty() || data.size() > 0xFFFFFFFFu) return PlistHandle();
+    if (in.bad()) return PlistHandle();
+    return ParsePlist(std::string_view(data.data(), data.size()));
+}
+
+PlistHandle ParsePlist(std::string_view bytes)
+{
+    if (bytes.empty() || bytes.size() > 0xFFFFFFFFu) return PlistHandle();
     plist_t root = nullptr;
-    plist_from_memory(data.data(), static_cast<uint32_t>(data.size()), &root);
+    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
     return PlistHandle(root);
+}
+
+std::optional<std::string> PlistXmlText(plist_t node)
+{
+    if (node == nullptr) return std::nullopt;
+    char* xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(node, &xml, &length);
+    if (xml == nullptr) return std::nullopt;
+    const std::unique_ptr<char, void (*)(char*)> text(xml, plist_to_xml_free);
+    return std::string(text.get(), length);
+}
+
+bool IsPlistXmlText(std::string_view text)
+{
+    if (!IsValidUtf8(text)) return false;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && byte != '\t' && byte != '\n') return false;
+    }
+    // U+FFFE and U+FFFF are no XML characters either.
+    return text.find("\xEF\xBF\xBE") == std::string_view::npos &&
+           text.find("\xEF\xBF\xBF") == std::string_view::npos;
 }
 
 bool WritePlistXmlFile(const std::string& path, plist_t node, bool atomic)
 {
-    if (node == nullptr) return false;
-    char* xml = nullptr;
-    uint32_t length = 0;
-    plist_to_xml(node, &xml, &length);
-    if (xml == nullptr) return false;
-    const std::unique_ptr<char, void (*)(char*)> text(xml, plist_to_xml_free);
-
-    const std::string target = atomic ? path + ".tmp." + std::to_string(getpid()) : path;
-    bool written = false;
-    {
-        std::ofstream out(target, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(text.get(), length);
-            out.close();
-            written = !out.fail();
-        }
-    }
-    if (!atomic) return written;
-    if (written && std::rename(target.c_str(), path.c_str()) == 0) return true;
-    std::remove(target.c_str());
-    return false;
+    const std::optional<std::string> xml = PlistXmlText(node);
+    if (!xml) return false;
+    if (!atomic) return OverwriteRegularFile(path, *xml);
+    // A rewrite keeps the file's permissions and group, as writing into it did.
+    return ReplaceFileAtomically(path, *xml, RegularFileAccess(path).value_or(FileAccess{}));
 }
 
 std::string PlistStringValue(plist_t node)
