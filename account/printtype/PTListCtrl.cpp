@@ -79,6 +79,8 @@ bool PTListCtrl::UIEventHandler()
         window->ActivateWindow();
     }
     const bool handled = BaseControl::UIEventHandler();
+    // The choice is the list's value from now on, as the person sees it.
+    if (ctrlDataBlkPtr.IsAllocated()) ctrlDataBlkPtr.SetInt(ScreenValue());
     if (ScreenValue() != kPrintTypeDelayed) SetDelayedEntry(false);
     return handled;
 }
@@ -130,6 +132,7 @@ void PTListCtrl::SelectPrintType(int32_t value)
     ShowValue(value);
     SimulationUIEventHandler();
     GetValueFromUI();
+    if (ctrlDataBlkPtr.IsAllocated()) ctrlDataBlkPtr.SetInt(ScreenValue());
 }
 
 int PTListCtrl::GetSummaryText(SummaryDictionary& summary, SummaryOrder& order)
