@@ -14,7 +14,10 @@
 class PDEPanel : public BasePrintPanel, public platform::PrintDialogPanel {
 public:
     // Keeps the plug-in bundle.
-    virtual void setBundle(std::shared_ptr<const platform::Bundle> bundle) { pluginBundle = std::move(bundle); }
+    virtual void setBundle(std::shared_ptr<const platform::Bundle> bundle)
+    {
+        pluginBundle = std::move(bundle);
+    }
     const std::shared_ptr<const platform::Bundle>& GetPluginBundle() const { return pluginBundle; }
 
     void SetFirstInitialize(bool first) { bFirstInitialzePDE = first; }

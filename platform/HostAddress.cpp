@@ -1,5 +1,6 @@
 #include "platform/HostAddress.h"
 
+#include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <array>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -165,7 +167,32 @@ HostAddressList ResolveWithTimeout(const HostResolver& resolver, const std::stri
 HostAddressList ResolveHostName(const std::string& name)
 {
     const HostResolver& installed = CurrentResolver();
+    if (!installed)
+        if (const char* fixed = std::getenv(kHostAddressesVariable)) return ParseHostAddresses(fixed);
     return ResolveWithTimeout(installed ? installed : HostResolver(SystemResolve), name, kHostResolveTimeout);
+}
+
+HostAddressList ParseHostAddresses(std::string_view text)
+{
+    if (text.empty()) return std::nullopt;
+    std::vector<sockaddr_storage> addresses;
+    while (true) {
+        const size_t comma = std::min(text.find(','), text.size());
+        const std::string item(text.substr(0, comma));
+        sockaddr_storage storage{};
+        auto* v4 = reinterpret_cast<sockaddr_in*>(&storage);
+        auto* v6 = reinterpret_cast<sockaddr_in6*>(&storage);
+        if (inet_pton(AF_INET, item.c_str(), &v4->sin_addr) == 1) {
+            v4->sin_family = AF_INET;
+            addresses.push_back(storage);
+        } else if (inet_pton(AF_INET6, item.c_str(), &v6->sin6_addr) == 1) {
+            v6->sin6_family = AF_INET6;
+            addresses.push_back(storage);
+        }
+        if (comma == text.size()) break;
+        text.remove_prefix(comma + 1);
+    }
+    return addresses;
 }
 
 std::optional<std::string> NumericAddressText(const sockaddr_storage& address)
@@ -182,9 +209,17 @@ std::optional<std::string> NumericAddressText(const sockaddr_storage& address)
 
 std::string LocalHostName()
 {
+    if (const char* fixed = std::getenv(kHostNameVariable); fixed != nullptr && *fixed != '\0') return fixed;
     char name[256] = {};
     if (gethostname(name, sizeof name - 1) != 0) return {};
     return name;
+}
+
+std::string ComputerName()
+{
+    if (const char* fixed = std::getenv(kComputerNameVariable); fixed != nullptr && *fixed != '\0')
+        return fixed;
+    return LocalHostName();
 }
 
 std::string EncodeClientAddress(std::string_view address, OctetDigits digits)

@@ -36,17 +36,37 @@ inline constexpr std::chrono::milliseconds kHostResolveTimeout{5000};
 HostAddressList ResolveWithTimeout(const HostResolver& resolver, const std::string& name,
                                    std::chrono::milliseconds bound);
 
-// Resolves name with the installed resolver (or the system's), bounded by
-// kHostResolveTimeout.
+// Seams that fix the machine's identity for tests and scripted dialog runs,
+// read anew on every call (each bundle's copy of this layer sees the same):
+//   QV_HOST_ADDRESSES  the resolver's answer, numeric addresses separated by
+//                      commas, in order ("" means resolution failed);
+//   QV_HOST_NAME       LocalHostName();
+//   QV_COMPUTER_NAME   ComputerName().
+inline constexpr const char* kHostAddressesVariable = "QV_HOST_ADDRESSES";
+inline constexpr const char* kHostNameVariable = "QV_HOST_NAME";
+inline constexpr const char* kComputerNameVariable = "QV_COMPUTER_NAME";
+
+// Resolves name with the installed resolver; without one, QV_HOST_ADDRESSES
+// when it is set, else the system's resolver, bounded by kHostResolveTimeout.
 HostAddressList ResolveHostName(const std::string& name);
+
+// The addresses of a QV_HOST_ADDRESSES text, in order; items that are no
+// numeric address are passed over. An empty text is a failed resolution.
+HostAddressList ParseHostAddresses(std::string_view text);
 
 // The numeric text of an IPv4 or IPv6 address, made in a 46-byte buffer (the
 // longest IPv6 text); nothing for another family, or for a text that would not
 // fit there (an IPv6 zone with a long interface name).
 std::optional<std::string> NumericAddressText(const sockaddr_storage& address);
 
-// This machine's host name; empty when the system has none.
+// This machine's host name (QV_HOST_NAME when set and not empty); empty when
+// the system has none.
 std::string LocalHostName();
+
+// The computer's name a person gave it (SCDynamicStoreCopyComputerName):
+// QV_COMPUTER_NAME when set and not empty, else the host name; Linux keeps
+// no separate name.
+std::string ComputerName();
 
 // How the compact form writes an IPv4 octet.
 enum class OctetDigits {

@@ -37,13 +37,18 @@ std::string ApplicationSupportDir() { return EnvOr("QV_APPLICATION_SUPPORT", kDe
 
 std::string SystemPreferencesDir() { return EnvOr("QV_SYSTEM_PREFERENCES", kDefaultSystemPreferencesDir); }
 
+std::string UserDataDir()
+{
+    std::string base = EnvOr("XDG_CONFIG_HOME", "");
+    if (base.empty()) base = HomeDirectory() + "/.config";
+    return base + "/quorvel";
+}
+
 std::string UserPreferencesDir()
 {
     const std::string configured = EnvOr("QV_USER_PREFERENCES", "");
     if (!configured.empty()) return configured;
-    std::string base = EnvOr("XDG_CONFIG_HOME", "");
-    if (base.empty()) base = HomeDirectory() + "/.config";
-    return base + "/quorvel/Preferences";
+    return UserDataDir() + "/Preferences";
 }
 
 std::string HelpRegistrationFile()

@@ -62,9 +62,14 @@ inline constexpr const char* kOriginalSystemPreferencesDir = "/Library/Preferenc
 inline constexpr const char* kDefaultSystemPreferencesDir = "/var/lib/quorvel/Preferences";
 std::string SystemPreferencesDir();
 
+// The current user's data folder: "$XDG_CONFIG_HOME/quorvel"
+// ("~/.config/quorvel" when XDG_CONFIG_HOME is unset or empty). The
+// print-dialog host keeps its remembered settings here.
+std::string UserDataDir();
+
 // Preference store of the current user (kCFPreferencesCurrentUser).
 // Original: "~/Library/Preferences". Here: $QV_USER_PREFERENCES, default
-// "$XDG_CONFIG_HOME/quorvel/Preferences" ("~/.config/quorvel/Preferences").
+// "<UserDataDir()>/Preferences" ("~/.config/quorvel/Preferences").
 inline constexpr const char* kOriginalUserPreferencesDir = "~/Library/Preferences";
 std::string UserPreferencesDir();
 

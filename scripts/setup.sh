@@ -6,7 +6,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config
-  libcups2-dev libqpdf-dev libpoppler-cpp-dev libplist-dev libplist++-dev libdeflate-dev
+  libcups2-dev libqpdf-dev libpoppler-cpp-dev libplist-dev libplist++-dev libdeflate-dev nlohmann-json3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client cups-bsd cups-filters openprinting-ppds
   qpdf poppler-utils ghostscript
