@@ -64,6 +64,13 @@ bool PTListCtrl::SetControlValueToUI()
     return true;
 }
 
+bool PTListCtrl::SetExternalValueToUI(const void* bytes, std::size_t size)
+{
+    const bool shown = PopupControl::SetExternalValueToUI(bytes, size);
+    if (ScreenValue() != kPrintTypeDelayed) SetDelayedEntry(false);
+    return shown;
+}
+
 bool PTListCtrl::UIEventHandler()
 {
     const std::optional<int32_t> previous = UIBlockValue();

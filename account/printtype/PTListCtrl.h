@@ -35,6 +35,8 @@ public:
     // Shows the stored value: 1 while the list is disabled (also stored),
     // 1 for mailbox print the printer does not offer.
     bool SetControlValueToUI() override;
+    // A value shown by the program (the pane's Restore button).
+    bool SetExternalValueToUI(const void* bytes, std::size_t size) override;
     // The choice of an entry: opens the details window of the chosen type
     // before the constraint rules run for what the screen then shows.
     bool UIEventHandler() override;

@@ -112,9 +112,15 @@ TEST(PrintTypeDialog, SampleAndMailboxPrint)
 TEST(PrintTypeDialog, CancelOnANeverFilledSecureWindowReturnsToNormalPrinting)
 {
     PrintTypeDialog dialog;
-    const DialogResult run = dialog.Run(
-        kKZ63, "panel printtype\nchoose 101 \"Job Type Secure\"\npress @SetupWndCancelButton\nprint\n");
+    const DialogResult run =
+        dialog.Run(kKZ63, "panel printtype\nhelp\nchoose 101 \"Job Type Secure\"\n"
+                          "press @PrintTypeHelpBtn\npress @SetupWndCancelButton\nprint\n");
     ASSERT_EQ(run.status, 0) << run.err;
+    // The pane's help and the window's help button open the same page.
+    std::vector<std::string> pages;
+    for (const nlohmann::json& event : run.dump["log"])
+        if (event["event"] == "help") pages.push_back(event["page"]);
+    EXPECT_EQ(pages, std::vector<std::string>(2, "SelectJobType_Standard.htm"));
     EXPECT_EQ(run.Options().at(Key("PrintTypeTicketKey")), "1");
     EXPECT_EQ(Control(run.Pane()["controls"], 101)->at("selected"), 0);
     EXPECT_FALSE((*Control(run.Pane()["controls"], 103))["enabled"].get<bool>());
