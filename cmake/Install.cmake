@@ -144,3 +144,22 @@ install(CODE "
 
 message(STATUS "spoolwrap installs into ${QV_INSTALL_FILTER_FULL_DIR}")
 message(STATUS "PPDs install into ${QV_INSTALL_PPD_FULL_DIR}")
+
+# The print dialog: printdialog into the program folder and the extension
+# bundles into the plug-in folder it searches by default
+# (QV_PLUGIN_INSTALL_DIR, relative to the prefix; printdialog finds it
+# relative to its own folder). Install component "print-dialog":
+#   cmake --install build --component print-dialog
+if(TARGET printdialog)
+  install(TARGETS printdialog RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT print-dialog)
+  foreach(_qv_bundle featurepanel accountpanel)
+    if(TARGET ${_qv_bundle})
+      get_target_property(_qv_bundle_dir ${_qv_bundle} LIBRARY_OUTPUT_DIRECTORY)
+      install(DIRECTORY "${_qv_bundle_dir}"
+              DESTINATION "${QV_PLUGIN_INSTALL_DIR}"
+              USE_SOURCE_PERMISSIONS
+              COMPONENT print-dialog)
+    endif()
+  endforeach()
+  message(STATUS "printdialog installs into ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}, its plug-ins into ${CMAKE_INSTALL_PREFIX}/${QV_PLUGIN_INSTALL_DIR}")
+endif()
