@@ -1,0 +1,128 @@
+#include "tests/features/FeaturesPanelHarness.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "panelkit/CurrentPrintType.h"
+#include "panelkit/control/BaseControl.h"
+#include "platform/PrintSettingsKeys.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempDir.h"
+
+namespace featurestest {
+
+std::string ProjectPPD(std::string_view name) { return std::string(QV_PPD_DIR) + "/" + std::string(name); }
+
+PpdVariant::PpdVariant(std::string_view sourcePath, const std::vector<std::string>& droppedOptions,
+                       const std::vector<Replacement>& replacements)
+{
+    std::ifstream in{std::string(sourcePath)};
+    std::ostringstream out;
+    std::string line;
+    bool dropping = false;
+    while (std::getline(in, line)) {
+        bool drop = dropping;
+        for (const std::string& option : droppedOptions) {
+            if (line.rfind("*OpenUI *" + option + "/", 0) == 0) dropping = drop = true;
+            if (line.find("*" + option + " ") != std::string::npos && line.rfind("*UIConstraints", 0) == 0)
+                drop = true;
+        }
+        if (dropping && line.rfind("*CloseUI:", 0) == 0) dropping = false;
+        if (!drop) out << line << '\n';
+    }
+    std::string text = out.str();
+    for (const auto& [from, to] : replacements)
+        for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+            text.replace(at, from.size(), to);
+    path_ = dir_.file("variant.ppd");
+    testing_support::WriteFile(path_, text);
+}
+
+FeaturesPanelHarness::FeaturesPanelHarness(const std::string& ppdPath)
+{
+    host_.SetPPD(OpenPpdFile(ppdPath));
+    std::optional<platform::Bundle> bundle = platform::Bundle::Open(QV_FEATUREPANEL_BUNDLE);
+    if (!bundle) return;
+    auto shared = std::make_shared<const platform::Bundle>(std::move(*bundle));
+    host_.Services().Bundles().Register(shared);
+    plugin_.initWithBundle(shared);
+    std::optional<platform::PrintDialogPlugin::PanelList> panels =
+        plugin_.PDEPanelsForType(platform::kPrintDialogPanelType, &host_);
+    if (!panels || panels->empty()) return;
+    panels_ = std::move(*panels);
+    panel_ = dynamic_cast<KPRINTFEATURESPDE*>(panels_.front().get());
+    if (panel_ == nullptr) return;
+    // The dialog restores the panel's values, then shows it.
+    openResult_ = panel_->restoreValuesAndReturnError();
+    panel_->willShow();
+}
+
+BaseControl* FeaturesPanelHarness::Control(std::string_view keyword, std::string_view className) const
+{
+    if (panel_ == nullptr) return nullptr;
+    for (BaseControl* control : panel_->getCtrlGroupArrayRef()) {
+        if (!className.empty() && control->ControlClassName() != className) continue;
+        if (control->ControlPPDKeyword() == std::optional<std::string>(keyword)) return control;
+    }
+    return nullptr;
+}
+
+platform::ui::Widget* FeaturesPanelHarness::Widget(std::string_view keyword, std::string_view className) const
+{
+    BaseControl* control = Control(keyword, className);
+    return control != nullptr ? control->GetControlPtr() : nullptr;
+}
+
+std::vector<std::string> FeaturesPanelHarness::PageTitles() const
+{
+    return panel_ != nullptr ? panel_->getGroupNameStrArrayRef() : std::vector<std::string>{};
+}
+
+platform::ui::Widget* FeaturesPanelHarness::WidgetOfKind(std::string_view keyword,
+                                                         platform::ui::WidgetKind kind) const
+{
+    if (panel_ == nullptr) return nullptr;
+    for (BaseControl* control : panel_->getCtrlGroupArrayRef()) {
+        platform::ui::Widget* widget = control->GetControlPtr();
+        if (widget != nullptr && widget->kind() == kind &&
+            control->ControlPPDKeyword() == std::optional<std::string>(keyword))
+            return widget;
+    }
+    return nullptr;
+}
+
+void FeaturesPanelHarness::Choose(std::string_view keyword, std::string_view choice)
+{
+    platform::ui::Widget* widget = WidgetOfKind(keyword, platform::ui::WidgetKind::PopUp);
+    if (widget == nullptr) return;
+    for (int i = 0; i < widget->numberOfItems(); ++i) {
+        if (widget->itemAtIndex(i).representedObject == choice) {
+            widget->selectItemAtIndex(i);
+            widget->sendAction();
+            return;
+        }
+    }
+}
+
+void FeaturesPanelHarness::Check(std::string_view keyword, int value)
+{
+    platform::ui::Widget* widget = WidgetOfKind(keyword, platform::ui::WidgetKind::CheckBox);
+    if (widget == nullptr) return;
+    widget->setIntValue(value);
+    widget->sendAction();
+}
+
+void FeaturesPanelHarness::SetPrintType(int printType)
+{
+    host_.Settings().SetValue(printsettings::PrintTypeTicketKey, std::to_string(printType), false);
+}
+
+std::string FeaturesPanelHarness::PrintedChoice(std::string_view keyword) const
+{
+    std::string choice;
+    for (const auto& [option, chosen] : host_.MarkedChoices())
+        if (option == keyword) choice = chosen;
+    return choice;
+}
+
+} // namespace featurestest
