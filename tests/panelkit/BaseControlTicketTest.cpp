@@ -1,5 +1,5 @@
 // Ticket writes of BaseControl: the value escape, the empty-value
-// substitution of the Features build, and the ciphered write.
+// substitution of the Features build and the ciphered write.
 #include <gtest/gtest.h>
 
 #include "panelkit/KVTCipher.h"
@@ -7,113 +7,71 @@
 
 namespace {
 
-constexpr const char* kTicketKey = "com.lumeral.vrk.printsettings.TestTicket";
-constexpr CtrlAccessInfo kTextAccess{kCtrlValueTypeText, kCtrlValueTypeText, kTicketKey, nullptr};
+constexpr const char* kKey = "com.lumeral.vrk.printsettings.TestTicket";
+constexpr CtrlAccessInfo kAccess{kCtrlValueTypeText, kCtrlValueTypeText, kKey, nullptr};
 
 class BaseControlTicketTest : public ::testing::Test {
 protected:
     void SetUp() override { host.Attach(panel); }
-
-    std::optional<std::string> Written()
+    std::string Written()
     {
-        std::string value;
-        if (host.Settings().GetValue(kTicketKey, &value) != noErr) return std::nullopt;
+        std::string value = "<none>";
+        host.Settings().GetValue(kKey, &value);
         return value;
     }
-
+    std::string Deciphered()
+    {
+        const std::string text = Written();
+        unsigned char cipher[256] = {}, plain[256] = {};
+        int32_t cipherLength = 0, plainLength = 0;
+        KVTB64ToBin(text.c_str(), static_cast<int32_t>(text.size()), cipher, &cipherLength, 255);
+        KVTEncrypt(cipher, cipherLength, plain, &plainLength, 255);
+        return std::string(reinterpret_cast<const char*>(plain), static_cast<std::size_t>(plainLength));
+    }
     testing_support::PanelTestHost host;
     BasePrintPanel panel;
 };
 
-TEST_F(BaseControlTicketTest, TextNeedingItTravelsInTheValueEscapeForm)
+TEST_F(BaseControlTicketTest, TextTravelsInTheValueEscapeFormWhenItNeedsIt)
 {
-    const struct {
-        const char* value;
-        const char* written;
-    } cases[] = {{"a,b", "/97/44/98"},        {"/x", "/47/120"}, {"abc", "abc"}, {"", ""},
-                 {"it's", "/105/116/39/115"}, {"a\\", "/97/92"}, {"x/y", "x/y"}};
-    TestControl* control = AddTestControl(panel, 11, &kTextAccess, TestControl::Form::Text);
-    for (const auto& c : cases) {
-        control->SetText(c.value);
-        EXPECT_TRUE(control->SetValueToTicket(&host.Settings(), true)) << c.value;
-        EXPECT_EQ(Written(), c.written) << c.value;
-        EXPECT_TRUE(host.Settings().IsLocked(kTicketKey)) << c.value;
-    }
-    // No ticket key: nothing written, NO.
-    constexpr CtrlAccessInfo noKey{kCtrlValueTypeText, kCtrlValueTypeText, nullptr, nullptr};
-    TestControl* keyless = AddTestControl(panel, 12, &noKey, TestControl::Form::Text);
-    EXPECT_FALSE(keyless->SetValueToTicket(&host.Settings(), false));
-    EXPECT_FALSE(control->SetValueToTicket(nullptr, false));
-}
-
-TEST_F(BaseControlTicketTest, OutputNullWritesTheEmptyTextWhateverTheForm)
-{
-    ASSERT_EQ(QV_PANELKIT_FEATURES, 1) << "the tests link the Features build";
-    TestControl* control = AddTestControl(panel, 11, &kTextAccess, TestControl::Form::Text);
-    control->outputNull = true;
-    for (const char* value : {"a,b", "abc"}) {
+    TestControl* control = AddTestControl(panel, 11, &kAccess, true);
+    const std::pair<const char*, const char*> cases[] = {
+        {"a,b", "/97/44/98"},        {"/x", "/47/120"}, {"abc", "abc"}, {"", ""},
+        {"it's", "/105/116/39/115"}, {"x/y", "x/y"}};
+    for (const auto& [value, written] : cases) {
         control->SetText(value);
+        EXPECT_TRUE(control->SetValueToTicket(&host.Settings(), true));
+        EXPECT_EQ(Written(), written);
+        EXPECT_TRUE(host.Settings().IsLocked(kKey));
+        control->outputNull = true; // the Features build's substitution
         EXPECT_TRUE(control->SetValueToTicket(&host.Settings(), false));
         EXPECT_EQ(Written(), "") << value;
-        EXPECT_TRUE(control->SetValueToTicketWithKVTEnc(&host.Settings(), false));
-        EXPECT_EQ(Written(), "") << value;
+        control->outputNull = false;
     }
 }
 
-std::string Deciphered(const std::string& base64)
+TEST_F(BaseControlTicketTest, CipheredValuesOfUpTo189BytesAreWrittenChosenByTag)
 {
-    unsigned char cipher[256] = {};
-    int32_t cipherLength = 0;
-    if (KVTB64ToBin(base64.c_str(), static_cast<int32_t>(base64.size()), cipher, &cipherLength, 255) != 0)
-        return "?";
-    unsigned char plain[256] = {};
-    int32_t plainLength = 0;
-    if (KVTEncrypt(cipher, cipherLength, plain, &plainLength, 255) != 0) return "?";
-    return std::string(reinterpret_cast<const char*>(plain), static_cast<std::size_t>(plainLength));
-}
-
-TEST_F(BaseControlTicketTest, CipheredValuesUpTo189BytesAreWrittenAndLongerOnesRefused)
-{
-    TestControl* control = AddTestControl(panel, 11, &kTextAccess, TestControl::Form::Text);
-    const std::string fits(189, 'p');
-    control->SetText(fits);
+    TestControl* control = AddTestControl(panel, 11, &kAccess, true);
+    control->SetText(std::string(189, 'p'));
     ASSERT_TRUE(control->SetValueToTicketWithKVTEnc(&host.Settings(), false));
-    ASSERT_TRUE(Written());
-    EXPECT_EQ(Written()->size(), 252u);
-    EXPECT_EQ(Deciphered(*Written()), fits);
-
-    host.Settings().RemoveValue(kTicketKey);
+    EXPECT_EQ(Written().size(), 252u);
+    EXPECT_EQ(Deciphered(), std::string(189, 'p'));
+    host.Settings().RemoveValue(kKey);
     control->SetText(std::string(190, 'p'));
     EXPECT_FALSE(control->SetValueToTicketWithKVTEnc(&host.Settings(), false));
-    EXPECT_FALSE(Written());
+    EXPECT_EQ(Written(), "<none>");
 
-    // Every byte of a value with two-byte characters is ciphered, and an
-    // empty value is written empty.
-    control->SetText("pa\xC3\xA9\xC3\xA9,1");
-    ASSERT_TRUE(control->SetValueToTicketWithKVTEnc(&host.Settings(), false));
-    EXPECT_EQ(Deciphered(*Written()), "pa\xC3\xA9\xC3\xA9,1");
-    control->SetText("");
-    ASSERT_TRUE(control->SetValueToTicketWithKVTEnc(&host.Settings(), false));
-    EXPECT_EQ(Written(), "");
-}
-
-TEST_F(BaseControlTicketTest, TheEncryptArrayChoosesTheCipheredWriteByTag)
-{
-    TestControl* secret = AddTestControl(panel, 21, &kTextAccess, TestControl::Form::Text);
-    TestControl* other = AddTestControl(panel, 22, &kTextAccess, TestControl::Form::Text);
-    secret->SetText("a,b");
-    other->SetText("q");
-    // A stand-in listed with the same tag selects the ciphered form.
-    platform::ui::Widget* twin =
-        testing_support::PanelTestHost::AddWidget(panel, platform::ui::WidgetKind::TextField, 21);
-    TestControl stranger(twin, &kTextAccess, TestControl::Form::Text);
-    const EncryptArray encrypt{&stranger};
-    ASSERT_TRUE(secret->SetValueToTicket(&host.Settings(), false, &encrypt));
-    EXPECT_EQ(Deciphered(*Written()), "a,b");
-    ASSERT_TRUE(other->SetValueToTicket(&host.Settings(), false, &encrypt));
-    EXPECT_EQ(Written(), "q");
-    ASSERT_TRUE(secret->SetValueToTicket(&host.Settings(), false, nullptr));
-    EXPECT_EQ(Written(), "/97/44/98");
+    // A stand-in with the same tag in the encrypt array chooses the cipher;
+    // every byte of a two-byte character is ciphered.
+    TestControl stand_in(
+        testing_support::PanelTestHost::AddWidget(panel, platform::ui::WidgetKind::TextField, 11), &kAccess);
+    const EncryptArray encrypt{&stand_in};
+    control->SetText("\xC3\xA9,1");
+    ASSERT_TRUE(control->SetValueToTicket(&host.Settings(), false, &encrypt));
+    EXPECT_EQ(Deciphered(), "\xC3\xA9,1");
+    ASSERT_TRUE(control->SetValueToTicket(&host.Settings(), false, nullptr));
+    EXPECT_EQ(Written(), "/195/169/44/49");
 }
 
 } // namespace
