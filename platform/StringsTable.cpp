@@ -26,9 +26,7 @@ std::optional<std::string> FromUtf16(std::string_view bytes, bool bigEndian)
 
 std::optional<StringsTable> FromPlist(std::string_view bytes)
 {
-    plist_t node = nullptr;
-    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &node);
-    const PlistHandle root(node);
+    const PlistHandle root = ParsePlist(bytes);
     if (!root || plist_get_node_type(root.get()) != PLIST_DICT) return std::nullopt;
     StringsTable table;
     ForEachStringEntry(

@@ -244,9 +244,7 @@ std::optional<Layout> ParseLayout(std::string_view bytes, std::string* error)
 {
     if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max())
         return Refuse(error, "the layout is empty or too large");
-    plist_t root = nullptr;
-    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
-    const PlistHandle owner(root);
+    const PlistHandle owner = ParsePlist(bytes);
     if (!owner) return Refuse(error, "the layout is not a property list");
     return ParseRoot(owner.get(), error);
 }
