@@ -41,9 +41,3 @@ bool PPDStaticTextCtrlExt::ReInitializeCtrl(const platform::Bundle* /*bundle*/, 
     ControlPtr->setStringValue(GetUITitleFromPPD(ppd, kPPDMainKey).value_or(std::string()));
     return true;
 }
-
-std::optional<std::string> PPDStaticTextCtrlExt::ControlPPDKeyword() const
-{
-    if (kPPDMainKey.empty()) return std::nullopt;
-    return kPPDMainKey;
-}

@@ -28,7 +28,8 @@ public:
     void PPDCtrlShow() override { BaseControl::PPDCtrlShow(); }
     void PPDCtrlHide() override { BaseControl::PPDCtrlHide(); }
 
-    std::optional<std::string> ControlPPDKeyword() const override;
+    // A row's title is no PPD-bound control: its option is its list's.
+    std::optional<std::string> ControlPPDKeyword() const override { return std::nullopt; }
     std::string_view ControlClassName() const override { return "PPDStaticTextCtrlExt"; }
 
     const platform::ui::Rect& GetTitleCtrlBounds() const { return TitleCtrlBounds; }

@@ -51,7 +51,7 @@ TEST(FeaturesChoices, CoverMediaTypeIsUsableOnlyWhileACoverOrSeparatorFeedsFromT
     FeaturesPanelHarness dialog(kKz63);
     ASSERT_NE(dialog.Panel(), nullptr);
     platform::ui::Widget* media = dialog.Widget("QVIntSheetMediaType", "PFCoverTypeList");
-    platform::ui::Widget* title = dialog.Widget("QVIntSheetMediaType", "PPDStaticTextCtrlExt");
+    platform::ui::Widget* title = dialog.TitleWidget("QVIntSheetMediaType");
     ASSERT_NE(media, nullptr);
     EXPECT_FALSE(media->isEnabled());
     EXPECT_EQ(title->textColor(), platform::ui::TextColor::LightGray);
@@ -86,7 +86,7 @@ TEST(FeaturesChoices, MailboxDisablesItsOptionsAndHoldsTheRestoreTableAtThePPDDe
     platform::ui::Widget* mediaType = dialog.Widget("MediaType", "PFList");
     EXPECT_FALSE(mediaType->isEnabled());
     EXPECT_EQ(mediaType->indexOfSelectedItem(), 0);
-    EXPECT_FALSE(dialog.Widget("MediaType", "PPDStaticTextCtrlExt")->isEnabled());
+    EXPECT_FALSE(dialog.TitleWidget("MediaType")->isEnabled());
     EXPECT_FALSE(dialog.Widget("Jog", "PFList")->isEnabled());
     EXPECT_EQ(dialog.Widget("Jog", "PFList")->indexOfSelectedItem(), 1);
     EXPECT_FALSE(dialog.Widget("Smoothing", "PFList")->isEnabled());

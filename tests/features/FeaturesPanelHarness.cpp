@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "panelkit/CurrentPrintType.h"
+#include "features/controls/PPDPopupControlExt.h"
+#include "features/controls/PPDStaticTextCtrlExt.h"
 #include "panelkit/control/BaseControl.h"
 #include "platform/PrintSettingsKeys.h"
 #include "tests/support/FileBytes.h"
@@ -71,6 +73,13 @@ platform::ui::Widget* FeaturesPanelHarness::Widget(std::string_view keyword, std
 {
     BaseControl* control = Control(keyword, className);
     return control != nullptr ? control->GetControlPtr() : nullptr;
+}
+
+platform::ui::Widget* FeaturesPanelHarness::TitleWidget(std::string_view keyword) const
+{
+    const auto* list = dynamic_cast<const PPDPopupControlExt*>(Control(keyword));
+    if (list == nullptr || list->GetTitleControl() == nullptr) return nullptr;
+    return list->GetTitleControl()->GetControlPtr();
 }
 
 std::vector<std::string> FeaturesPanelHarness::PageTitles() const

@@ -48,6 +48,8 @@ public:
     platform::ui::Widget* Widget(std::string_view keyword, std::string_view className = {}) const;
     // The widget of the option's control of that kind (its pop-up, its check box).
     platform::ui::Widget* WidgetOfKind(std::string_view keyword, platform::ui::WidgetKind kind) const;
+    // The title label of the option's pop-up.
+    platform::ui::Widget* TitleWidget(std::string_view keyword) const;
     // The group pop-up's titles.
     std::vector<std::string> PageTitles() const;
     // A person choosing the pop-up's entry with this choice keyword.

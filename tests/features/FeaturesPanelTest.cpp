@@ -49,8 +49,7 @@ TEST(FeaturesPanel, RowsLieOnTheRowRuleAndAPickManyOptionTakesItsPositionWithout
     ASSERT_NE(dialog.Panel(), nullptr);
     // Row 0 at 178, each row 33 points further.
     const int title = TitleWidth("Print Mode");
-    EXPECT_EQ(dialog.Widget("QVOutputMode", "PPDStaticTextCtrlExt")->frame(),
-              (Rect{30, 178, double(title), 25}));
+    EXPECT_EQ(dialog.TitleWidget("QVOutputMode")->frame(), (Rect{30, 178, double(title), 25}));
     EXPECT_EQ(dialog.Widget("QVOutputMode", "PFList")->frame(), (Rect{30.0 + title, 178, 330.0 - title, 25}));
     EXPECT_EQ(dialog.Widget("QVTonerSaver", "PFCheckBox")->frame(), (Rect{30, 46, 250, 25}));
     EXPECT_EQ(dialog.Widget("QVSaveBlankSheet", "PFCheckBox")->frame().y, 13);
@@ -70,12 +69,12 @@ TEST(FeaturesPanel, GroupListShowsOnlyThePageChosen)
     ASSERT_EQ(groups->numberOfItems(), 8);
     EXPECT_EQ(groups->indexOfSelectedItem(), 0);
     EXPECT_FALSE(dialog.Widget("QVOutputMode", "PFList")->isHidden());
-    EXPECT_FALSE(dialog.Widget("QVOutputMode", "PPDStaticTextCtrlExt")->isHidden());
+    EXPECT_FALSE(dialog.TitleWidget("QVOutputMode")->isHidden());
     EXPECT_TRUE(dialog.Widget("QVStaple", "PFList")->isHidden());
     groups->selectItemAtIndex(5);
     groups->sendAction();
     EXPECT_TRUE(dialog.Widget("QVOutputMode", "PFList")->isHidden());
-    EXPECT_TRUE(dialog.Widget("QVOutputMode", "PPDStaticTextCtrlExt")->isHidden());
+    EXPECT_TRUE(dialog.TitleWidget("QVOutputMode")->isHidden());
     EXPECT_FALSE(dialog.Widget("QVStaple", "PFList")->isHidden());
     // A choice recomputes every control's conflicts; the other pages stay hidden.
     dialog.Choose("QVStaple", "LeftDoublePort");
