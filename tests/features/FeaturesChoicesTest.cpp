@@ -222,3 +222,34 @@ TEST(FeaturesChoices, EntryLookupsAnswerNothingOutsideTheList)
     EXPECT_EQ(EntryOfCheckBoxValue(trueFirst, 2), nullptr);
     EXPECT_EQ(EntryOfCheckBoxValue(trueFirst, -1), nullptr);
 }
+
+TEST(FeaturesChoices, BookletMarginPrintsZeroWhileTheBookletIsOff)
+{
+    FeaturesPanelHarness dialog(kKz63);
+    KPRINTFEATURESPDE* panel = dialog.Panel();
+    ASSERT_NE(panel, nullptr);
+    platform::ui::Widget* margin = panel->panelView()->viewWithTag(106);
+    ASSERT_NE(margin, nullptr);
+    const auto printed = [&] {
+        EXPECT_TRUE(panel->shouldPrint());
+        std::string text;
+        dialog.Host().Settings().GetValue("com.lumeral.vrk.printsettings.BookletMarginSwitchTicket", &text);
+        return text;
+    };
+    const auto summary = [&] {
+        std::map<std::string, std::string> entries;
+        std::vector<std::string> order;
+        panel->summaryInfo(entries, order);
+        return entries.count("Booklet Margin") != 0 ? entries["Booklet Margin"] : std::string("(none)");
+    };
+    dialog.Choose("QVSignature", "LeftBinding");
+    margin->setIntValue(1);
+    margin->sendAction();
+    EXPECT_EQ(printed(), "1");
+    EXPECT_EQ(summary(), "On");
+    EXPECT_TRUE(panel->IsBookletMarginShift());
+    dialog.Choose("QVSignature", "None");
+    EXPECT_FALSE(margin->isEnabled());
+    EXPECT_EQ(printed(), "0");
+    EXPECT_EQ(summary(), "(none)");
+}
