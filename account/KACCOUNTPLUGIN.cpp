@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "account/jba/KJOBACCOUNTINGPDE.h"
 #include "account/printtype/KPRINTTYPEPDE.h"
 #include "panelkit/UtilityFunction.h"
 
@@ -34,8 +35,13 @@ void KACCOUNTPLUGIN::MakePanels(platform::PrintDialogHost& host, PanelList& pane
     if (bundle == nullptr) return;
     ppd_file_t* ppd = host.ppdFile();
 
-    // The Job Accounting pane ("QVXAccountingSettings", "Account_" help,
-    // "ZKPrintJBA_" layout, JBAProductInfo) comes first once its class exists.
+    // The Job Accounting pane comes first.
+    if (const std::optional<std::string> product =
+            OfferedProduct(ppd, *bundle, "QVXAccountingSettings", "Account_", "ZKPrintJBA_")) {
+        KJOBACCOUNTINGPDE& pane = AddNewPanel<KJOBACCOUNTINGPDE>(host, panels);
+        pane.setAppIdentity(identity);
+        pane.setPDEType(FindProductIndex(JBAProductInfo, *product));
+    }
 
     if (const std::optional<std::string> product =
             OfferedProduct(ppd, *bundle, "QVXPrintTypeSettings", "SelectJobType_", "ZKPrintType_")) {

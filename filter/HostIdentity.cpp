@@ -1,5 +1,6 @@
 #include "filter/HostIdentity.h"
 
+#include "platform/ClientAddressRule.h"
 #include "platform/TextEncoding.h"
 
 #include "filter/UtilityFunctionFilter.h"
@@ -31,13 +32,13 @@ int MyPrintAddressArray(const std::vector<sockaddr_storage>& addresses, std::spa
         const std::string_view numeric(*text);
         if (numeric.find('.') != std::string_view::npos) {
             // An IPv4 address ends the search: the printer prefers it.
-            if (numeric != "127.0.0.1") {
+            if (platform::IsReportableClientAddress(address)) {
                 CopyToField(numeric, buffer);
                 break;
             }
         } else if (numeric.find(':') != std::string_view::npos) {
             // An IPv6 address is kept only until an IPv4 address turns up.
-            if (numeric.find("fe80::1") == std::string_view::npos) CopyToField(numeric, buffer);
+            if (platform::IsReportableClientAddress(address)) CopyToField(numeric, buffer);
         }
     }
     return found;

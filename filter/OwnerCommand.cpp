@@ -111,7 +111,11 @@ void PutJACommand(char** argv, const PrintOptions& options)
     std::string_view firstUser;
     std::string_view firstPassword;
     const bool accounting = manageType == 1 || manageType == 2;
-    if (accounting && jba.adminInputMode == 1) {
+    // The dialog writes both settings windows' keys; the mode says whose
+    // apply: the shared window's for 1, the user's own for 2.
+    const int inputMode = manageType == 2 ? jba.inputMode : jba.adminInputMode;
+    const int userIDSource = manageType == 2 ? jba.userIDSource : jba.adminUserIDSource;
+    if (accounting && inputMode == 1) {
         firstUser = jba.inputUserID;
         firstPassword = firstUser.empty() ? std::string_view() : std::string_view(jba.inputUserPassword);
         OutputJobOwnerCommand(argv, options, firstUser, firstPassword);
@@ -120,7 +124,7 @@ void PutJACommand(char** argv, const PrintOptions& options)
     std::string_view user;
     std::string_view password;
     if (accounting) {
-        const int source = jba.adminUserIDSource;
+        const int source = userIDSource;
         if (source == 2)
             user = manageType == 2 ? jba.userID : jba.adminUserID;
         else if (source == 1)

@@ -138,8 +138,8 @@ const TicketData JBAticketDataCommonForUTF8Rows[] = {
 };
 
 const TicketData JBAticketDataAdminRows[] = {
-    {JBAUserIDListCtrlTicket, offsetof(JBAOption, adminUserIDSource), sizeof(JBAOption::adminUserIDSource),
-     GetTicketInteger},
+    {JBAAdminUserIDListCtrlTicket, offsetof(JBAOption, adminUserIDSource),
+     sizeof(JBAOption::adminUserIDSource), GetTicketInteger},
     {JBAAdminUserIDTextEditTicket, offsetof(JBAOption, adminUserID), sizeof(JBAOption::adminUserID),
      GetTicketStringConvertedToPrtLang},
     {JBAAdminDomainNameTextEditTicket, offsetof(JBAOption, adminDomainName),
@@ -157,8 +157,8 @@ const TicketData JBAticketDataAdminRows[] = {
 };
 
 const TicketData JBAticketDataAdminForUTF8Rows[] = {
-    {JBAUserIDListCtrlTicket, offsetof(JBAOption, adminUserIDSource), sizeof(JBAOption::adminUserIDSource),
-     GetTicketInteger},
+    {JBAAdminUserIDListCtrlTicket, offsetof(JBAOption, adminUserIDSource),
+     sizeof(JBAOption::adminUserIDSource), GetTicketInteger},
     {JBAAdminUserIDTextEditTicket, offsetof(JBAOption, adminUserID), sizeof(JBAOption::adminUserID),
      GetTicketStringConvertedToPrtLangForUTF8},
     {JBAAdminDomainNameTextEditTicket, offsetof(JBAOption, adminDomainName),

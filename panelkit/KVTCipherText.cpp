@@ -12,6 +12,22 @@ constexpr int32_t kCipherCapacity = 255;
 
 } // namespace
 
+std::optional<std::string> EncipherTicketText(std::string_view plain)
+{
+    if (plain.empty()) return std::string();
+    if (plain.size() > static_cast<std::size_t>(kCipherCapacity)) return std::nullopt;
+    std::array<unsigned char, kCipherCapacity + 1> cipher{};
+    int32_t cipherLength = 0;
+    if (KVTEncrypt(reinterpret_cast<const unsigned char*>(plain.data()), static_cast<int32_t>(plain.size()),
+                   cipher.data(), &cipherLength, kCipherCapacity) != 0)
+        return std::nullopt;
+    std::array<char, kCipherCapacity + 1> text{};
+    int32_t textLength = 0;
+    if (KVTBinToB64(cipher.data(), cipherLength, text.data(), &textLength, kCipherCapacity) != 0)
+        return std::nullopt;
+    return std::string(text.data(), static_cast<std::size_t>(textLength));
+}
+
 std::optional<std::string> DecipherTicketText(std::string_view base64)
 {
     if (base64.empty()) return std::string();

@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+// The cipher text of the plain bytes (KVTEncrypt, then KVTBinToB64), as the
+// ticket write makes it; the empty text for empty bytes; nothing when the
+// bytes are more than 255 or their Base64 would exceed 255 characters.
+std::optional<std::string> EncipherTicketText(std::string_view plain);
 // The plain bytes; the empty text for an empty value; nothing when the text
 // is not Base64 of at most 255 bytes.
 std::optional<std::string> DecipherTicketText(std::string_view base64);

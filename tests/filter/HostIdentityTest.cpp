@@ -107,8 +107,17 @@ TEST(HostAddressChoice, IPv4WinsOverAnEarlierIPv6Address)
 TEST(HostAddressChoice, LastUsableIPv6AddressWhenThereIsNoIPv4)
 {
     FakeResolver fake = FakeResolver::Of({"2001:db8::7", "fe80::1234", "2001:db8::8", "127.0.0.1"});
-    // "fe80::1234" contains "fe80::1" and is passed over like fe80::1 itself.
+    // Every fe80::/10 address is link-local and passed over.
     EXPECT_EQ(Resolve("office-mac").address, "2001:db8::8");
+}
+
+TEST(HostAddressChoice, EveryLoopbackAndLinkLocalAddressIsPassedOver)
+{
+    // Debian's /etc/hosts gives 127.0.1.1 for the host name.
+    FakeResolver fake = FakeResolver::Of({"127.0.1.1", "169.254.3.4", "::1", "fe90::2", "192.168.0.5"});
+    EXPECT_EQ(Resolve("office-mac").address, "192.168.0.5");
+    FakeResolver none = FakeResolver::Of({"127.0.1.1", "169.254.3.4", "::1", "febf::1"});
+    EXPECT_EQ(Resolve("office-mac").address, "");
 }
 
 TEST(HostAddressChoice, AddressWithoutNumericTextClearsTheFlag)

@@ -77,11 +77,12 @@ TEST(OptionRecord, IntegersPresenceFlagAndSharedKey)
 {
     const PrintOptions r =
         Read(kPT + "PrintTypeTicketKey=2 " + kPT + "JBAUserIDListCtrlTicket=2 " + kPT +
+             "JBAAdminUserIDListCtrlTicket=1 " + kPT +
              "JBAUserIDTextEditTicket=bob com.apple.print.PrintSettings.PMDuplexing..n.=3");
     EXPECT_EQ(r.printType.printType, 2);
-    // One key, two fields: the common and the administrator user-ID source.
+    // Each settings window's user-ID source has its own key.
     EXPECT_EQ(r.jba.userIDSource, 2);
-    EXPECT_EQ(r.jba.adminUserIDSource, 2);
+    EXPECT_EQ(r.jba.adminUserIDSource, 1);
     EXPECT_EQ(r.jba.userIDKeyAbsent, 0);
     EXPECT_STREQ(r.jba.userID, "bob");
     EXPECT_EQ(r.features.duplex, 3);

@@ -87,23 +87,27 @@ TEST(OwnerBlocks, ManagementType2)
     auto options = Record();
     options->jba.manageType = 2;
 
-    // Entered details first, then the login name with the user password.
-    options->jba.adminInputMode = 1;
-    options->jba.adminUserIDSource = 1;
+    // The user's own window decides (the shared window's keys are there too
+    // and are not read): entered details first, then the login name with the
+    // user password.
+    options->jba.adminInputMode = -1;
+    options->jba.adminUserIDSource = 2;
+    options->jba.inputMode = 1;
+    options->jba.userIDSource = 1;
     EXPECT_EQ(Accounting(*options), Block("entered", "enteredPW") + Block("login01", "userPW"));
 
-    options->jba.adminUserIDSource = 2;
+    options->jba.userIDSource = 2;
     EXPECT_EQ(Accounting(*options), Block("entered", "enteredPW") + Block("user01", "userPW"));
 
     // Any other source repeats the entered user.
-    options->jba.adminUserIDSource = 0;
+    options->jba.userIDSource = 0;
     EXPECT_EQ(Accounting(*options), Block("entered", "enteredPW") + Block("entered", "userPW"));
 
-    // Without the administrator's input mode there is no first block, and the
+    // Without the user's input mode there is no first block, and the
     // final user is empty: the CUPS user stands in.
-    options->jba.adminInputMode = -1;
+    options->jba.inputMode = -1;
     EXPECT_EQ(Accounting(*options), Block("alice", "userPW"));
-    options->jba.adminUserIDSource = 2;
+    options->jba.userIDSource = 2;
     EXPECT_EQ(Accounting(*options), Block("user01", "userPW"));
 }
 
@@ -111,8 +115,8 @@ TEST(OwnerBlocks, EnteredPasswordNeedsAnEnteredUser)
 {
     auto options = Record();
     options->jba.manageType = 2;
-    options->jba.adminInputMode = 1;
-    options->jba.adminUserIDSource = 1;
+    options->jba.inputMode = 1;
+    options->jba.userIDSource = 1;
     options->jba.inputUserID[0] = '\0';
     EXPECT_EQ(Accounting(*options), Block("alice", "") + Block("login01", "userPW"));
 }
@@ -121,6 +125,9 @@ TEST(OwnerBlocks, ManagementType1)
 {
     auto options = Record();
     options->jba.manageType = 1;
+    // The user's own window's keys are not read with the shared settings.
+    options->jba.inputMode = 1;
+    options->jba.userIDSource = 1;
 
     options->jba.adminUserIDSource = 2;
     EXPECT_EQ(Accounting(*options), Block("admin01", "adminPW"));
