@@ -7,8 +7,6 @@
 #include <map>
 #include <memory>
 
-#include "platform/PrintSettingsKeys.h"
-
 namespace host {
 
 namespace {
@@ -24,9 +22,14 @@ std::map<std::string, std::string> MarkedChoices(ppd_file_t* ppd)
     return marked;
 }
 
-bool StartsWith(std::string_view text, std::string_view head)
+// IPP attribute names: lowercase letters, digits and hyphens
+// ("printer-info", "job-priority", "media").
+bool IsIppAttributeName(std::string_view name)
 {
-    return text.size() >= head.size() && text.substr(0, head.size()) == head;
+    if (name.empty()) return false;
+    for (char c : name)
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-')) return false;
+    return true;
 }
 
 struct OptionsFree {
@@ -48,10 +51,10 @@ void ApplySavedOptions(DialogHost& host, const NamedValues& options)
     int count = 0;
     cups_option_t* raw = nullptr;
     for (const auto& [name, value] : options) {
-        if (StartsWith(name, printsettings::kPrefix))
-            host.printSettings()->SetValue(name, value, false);
-        else
+        if (host.IsPPDOption(name) || IsIppAttributeName(name))
             count = cupsAddOption(name.c_str(), value.c_str(), count, &raw);
+        else
+            host.printSettings()->SetValue(name, value, false);
     }
     const std::unique_ptr<cups_option_t, OptionsFree> held(raw, OptionsFree{count});
     // cupsMarkOptions marks as lp does (media, sides and the like map to

@@ -42,13 +42,13 @@ TEST_F(PrintDialogCups, SavedOptionsStartTheDialogAndThePrintGoesThroughCups)
     ASSERT_EQ(cupsd_->AddQueue("kz63", "Quorvel/quorvel-kz63-color-mfp.ppd", printer.DeviceUri()), "");
     rootDir_.Write("no-plugins/.keep", "");
     // What an administrator or the user saved for the queue: a PPD option, a
-    // name lp maps to a PPD option (media), print-settings keys, and a name
-    // that is neither.
-    const ProcessResult saved =
-        cupsd_->Run({"lpoptions",
-                     {"-p", "kz63", "-o", "Duplex=DuplexNoTumble", "-o", "media=A3", "-o",
-                      kPrefix + "DocumentNameTypeTicketKey=2", "-o",
-                      kPrefix + "DocumentNameTicketKey='Board minutes'", "-o", "job-priority=70"}});
+    // name lp maps to a PPD option (media), print-settings keys, a job
+    // attribute of IPP's own, and a pane's reference key (printer ID first).
+    const ProcessResult saved = cupsd_->Run(
+        {"lpoptions",
+         {"-p", "kz63", "-o", "Duplex=DuplexNoTumble", "-o", "media=A3", "-o",
+          kPrefix + "DocumentNameTypeTicketKey=2", "-o", kPrefix + "DocumentNameTicketKey='Board minutes'",
+          "-o", "job-priority=70", "-o", "kz63" + kPrefix + "JBAManageTypeListReference=1"}});
     ASSERT_EQ(saved.status, 0) << saved.err;
 
     const ProcessResult start = Dialog({"--options"});
@@ -58,6 +58,8 @@ TEST_F(PrintDialogCups, SavedOptionsStartTheDialogAndThePrintGoesThroughCups)
     EXPECT_TRUE(Has(start.out, kPrefix + "DocumentNameTicketKey='Board minutes'")) << start.out;
     EXPECT_FALSE(Has(start.out, "media=")) << start.out;
     EXPECT_FALSE(Has(start.out, "job-priority")) << start.out;
+    EXPECT_FALSE(Has(start.out, "printer-")) << start.out;
+    EXPECT_TRUE(Has(start.out, "kz63" + kPrefix + "JBAManageTypeListReference='1'")) << start.out;
 
     // -o lies over the saved options; printed, it becomes the last used.
     const ProcessResult over = Dialog({"-o", "Duplex=DuplexTumble", "--options"});
