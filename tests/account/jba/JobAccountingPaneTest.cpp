@@ -290,4 +290,48 @@ TEST(JobAccountingPane, LoginNameOutsidePrintableAsciiIsSentAsUnknownUser)
     EXPECT_EQ(h.Setting(printsettings::JBALoginTextEditTicket), "UnknownUser");
 }
 
+// The per-printer cache keeps passwords and every input-window value
+// enciphered and gives back the clear text; other values stay as typed.
+TEST(JobAccountingPane, CacheKeepsSecretsAndInputValuesEnciphered)
+{
+    Users users(true);
+    testing_support::TempDir support;
+    ScopedEnv folder("QV_APPLICATION_SUPPORT", support.path());
+    JbaPaneHarness h;
+    ASSERT_NE(h.Pane(), nullptr);
+    TurnOnInputAtPrintTime(h);
+    h.Steps().Push([](platform::ui::Window& w) {
+        EXPECT_TRUE(TypeInto(w, "UserID", "acct7"));
+        EXPECT_TRUE(TypeInto(w, "Password", "pw 12"));
+        EXPECT_TRUE(ClickOn(w, "OKButton"));
+    });
+    ASSERT_TRUE(h.Pane()->shouldPrint());
+    struct Case {
+        int32_t tag;
+        std::string cached;
+        std::string shown;
+    } cases[] = {{4006, *EncipherTicketText("acct7"), "acct7"},
+                 {4008, *EncipherTicketText("pw 12"), "pw 12"}};
+    for (const Case& c : cases) {
+        const int32_t tag = c.tag;
+        BaseControl* field = h.Pane()->GetPanelControl(&tag);
+        ASSERT_NE(field, nullptr) << c.tag;
+        ASSERT_TRUE(field->SetValueToPreference()) << c.tag;
+        const std::string key = kPrinterID + field->GetAccessInfo()->prefKey;
+        EXPECT_EQ(field->RestoreFromCacheForKey(key, platform::PreferenceUser::Current).value_or(""),
+                  c.cached)
+            << c.tag;
+        field->SetControlValueToDefault();
+        EXPECT_TRUE(field->GetValueFromPreference()) << c.tag;
+        EXPECT_EQ(std::get<std::string>(field->ControlStoredValue()), c.shown) << c.tag;
+    }
+    // A hidden field (the typed user ID while the login name is the source) keeps nothing.
+    const int32_t hiddenTag = 3007;
+    BaseControl* hidden = h.Pane()->GetPanelControl(&hiddenTag);
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_TRUE(hidden->SetValueToPreference());
+    EXPECT_FALSE(hidden->RestoreFromCacheForKey(kPrinterID + hidden->GetAccessInfo()->prefKey,
+                                                platform::PreferenceUser::Current));
+}
+
 } // namespace
