@@ -334,4 +334,32 @@ TEST(JobAccountingPane, CacheKeepsSecretsAndInputValuesEnciphered)
                                                 platform::PreferenceUser::Current));
 }
 
+TEST(JobAccountingPane, SummaryOfTheChosenModesWindow)
+{
+    Users users(true);
+    JbaPaneHarness h;
+    ASSERT_NE(h.Pane(), nullptr);
+    InSettingsWindow(h, [](platform::ui::Window& w) {
+        EXPECT_TRUE(TypeInto(w, "Password", "abcd"));
+        EXPECT_TRUE(ClickOn(w, "OKButton"));
+    });
+    std::map<std::string, std::string> summary;
+    std::vector<std::string> order;
+    h.Pane()->summaryInfo(summary, order);
+    EXPECT_EQ(order, (std::vector<std::string>{"Accounting Mode", "Accounting Details",
+                                               "User ID from:", "User ID", "Accounting Password"}));
+    EXPECT_EQ(summary["Accounting Mode"], "My own settings");
+    EXPECT_EQ(summary["Accounting Details"], "Use these details for every job");
+    EXPECT_EQ(summary["User ID"], "tester");
+    EXPECT_EQ(summary["Accounting Password"], "\uFF65\uFF65\uFF65\uFF65");
+
+    // With input at print time only the radio button's line remains of the window.
+    TurnOnInputAtPrintTime(h);
+    summary.clear();
+    order.clear();
+    h.Pane()->summaryInfo(summary, order);
+    EXPECT_EQ(order, (std::vector<std::string>{"Accounting Mode", "Accounting Details"}));
+    EXPECT_EQ(summary["Accounting Details"], "Enter the details when printing");
+}
+
 } // namespace
