@@ -362,4 +362,27 @@ TEST(JobAccountingPane, SummaryOfTheChosenModesWindow)
     EXPECT_EQ(summary["Accounting Details"], "Enter the details when printing");
 }
 
+TEST(JobAccountingPane, EnterAtPrintTimeWaitsForAUsableUserID)
+{
+    Users users(true);
+    JbaPaneHarness h;
+    ASSERT_NE(h.Pane(), nullptr);
+    InSettingsWindow(h, [](platform::ui::Window& w) {
+        EXPECT_TRUE(ChooseIn(w, "UserIDList", 1));
+        EXPECT_TRUE(TypeInto(w, "UserID", "   "));
+        EXPECT_TRUE(ClickOn(w, "InputRadio"));
+        // Refused: both buttons show what they showed before.
+        EXPECT_EQ(w.contentView().widgetForOutlet("InputRadio")->intValue(), 0);
+        EXPECT_EQ(w.contentView().widgetForOutlet("JobInfoRadio")->intValue(), 1);
+        EXPECT_TRUE(TypeInto(w, "UserID", "acct3"));
+        EXPECT_TRUE(ClickOn(w, "InputRadio"));
+        EXPECT_EQ(w.contentView().widgetForOutlet("InputRadio")->intValue(), 1);
+        EXPECT_EQ(w.contentView().widgetForOutlet("JobInfoRadio")->intValue(), 0);
+        EXPECT_FALSE(w.contentView().widgetForOutlet("UserID")->isEnabled());
+        EXPECT_TRUE(ClickOn(w, "OKButton"));
+    });
+    EXPECT_EQ(h.Steps().AlertKeys(), std::vector<std::string>{"Warning32"});
+    EXPECT_TRUE(h.Pane()->getbInputWndVisible());
+}
+
 } // namespace
