@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <mutex>
 #include <system_error>
@@ -215,10 +216,38 @@ std::string LocalHostName()
     return name;
 }
 
+namespace {
+
+// systemd's pretty host name, the name a person gave the machine
+// (PRETTY_HOSTNAME in /etc/machine-info, as hostnamectl sets it); empty when
+// none is set.
+std::string PrettyHostName()
+{
+    std::ifstream info("/etc/machine-info");
+    std::string line;
+    constexpr std::string_view kPretty = "PRETTY_HOSTNAME=";
+    while (std::getline(info, line)) {
+        if (line.rfind(kPretty, 0) != 0) continue;
+        std::string value = line.substr(kPretty.size());
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+            value.back() == value.front())
+            value = value.substr(1, value.size() - 2);
+        return value;
+    }
+    return {};
+}
+
+} // namespace
+
 std::string ComputerName()
 {
     if (const char* fixed = std::getenv(kComputerNameVariable); fixed != nullptr && *fixed != '\0')
         return fixed;
+    // A fixed host name fixes the whole identity of a scripted run.
+    const char* fixedHost = std::getenv(kHostNameVariable);
+    if (fixedHost == nullptr || *fixedHost == '\0') {
+        if (std::string pretty = PrettyHostName(); !pretty.empty()) return pretty;
+    }
     return LocalHostName();
 }
 

@@ -64,8 +64,9 @@ std::optional<std::string> NumericAddressText(const sockaddr_storage& address);
 std::string LocalHostName();
 
 // The computer's name a person gave it (SCDynamicStoreCopyComputerName):
-// QV_COMPUTER_NAME when set and not empty, else the host name; Linux keeps
-// no separate name.
+// QV_COMPUTER_NAME when set and not empty; else systemd's pretty host name
+// (PRETTY_HOSTNAME of /etc/machine-info) where one is set and QV_HOST_NAME
+// does not fix the identity; else the host name.
 std::string ComputerName();
 
 // How the compact form writes an IPv4 octet.

@@ -2,10 +2,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fstream>
 #include <optional>
 
 #include "panelkit/UtilityFunction.h"
@@ -37,29 +35,6 @@ void AppendToBuffer(std::span<char> buffer, std::string_view text)
     const std::size_t count = std::min(room, text.size());
     std::memcpy(buffer.data() + used, text.data(), count);
     if (used + count < buffer.size()) buffer[used + count] = '\0';
-}
-
-// The name a person gave the computer. The print dialog's platform keeps it
-// apart from the host name; here it is systemd's pretty host name
-// (PRETTY_HOSTNAME in /etc/machine-info, as hostnamectl sets it) where one is
-// set, else the host name (gethostname). QV_COMPUTER_NAME fixes it for tests
-// and scripted runs.
-std::string ComputerNameText()
-{
-    if (const char* fixed = std::getenv(platform::kComputerNameVariable); fixed != nullptr && *fixed != '\0')
-        return fixed;
-    std::ifstream info("/etc/machine-info");
-    std::string line;
-    constexpr std::string_view kPretty = "PRETTY_HOSTNAME=";
-    while (std::getline(info, line)) {
-        if (line.rfind(kPretty, 0) != 0) continue;
-        std::string value = line.substr(kPretty.size());
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-            value.back() == value.front())
-            value = value.substr(1, value.size() - 2);
-        if (!value.empty()) return value;
-    }
-    return platform::LocalHostName();
 }
 
 } // namespace
@@ -131,8 +106,10 @@ void GetClientIPAddress(std::span<char> host, std::span<char> address)
 
 bool SetInformationToTicket(platform::PrintSettings* settings, bool lock)
 {
+    // The computer's name: systemd's pretty host name where one is set, else
+    // gethostname (platform::ComputerName).
     bool all = SetCFStringToTicketWithByteFilter(
-        settings, ComputerNameText(), printsettings::JBAMacHostNameStringTicket, lock, 0x20, 0xFE, 64);
+        settings, platform::ComputerName(), printsettings::JBAMacHostNameStringTicket, lock, 0x20, 0xFE, 64);
     char host[65] = {};
     char address[40] = {};
     GetClientIPAddress(host, address);
