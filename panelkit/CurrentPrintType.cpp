@@ -3,15 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "panelkit/UtilityFunction.h"
 #include "panelkit/control/IntValueText.h"
 #include "panelkit/panel/BasePrintPanel.h"
 #include "platform/PrintSettingsKeys.h"
 
 namespace {
-
-// Below this version code the panes keep their values in the platform
-// preferences rather than in the preference cache files.
-constexpr uint32_t kPreferenceCacheVersion = 0x1070;
 
 int32_t AsPrintType(const std::optional<int32_t>& value)
 {
@@ -28,7 +25,8 @@ int32_t GetCurrentJobPrintType(const platform::PrintSettings* settings,
     if (settings != nullptr && settings->GetValue(printsettings::PrintTypeTicketKey, &text) == 0) {
         return AsPrintType(IntValueOfText(text));
     }
-    if (osVersion >= kPreferenceCacheVersion || preferences == nullptr || printerID.empty()) {
+    if (osVersion >= static_cast<uint32_t>(kPreferenceCacheVersionCode) || preferences == nullptr ||
+        printerID.empty()) {
         return kPrintTypeNormal;
     }
     const std::string key = std::string(printerID) + kPrintTypeReferenceKey;

@@ -82,6 +82,12 @@ OSStatus SetValueToSettingsWithTicketKeyAndLock(const char* value, platform::Pri
 // its digits, by selector. Answers 0, or -1 for an unknown selector.
 OSErr Gestalt_ALT(OSType selector, int32_t* response);
 int32_t getOSMinorVersion();
+// The version code from which the panels keep their values in the print
+// settings and the preference cache files instead of the platform
+// preferences store.
+inline constexpr int32_t kPreferenceCacheVersionCode = 0x1070;
+// Whether this system's version code is kPreferenceCacheVersionCode or later.
+bool UsesPreferenceCache();
 // The process's real user checked with UTILITY_SERVICE::checkIfAdminUser.
 bool IsUserAdmin();
 // Whether the user is in the group (primary group or member list).

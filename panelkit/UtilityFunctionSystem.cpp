@@ -24,6 +24,13 @@ OSErr Gestalt_ALT(OSType selector, int32_t* response)
     return 0;
 }
 
+bool UsesPreferenceCache()
+{
+    int32_t version = 0;
+    Gestalt_ALT(gestaltSystemVersion, &version);
+    return version >= kPreferenceCacheVersionCode;
+}
+
 int32_t getOSMinorVersion()
 {
     int32_t minor = 0;

@@ -11,33 +11,9 @@
 
 namespace {
 
-// From this version code values are kept in the print settings and the cache files.
-constexpr int32_t kPreferenceCacheVersion = 0x1070;
-
-// The halfwidth middle dot (0xA5 of Shift_JIS) that stands for each character of a password.
-constexpr std::string_view kMaskCharacter = "\xEF\xBD\xA5";
-
-std::string Masked(std::string_view text)
-{
-    std::string masked;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (!platform::DecodeUtf8Char(text, pos)) ++pos;
-        masked.append(kMaskCharacter);
-    }
-    return masked;
-}
-
 bool IsSpacesOnly(std::string_view text)
 {
     return !text.empty() && text.find_first_not_of(' ') == std::string_view::npos;
-}
-
-bool UsesNewStores()
-{
-    int32_t version = 0;
-    Gestalt_ALT(gestaltSystemVersion, &version);
-    return version >= kPreferenceCacheVersion;
 }
 
 // Copies the text with its terminator into the buffer; NO when it does not fit.
@@ -97,7 +73,7 @@ void JBATextField::ShowMessage(const char* key)
 
 bool JBATextField::IsStoredEnciphered() const
 {
-    if (!UsesNewStores()) return false;
+    if (!UsesPreferenceCache()) return false;
     if (settingsPath_) return IsPassword();
     return IsPassword() || options_.inputWindowValue;
 }
@@ -145,7 +121,8 @@ int JBATextField::GetSummaryText(SummaryDictionary& summary, SummaryOrder& order
     if (options_.summaryKey == nullptr || ctrlParentPanelPtr == nullptr) return 0;
     const std::string title =
         LocalizedTitle(ctrlParentPanelPtr->GetPDEBundleRef(), localizeTableName, options_.summaryKey);
-    AddSummaryLine(summary, order, title, IsPassword() ? Masked(StoredText()) : std::string(StoredText()));
+    AddSummaryLine(summary, order, title,
+                   IsPassword() ? MaskedSummaryText(StoredText()) : std::string(StoredText()));
     return 0;
 }
 

@@ -18,10 +18,6 @@
 
 namespace {
 
-// Below this version code values are kept in the platform preferences, from
-// it on in the print settings.
-constexpr uint32_t kPrintSettingsStoreVersion = 0x1070;
-
 // The customisation file the PPD names must be readable; without the
 // attribute there is nothing to read and the flag stays set.
 bool IsCustomisationFileReadable(ppd_file_t* ppd)
@@ -30,13 +26,6 @@ bool IsCustomisationFileReadable(ppd_file_t* ppd)
     if (setting == nullptr || setting->value == nullptr || *setting->value == '\0') return true;
     std::ifstream file(setting->value, std::ios::binary);
     return file.is_open();
-}
-
-bool UsesPrintSettingsStore()
-{
-    int32_t version = 0;
-    Gestalt_ALT(gestaltSystemVersion, &version);
-    return static_cast<uint32_t>(version) >= kPrintSettingsStoreVersion;
 }
 
 // Whether the job goes to a printer: preview, file and fax jobs carry no accounting.
@@ -198,7 +187,7 @@ void KJOBACCOUNTINGPDE::BuildPane(platform::PrintDialogHost& callback, ppd_file_
 void KJOBACCOUNTINGPDE::LoadValues()
 {
     if (!built_) return;
-    if (UsesPrintSettingsStore())
+    if (UsesPreferenceCache())
         GetValueFromPreferenceWithPrinterSettings();
     else
         GetValueFromPreference();
@@ -255,7 +244,7 @@ void KJOBACCOUNTINGPDE::CommitAndWrite(platform::PrintSettings* settings)
 {
     if (!built_) return;
     if (jbaView != nullptr) SetValueFromUIToControl();
-    if (UsesPrintSettingsStore())
+    if (UsesPreferenceCache())
         SetValueToPreferenceWithPrinterSettings();
     else
         SetValueToPreference();

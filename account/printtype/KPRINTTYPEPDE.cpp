@@ -26,9 +26,6 @@ const int32_t PrintTypeSetupBtnID = 103;
 
 namespace {
 
-// Below this version code the pane keeps its values in the platform preferences.
-constexpr uint32_t kPreferenceCacheVersion = 0x1070;
-
 const char* const PrintTypeListKeys[] = {"Job Type None", "Job Type Secure", "Job Type Sample",
                                          "Job Type MBN", nullptr};
 const ListCtrlIniData PrintTypeListIniData = {0, kPrintTypeNormal, -1, 0, PrintTypeListKeys};
@@ -239,7 +236,7 @@ bool KPRINTTYPEPDE::SimulationOpenPDE()
     SetCurrentPrintSettings(callback->printSettings(), ppd, callback, callback->printSession());
     SetUIDataToIniData();
     if (!firstTime) ResetControlStatus();
-    if (osVersion < kPreferenceCacheVersion)
+    if (osVersion < static_cast<uint32_t>(kPreferenceCacheVersionCode))
         GetValueFromPreference();
     else
         GetValueFromPreset();
@@ -257,7 +254,7 @@ bool KPRINTTYPEPDE::OnClickPrintCommand()
 void KPRINTTYPEPDE::CommitAndWrite()
 {
     if (built_) SetValueFromUIToControl();
-    if (osVersion < kPreferenceCacheVersion) SetValueToPreference();
+    if (osVersion < static_cast<uint32_t>(kPreferenceCacheVersionCode)) SetValueToPreference();
     platform::PrintSettings* settings =
         m_pPDECallbackObj != nullptr ? m_pPDECallbackObj->printSettings() : nullptr;
     if (settings != nullptr) SetValueToTicket(settings, false, &kvtControlIDArray);

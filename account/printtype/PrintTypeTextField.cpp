@@ -9,24 +9,6 @@
 #include "panelkit/panel/BasePrintPanel.h"
 #include "platform/TextEncoding.h"
 
-namespace {
-
-// The halfwidth middle dot (0xA5 of Shift_JIS) that stands for each character of a passcode.
-constexpr std::string_view kMaskCharacter = "\xEF\xBD\xA5";
-
-std::string Masked(std::string_view text)
-{
-    std::string masked;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (!platform::DecodeUtf8Char(text, pos)) ++pos;
-        masked.append(kMaskCharacter);
-    }
-    return masked;
-}
-
-} // namespace
-
 PrintTypeTextField::~PrintTypeTextField()
 {
     if (ControlPtr != nullptr && printTypeFormatter_ != nullptr &&
@@ -152,6 +134,6 @@ int PrintTypeTextField::GetSummaryText(SummaryDictionary& summary, SummaryOrder&
     const std::string_view text = StoredText();
     const bool secret =
         ctrlDataAccessInfoPtr != nullptr && ctrlDataAccessInfoPtr->valueType == kCtrlValueTypePassword;
-    AddSummaryLine(summary, order, title, secret ? Masked(text) : std::string(text));
+    AddSummaryLine(summary, order, title, secret ? MaskedSummaryText(text) : std::string(text));
     return 0;
 }

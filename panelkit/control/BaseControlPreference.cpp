@@ -14,16 +14,6 @@
 
 namespace {
 
-// Version code from which values go to the cache files.
-constexpr int32_t kPreferenceCacheVersion = 0x1070;
-
-bool UsesPreferenceCache()
-{
-    int32_t version = 0;
-    Gestalt_ALT(gestaltSystemVersion, &version);
-    return version >= kPreferenceCacheVersion;
-}
-
 // The printer of the dialog: the callback object's, which a child window
 // may only have through the panel that opened it.
 const platform::Printer* DialogPrinter(const BasePrintPanel* panel)

@@ -38,7 +38,6 @@ struct CnstrnInfo {
 // The list at the array number, or null when the table does not reach it.
 inline CnstrnArray CnstrnEntry(CnstrnTable table, int arrayNumber)
 {
-    if (arrayNumber < 0 || static_cast<std::size_t>(arrayNumber) >= table.size())
-        return nullptr;
+    if (arrayNumber < 0 || static_cast<std::size_t>(arrayNumber) >= table.size()) return nullptr;
     return table[static_cast<std::size_t>(arrayNumber)];
 }

@@ -10,10 +10,10 @@ namespace platform::ui {
 enum class AlertStyle { Warning, Informational, Critical };
 
 struct Alert {
-    std::string iconPath;        // image file, e.g. the bundle's AlertIcon.png; empty for none
-    std::string messageText;     // the bold line
-    std::string informativeText; // the explanation, localised
-    std::string informativeKey;  // the localisation key informativeText came from
+    std::string iconPath;                  // image file, e.g. the bundle's AlertIcon.png; empty for none
+    std::string messageText;               // the bold line
+    std::string informativeText;           // the explanation, localised
+    std::string informativeKey;            // the localisation key informativeText came from
     std::vector<std::string> buttonTitles; // first is the default button
     AlertStyle style = AlertStyle::Warning;
 };

@@ -20,9 +20,9 @@ struct LayoutOutlet {
     WidgetKind kind = WidgetKind::View;
     int tag = 0;
     Rect frame;
-    std::string titleKey;               // localisation key of the title; may be empty
-    std::vector<std::string> itemKeys;  // pop-up items' keys, if the layout gives them
-    int minValue = 0;                   // steppers
+    std::string titleKey;              // localisation key of the title; may be empty
+    std::vector<std::string> itemKeys; // pop-up items' keys, if the layout gives them
+    int minValue = 0;                  // steppers
     int maxValue = 0;
     bool enabled = true;
     bool hidden = false;
