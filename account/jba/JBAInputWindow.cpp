@@ -81,12 +81,7 @@ void JBAInputWindow::ActivateWindow()
 {
     platform::ui::Window* window = GetWindow();
     if (window == nullptr) return;
-    if (IsActived()) {
-        ReInitializeUserPane();
-        SetUIDataToIniData();
-    } else {
-        ChangeActivedStatus();
-    }
+    RefreshKeptWindow();
     SetControlDataToDefault();
     SetCurrentValueToUI();
     window->runModal();

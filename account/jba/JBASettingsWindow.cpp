@@ -117,12 +117,7 @@ void JBASettingsWindow::ActivateWindow()
 {
     platform::ui::Window* window = GetWindow();
     if (window == nullptr) return;
-    if (IsActived()) {
-        ReInitializeUserPane();
-        SetUIDataToIniData();
-    } else {
-        ChangeActivedStatus();
-    }
+    RefreshKeptWindow();
     SetCurrentValueToUI();
     if (modeIndex_ == 0 && pane_ != nullptr) {
         if (JBAListCtrl* list = pane_->getjobAcctTypeListCtrlPtr()) list->ApplyRestriction();

@@ -45,6 +45,16 @@ void PopupWinInPanel::ActivateWindow()
     window->runModal();
 }
 
+void PopupWinInPanel::RefreshKeptWindow()
+{
+    if (IsActived()) {
+        ReInitializeUserPane();
+        SetUIDataToIniData();
+    } else {
+        ChangeActivedStatus();
+    }
+}
+
 void PopupWinInPanel::DeactivateWindow()
 {
     platform::ui::Window* window = GetWindow();

@@ -22,6 +22,10 @@ public:
     // Refreshes and runs the window modally; returns when the run ends.
     virtual void ActivateWindow();
     virtual void DeactivateWindow();
+    // The refresh of windows that keep their values between showings: the
+    // first activation only marks the window shown; later ones re-initialise
+    // it and reload the initial data.
+    void RefreshKeptWindow();
     virtual int ReleaseWindow() { return 0; }
     virtual int Terminate(void* /*unused*/) { return 0; }
     void SycValueFromUI();
