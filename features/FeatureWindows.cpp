@@ -1,13 +1,13 @@
 #include "features/FeatureWindows.h"
 
 #include "features/KPRINTFEATURESPDE.h"
-#include "panelkit/panel/PopupWinInPanel.h"
+#include "features/windows/FeaturesSetupWindow.h"
+#include "features/windows/FeaturesWindowMakers.h"
 
-// The margin, separator, number-in-sequence and offset-stacking windows are
-// not part of the extension yet: none is made, so none is registered and the
-// buttons and lists that would open one open nothing.
-std::unique_ptr<PopupWinInPanel> CreateFeaturesWindow(KPRINTFEATURESPDE& /*panel*/,
-                                                      const char* /*outletName*/, const char* /*titleKey*/)
+std::unique_ptr<FeaturesSetupWindow> CreateFeaturesWindow(KPRINTFEATURESPDE& panel, const char* outletName,
+                                                          const char* titleKey)
 {
-    return nullptr;
+    if (std::unique_ptr<FeaturesSetupWindow> window = CreateMarginWindow(panel, outletName, titleKey))
+        return window;
+    return CreateCountWindow(panel, outletName, titleKey);
 }

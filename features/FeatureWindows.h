@@ -7,9 +7,9 @@
 #include <memory>
 
 class KPRINTFEATURESPDE;
-class PopupWinInPanel;
+class FeaturesSetupWindow;
 
-// The window of the panel's layout outlet, titled by the key; null while the
-// window is not part of this extension.
-std::unique_ptr<PopupWinInPanel> CreateFeaturesWindow(KPRINTFEATURESPDE& panel, const char* outletName,
-                                                      const char* titleKey);
+// The window of the panel's layout outlet, titled by the key, its controls
+// not made yet; null when it cannot be made.
+std::unique_ptr<FeaturesSetupWindow> CreateFeaturesWindow(KPRINTFEATURESPDE& panel, const char* outletName,
+                                                          const char* titleKey);

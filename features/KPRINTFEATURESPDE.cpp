@@ -77,6 +77,14 @@ bool KPRINTFEATURESPDE::LoadPanelView()
     return true;
 }
 
+std::unique_ptr<platform::ui::Window> KPRINTFEATURESPDE::LoadWindowLayout(std::string_view layoutName)
+{
+    platform::ui::Toolkit* toolkit = PanelToolkit();
+    if (toolkit == nullptr || pluginBundle == nullptr) return nullptr;
+    std::string table = LocalizeTableNameFromPPD(m_ptCurrentPPD).value_or(std::string());
+    return toolkit->loadWindow(*pluginBundle, layoutName, table, PrintFeaturesView);
+}
+
 platform::ui::View* KPRINTFEATURESPDE::panelView()
 {
     LoadPanelView();

@@ -87,6 +87,9 @@ public:
     // --- Queries of the controls and windows ---
     platform::ui::Widget* GetFeaturesGroupBox() const { return printFeatureGroupBox; }
     StaticTextEditControl* GetFeaturesSetSTextCtrl() const { return FeaturesSetSTextCtrl; }
+    // A setup window from the bundle's layout resource, its texts from the
+    // panel's localisation table; null when the layout cannot be loaded.
+    std::unique_ptr<platform::ui::Window> LoadWindowLayout(std::string_view layoutName);
     PopupWinInPanel* getSepWnd() const { return SeparatorWndPtr; }
     PopupWinInPanel* getTabMarginWnd() const { return TabMarginWndPtr; }
     PopupWinInPanel* getBookletMarginWnd() const { return BookletMarginWndPtr; }

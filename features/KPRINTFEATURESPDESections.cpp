@@ -5,6 +5,7 @@
 #include "constraints/XPPDLookups.h"
 #include "features/FeatureControlRecords.h"
 #include "features/FeatureWindows.h"
+#include "features/windows/FeaturesSetupWindow.h"
 #include "features/controls/PFCheckBox.h"
 #include "features/controls/PFCheckBoxExt.h"
 #include "features/controls/PFCoverList.h"
@@ -46,10 +47,11 @@ BaseButton* KPRINTFEATURESPDE::AddSetupButton(std::unique_ptr<BaseButton> button
 
 PopupWinInPanel* KPRINTFEATURESPDE::AddFeaturesWindow(const char* outletName, const char* titleKey)
 {
-    std::unique_ptr<PopupWinInPanel> window = CreateFeaturesWindow(*this, outletName, titleKey);
+    std::unique_ptr<FeaturesSetupWindow> window = CreateFeaturesWindow(*this, outletName, titleKey);
     if (window == nullptr) return nullptr;
-    PopupWinInPanel* made = window.get();
+    FeaturesSetupWindow* made = window.get();
     RunTimeAddNewWindow(std::move(window));
+    made->CreateWindowControls();
     return made;
 }
 
