@@ -30,8 +30,10 @@ public:
     bool isPartialStringValid(std::u16string_view partialString, std::u16string* newEditingString,
                               std::u16string* errorDescription) const override;
 
-    // The object value of a text is the text itself.
-    bool getObjectValue(std::any* object, std::u16string_view string, std::u16string* errorDescription) const;
+    // The object value of a text is the text itself. Asked when the field
+    // commits its text; formatters of number fields check the whole text.
+    virtual bool getObjectValue(std::any* object, std::u16string_view string,
+                                std::u16string* errorDescription) const;
 
     // The object when it holds a string, else nothing.
     std::optional<std::u16string> stringForObjectValue(const std::any& object) const;

@@ -72,12 +72,19 @@ bool TextEditCtrl::InitializeCtrlFormat()
         return true;
     platform::HostServices* services =
         ctrlParentPanelPtr != nullptr ? ctrlParentPanelPtr->GetHostServices() : nullptr;
-    auto formatter = std::make_unique<TextEditFormatter>();
-    formatter->initWithFilter(textEditFilterDataPtr, textEditIniDataPtr->maxLength, services);
+    std::unique_ptr<TextEditFormatter> formatter = NewFormatter(services);
+    if (formatter == nullptr) return true;
     // The field takes the new formatter before the old one goes.
     ControlPtr->setFormatter(formatter.get());
     formatter_ = std::move(formatter);
     return true;
+}
+
+std::unique_ptr<TextEditFormatter> TextEditCtrl::NewFormatter(platform::HostServices* services)
+{
+    auto formatter = std::make_unique<TextEditFormatter>();
+    formatter->initWithFilter(textEditFilterDataPtr, textEditIniDataPtr->maxLength, services);
+    return formatter;
 }
 
 bool TextEditCtrl::SetControlValueToUI()
@@ -176,8 +183,8 @@ bool TextEditCtrl::InvalidateDataAndReturnError() { return IsUIValueValid(); }
 
 void TextEditCtrl::ShowErrMsg()
 {
-    if (textEditFilterDataPtr == nullptr || textEditFilterDataPtr->errMsgKey == nullptr) return;
-    if (ctrlParentPanelPtr == nullptr) return;
+    const char* messageKey = GetErrMsgKey();
+    if (messageKey == nullptr || ctrlParentPanelPtr == nullptr) return;
     const platform::Bundle* bundle = ctrlParentPanelPtr->GetPDEBundleRef();
     if (bundle == nullptr) return;
     platform::HostServices* services = ctrlParentPanelPtr->GetHostServices();
@@ -185,13 +192,18 @@ void TextEditCtrl::ShowErrMsg()
     if (toolkit != nullptr) {
         platform::ui::Alert alert;
         alert.iconPath = bundle->ResourcesDirectory() + "/AlertIcon.png";
-        alert.informativeText = LocalizedString(bundle, textEditFilterDataPtr->errMsgKey);
-        alert.informativeKey = textEditFilterDataPtr->errMsgKey;
+        alert.informativeText = LocalizedString(bundle, messageKey);
+        alert.informativeKey = messageKey;
         alert.buttonTitles.push_back(LocalizedString(bundle, "Alert OK Btn"));
         alert.style = platform::ui::AlertStyle::Warning;
         toolkit->runAlert(alert);
     }
     if (ControlPtr != nullptr) ControlPtr->makeFirstResponder();
+}
+
+const char* TextEditCtrl::GetErrMsgKey() const
+{
+    return textEditFilterDataPtr != nullptr ? textEditFilterDataPtr->errMsgKey : nullptr;
 }
 
 void TextEditCtrl::CorrectCtrlUI()

@@ -35,8 +35,8 @@ public:
     bool InitializeCtrl(const platform::Bundle* bundle, ppd_file_t* ppd) override;
     // The formatter again.
     bool ReInitializeCtrl(const platform::Bundle* bundle, ppd_file_t* ppd) override;
-    // With both records, a formatter with the filter and the maximum length
-    // becomes the field's; it beeps through the parent panel's host.
+    // With both records, the field's own formatter (NewFormatter) becomes
+    // the field's; it beeps through the parent panel's host.
     virtual bool InitializeCtrlFormat();
 
     // The data block's text on screen (with a CtrlAccessInfo); ctrlDataSize
@@ -64,8 +64,11 @@ public:
     bool InvalidateData() override;
     // The same decision without the message.
     bool InvalidateDataAndReturnError() override;
-    // An alert with the filter's message, then the field takes the focus again.
+    // An alert with the field's message (GetErrMsgKey), then the field takes
+    // the focus again.
     virtual void ShowErrMsg();
+    // The localisation key of the refusal message: the filter's.
+    virtual const char* GetErrMsgKey() const;
     // Empties the field and the UI data block.
     virtual void CorrectCtrlUI();
     void** GetUIData() { return &uiData; }
@@ -82,6 +85,9 @@ public:
 protected:
     // The length and range checks of InvalidateData.
     bool IsUIValueValid() const;
+    // The formatter InitializeCtrlFormat installs: the filter and the maximum
+    // length. Fields with a number form of their own answer theirs.
+    virtual std::unique_ptr<TextEditFormatter> NewFormatter(platform::HostServices* services);
 
     const TextEditIniData* textEditIniDataPtr = nullptr;
     const TextEditFilterData* textEditFilterDataPtr = nullptr;
