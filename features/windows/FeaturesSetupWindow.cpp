@@ -2,6 +2,7 @@
 
 #include "features/KPRINTFEATURESPDE.h"
 #include "features/windows/PFWndButtons.h"
+#include "panelkit/controls/StaticTextEditControl.h"
 #include "panelkit/UtilityFunction.h"
 
 FeaturesSetupWindow::FeaturesSetupWindow(std::unique_ptr<platform::ui::Window> window,
@@ -10,6 +11,12 @@ FeaturesSetupWindow::FeaturesSetupWindow(std::unique_ptr<platform::ui::Window> w
     : PopupWinInPanel(std::move(window), std::move(theWinTitleStr)), panel_(panel),
       helpPage_(std::move(helpPage))
 {}
+
+KPRINTFEATURESPDE* FeaturesSetupWindow::FeaturesPanelOfControl(const BaseControl& control)
+{
+    const auto* window = dynamic_cast<const FeaturesSetupWindow*>(control.GetParentPanel());
+    return window != nullptr ? window->GetFeaturesPanel() : nullptr;
+}
 
 std::string FeaturesSetupWindow::LayoutNameOfOutlet(const char* outletName)
 {
@@ -28,6 +35,15 @@ platform::ui::Widget* FeaturesSetupWindow::Outlet(const char* name, int32_t tag)
         GetPanelView() != nullptr ? GetPanelView()->widgetForOutlet(name) : nullptr;
     if (widget != nullptr && tag != 0) widget->setTag(tag);
     return widget;
+}
+
+void FeaturesSetupWindow::AddLabel(const char* outletName, int32_t tag, const char* textKey)
+{
+    platform::ui::Widget* widget = Outlet(outletName, tag);
+    if (widget == nullptr) return;
+    auto label = std::make_unique<StaticTextEditControl>();
+    label->CreateControl(widget, nullptr, nullptr, nullptr, std::nullopt, nullptr, textKey);
+    RunTimeAddNewControl(std::move(label));
 }
 
 void FeaturesSetupWindow::AddWindowButtons(int32_t okID, int32_t cancelID, int32_t defaultID, int32_t helpID,

@@ -38,6 +38,9 @@ public:
     virtual void HelpButtonPressed();
 
     KPRINTFEATURESPDE* GetFeaturesPanel() const { return panel_; }
+    // The Features panel of a control of a setup window; null for a control
+    // elsewhere.
+    static KPRINTFEATURESPDE* FeaturesPanelOfControl(const BaseControl& control);
     const std::string& GetHelpPage() const { return helpPage_; }
 
     // The layout resource of a window: the panel's layout name followed by
@@ -55,6 +58,9 @@ protected:
     // "CancelButton", "DefaultButton" and "HelpButton", tagged with the IDs
     // that are not 0. cancelDefaults: the controls a failed cancel resets
     // (looked up in the window, then in the panel).
+    // A label over the outlet, tagged with the ID when it is not 0, showing
+    // the key's text; nothing when the layout lacks the outlet.
+    void AddLabel(const char* outletName, int32_t tag, const char* textKey);
     void AddWindowButtons(int32_t okID = 0, int32_t cancelID = 0, int32_t defaultID = 0, int32_t helpID = 0,
                           std::vector<const int32_t*> cancelDefaults = {});
 
