@@ -2,41 +2,11 @@
 
 #include "host/headless/HeadlessView.h"
 #include "host/headless/HeadlessWindow.h"
+#include "host/headless/LayoutWidgets.h"
 #include "platform/TextEncoding.h"
 #include "platform/ui/Layout.h"
 
 namespace host {
-
-namespace {
-
-// One widget per outlet, in the layout's order, with its titles and menu
-// items localised in the table and their keys kept beside them.
-void AddOutlets(platform::ui::View& view, const platform::ui::Layout& layout, const platform::Bundle& bundle,
-                std::string_view table)
-{
-    for (const platform::ui::LayoutOutlet& outlet : layout.outlets) {
-        platform::ui::Widget* widget = view.addWidget(outlet.kind, outlet.frame, outlet.name);
-        widget->setTag(outlet.tag);
-        if (!outlet.titleKey.empty()) {
-            const std::string title = bundle.LocalizedString(outlet.titleKey, "", table);
-            widget->setTitle(title);
-            widget->setTitleKey(outlet.titleKey);
-            // A label's text is its string value.
-            if (outlet.kind == platform::ui::WidgetKind::StaticText) widget->setStringValue(title);
-        }
-        for (const std::string& key : outlet.itemKeys)
-            widget->addItem(bundle.LocalizedString(key, "", table), key);
-        // A layout without a range leaves the stepper's own (0 to 59).
-        if (outlet.minValue != 0 || outlet.maxValue != 0) {
-            widget->setMinValue(outlet.minValue);
-            widget->setMaxValue(outlet.maxValue);
-        }
-        widget->setEnabled(outlet.enabled);
-        widget->setHidden(outlet.hidden);
-    }
-}
-
-} // namespace
 
 HeadlessToolkit::HeadlessToolkit(platform::HostServices* services)
     : session_(std::make_shared<HeadlessSession>(services))
@@ -75,7 +45,7 @@ HeadlessToolkit::loadView(const platform::Bundle& bundle, std::string_view layou
     const std::optional<platform::ui::Layout> layout = platform::ui::ReadLayout(bundle, layoutName);
     if (!layout) return nullptr;
     auto view = std::make_unique<HeadlessView>(session_, layout->frame);
-    AddOutlets(*view, *layout, bundle, table);
+    AddLayoutWidgets(*view, *layout, bundle, table);
     return view;
 }
 
@@ -98,7 +68,7 @@ std::unique_ptr<platform::ui::Window> HeadlessToolkit::loadWindow(const platform
         layout->titleKey.empty() ? std::string() : bundle.LocalizedString(layout->titleKey, "", table);
     auto window =
         std::make_unique<HeadlessWindow>(session_, title, layout->frame, dynamic_cast<HeadlessView*>(owner));
-    AddOutlets(window->contentView(), *layout, bundle, table);
+    AddLayoutWidgets(window->contentView(), *layout, bundle, table);
     return window;
 }
 
