@@ -36,6 +36,8 @@ public:
     std::optional<SavedValues> LastUsed() const;
     // A preset, one saved in this run first; nothing when there is none.
     std::optional<SavedValues> Preset(std::string_view name) const;
+    // The names of the printer's presets, those saved in this run too, in name order.
+    std::vector<std::string> PresetNames() const;
 
     void StageLastUsed(SavedValues values) { lastUsed_ = std::move(values); }
     void StagePreset(const std::string& name, SavedValues values) { presets_[name] = std::move(values); }
