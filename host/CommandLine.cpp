@@ -43,7 +43,9 @@ std::string_view UsageText()
            "                   [--plugins DIR] [-o NAME=VALUE]... [--preset NAME]\n"
            "                   [--destination-type printer|file|preview|fax]\n"
            "                   [--script FILE|-] [--dump] [--options]\n"
-           "                   [--print PDF] [--title T] [--copies N]\n";
+           "                   [--print PDF] [--title T] [--copies N]\n"
+           "       printdialog [FILE.pdf] [--window] [--ppd FILE | --dest QUEUE]\n"
+           "                   [--screenshots DIR] [--options] [other options as above]\n";
 }
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>& args, std::string& error)
@@ -63,6 +65,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>&
         {"--preset", text(line.preset)},
         {"--print", text(line.printFile)},
         {"--title", text(line.title)},
+        {"--screenshots", text(line.screenshotDir)},
         {"-o",
          [&line](std::string_view v) {
              std::pair<std::string, std::string> option;
@@ -86,8 +89,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>&
              return true;
          }},
     };
-    const std::map<std::string_view, bool*> flags = {
-        {"--dump", &line.dump}, {"--options", &line.printOptions}, {"--help", &line.help}};
+    const std::map<std::string_view, bool*> flags = {{"--dump", &line.dump},
+                                                     {"--options", &line.printOptions},
+                                                     {"--help", &line.help},
+                                                     {"--window", &line.window}};
 
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -96,6 +101,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>&
             continue;
         }
         const auto option = withValue.find(arg);
+        if (option == withValue.end() && !arg.empty() && arg[0] != '-' && !line.document) {
+            line.document = arg;
+            continue;
+        }
         if (option == withValue.end()) {
             error = "unknown argument \"" + std::string(arg) + "\"";
             return std::nullopt;
@@ -111,6 +120,19 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>&
         }
     }
     if (line.help) return line;
+    if (line.screenshotDir && !OpensWindow(line)) {
+        error = "--screenshots needs the window (a document or --window, and no script)";
+        return std::nullopt;
+    }
+    if (OpensWindow(line)) {
+        // The window's printer chooser lists the driver's queues; --ppd or
+        // --dest only picks the first printer shown.
+        if (!line.ppdFile.empty() && !line.destination.empty()) {
+            error = "give at most one of --ppd FILE and --dest QUEUE";
+            return std::nullopt;
+        }
+        return line;
+    }
     if (line.ppdFile.empty() == line.destination.empty()) {
         error = "give one of --ppd FILE and --dest QUEUE";
         return std::nullopt;
@@ -121,5 +143,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>&
     }
     return line;
 }
+
+bool OpensWindow(const CommandLine& line) { return (line.document || line.window) && !line.script; }
 
 } // namespace host

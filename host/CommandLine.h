@@ -4,6 +4,10 @@
 //               [-o NAME=VALUE]... [--destination-type printer|file|preview|fax]
 //               [--script FILE|-] [--dump] [--options] [--print PDF] [--title T] [--copies N]
 //               [--preset NAME]
+//   printdialog [FILE.pdf] [--window] [--ppd FILE | --dest QUEUE] [--screenshots DIR] [...]
+//
+// A document named without a script, or --window, opens the dialog's window
+// (host/gtk/); printing from it submits FILE.pdf.
 #pragma once
 
 #include <optional>
@@ -32,7 +36,13 @@ struct CommandLine {
     std::optional<std::string> title;
     int copies = 1;
     bool help = false;
+    std::optional<std::string> document;      // the PDF the window prints
+    bool window = false;                      // --window
+    std::optional<std::string> screenshotDir; // --screenshots: PNGs of the window's panes, then exit
 };
+
+// Whether the run opens the dialog's window: a document or --window, and no script.
+bool OpensWindow(const CommandLine& line);
 
 // The command line, or nothing with the reason in `error`.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>& args, std::string& error);
