@@ -1,6 +1,10 @@
 #include "host/SavedSettings.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <plist/plist.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <set>
@@ -80,6 +84,21 @@ std::optional<SavedValues> FromPlist(plist_t dict)
     return values;
 }
 
+// Why the file at the path could not be written, for the person told that
+// nothing was kept: what stands in its way, else the system's reason.
+std::string WhyNotWritten(const std::string& path, int error)
+{
+    struct stat info {};
+    if (lstat(path.c_str(), &info) == 0) {
+        if (S_ISLNK(info.st_mode)) return "it is a symbolic link";
+        if (S_ISDIR(info.st_mode)) return "it is a folder";
+        if (!S_ISREG(info.st_mode)) return "it is not a regular file";
+        if (static_cast<uint64_t>(info.st_size) > platform::kMaxPlistFileBytes)
+            return "it is larger than " + std::to_string(platform::kMaxPlistFileBytes >> 20) + " MB";
+    }
+    return std::strerror(error != 0 ? error : EIO);
+}
+
 } // namespace
 
 SettingsStore::SettingsStore(std::string dataDir, const std::string& printerID)
@@ -124,13 +143,15 @@ std::vector<std::string> SettingsStore::PresetNames() const
 bool SettingsStore::Commit(std::string& error)
 {
     if (!lastUsed_ && presets_.empty()) return true;
+    errno = 0;
     if (!platform::CreateDirectories(folder_, kFolderMode, "")) {
-        error = "cannot create the folder " + folder_;
+        error = "cannot create the folder " + folder_ + ": " + std::strerror(errno != 0 ? errno : EIO);
         return false;
     }
     const platform::FileAccess access{.mode = kFileMode, .group = std::nullopt};
     if (lastUsed_) {
         const std::string path = folder_ + "/" + kLastUsedFile;
+        errno = 0;
         const bool written = platform::UpdatePlistDictionaryFile(path, access, [this](plist_t dict) {
             plist_t values = ToPlist(*lastUsed_);
             for (const char* key : {"PrintSettings", "PPDChoices"})
@@ -139,19 +160,20 @@ bool SettingsStore::Commit(std::string& error)
             return true;
         });
         if (!written) {
-            error = "cannot write " + path;
+            error = "cannot write " + path + ": " + WhyNotWritten(path, errno);
             return false;
         }
     }
     if (!presets_.empty()) {
         const std::string path = folder_ + "/" + kPresetsFile;
+        errno = 0;
         const bool written = platform::UpdatePlistDictionaryFile(path, access, [this](plist_t dict) {
             for (const auto& [name, values] : presets_)
                 plist_dict_set_item(dict, name.c_str(), ToPlist(values));
             return true;
         });
         if (!written) {
-            error = "cannot write " + path;
+            error = "cannot write " + path + ": " + WhyNotWritten(path, errno);
             return false;
         }
     }
