@@ -1,14 +1,14 @@
 #include "filter/PagePass.h"
 
 #include "filter/FilterState.h"
+#include "filter/PageImageEncoder.h"
+#include "filter/RasterRenderQueue.h"
 
 #include <cups/cups.h>
 
 #include <poppler/cpp/poppler-document.h>
 #include <poppler/cpp/poppler-global.h>
 #include <poppler/cpp/poppler-image.h>
-#include <poppler/cpp/poppler-page-renderer.h>
-#include <poppler/cpp/poppler-page.h>
 
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
@@ -19,9 +19,6 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include <libdeflate.h>
-// zlib takes its input through const pointers.
-#define ZLIB_CONST
-#include <zlib.h>
 
 #include <malloc.h>
 #include <unistd.h>
@@ -248,22 +245,19 @@ private:
 struct RasterWorkspace {
     std::unique_ptr<libdeflate_compressor, CompressorDeleter> compressor;
     ScratchBuffer compressed;
-    ScratchBuffer turned;
+    ScratchBuffer rows;
     ScratchBuffer row;
     // Why a page was refused while the writer asked for its image: qpdf does
     // not hand the provider's exception on as it is.
     std::string refusal;
 };
 
-// Page images are mostly flat colour. libdeflate's level 1 spends longer on
-// the long runs of white than levels 2 to 4, which also compress better;
-// level 3 measured fastest on rendered office pages.
+// Pages of flat colour (text and drawings) go to libdeflate whole. Its level 1
+// spends longer on the long runs of white than levels 2 to 4, which also
+// compress better; level 3 measured fastest on rendered office pages. Pages
+// with photographs, and pages too large to hold whole, go through the
+// PageImageEncoder.
 constexpr int kRasterCompressionLevel = 3;
-// zlib compresses the banded pages at its level 1: on page-sized images of
-// white and of colour gradients it ran 1.6 times as fast as its default level
-// 6, for output three to four times larger, and its run-length strategy,
-// no faster on white, left the gradients almost uncompressed.
-constexpr int kBandedCompressionLevel = 1;
 
 void IgnorePopplerMessage(const std::string&, void*) {}
 
@@ -303,169 +297,122 @@ void CopyRow(const poppler::image& image, int source, bool reversed, int width, 
     }
 }
 
-// zlib's deflate as a stream, so that a banded page's image is compressed as
-// its rows are made and is never whole in memory before it is compressed.
-class DeflateStream {
-public:
-    DeflateStream(int level, size_t limit) : limit_(limit), chunk_(size_t{1} << 16)
-    {
-        if (deflateInit(&stream_, level) != Z_OK) throw std::runtime_error("compressor cannot start");
-    }
-    ~DeflateStream() { deflateEnd(&stream_); }
-    DeflateStream(const DeflateStream&) = delete;
-    DeflateStream& operator=(const DeflateStream&) = delete;
-
-    // Compresses size bytes (a row: far below zlib's 4 GB a call).
-    void Write(const unsigned char* data, size_t size, Pipeline& out) { Run(data, size, Z_NO_FLUSH, out); }
-    void Finish(Pipeline& out) { Run(nullptr, 0, Z_FINISH, out); }
-    // False once the compressed bytes went past the limit.
-    bool WithinLimit() const { return written_ <= limit_; }
-
-private:
-    void Run(const unsigned char* data, size_t size, int flush, Pipeline& out)
-    {
-        stream_.next_in = data;
-        stream_.avail_in = static_cast<uInt>(size);
-        int status = Z_OK;
-        do {
-            stream_.next_out = chunk_.data();
-            stream_.avail_out = static_cast<uInt>(chunk_.size());
-            status = deflate(&stream_, flush);
-            if (status == Z_STREAM_ERROR) throw std::runtime_error("page image cannot be compressed");
-            const size_t produced = chunk_.size() - stream_.avail_out;
-            written_ += produced;
-            if (!WithinLimit()) return;
-            if (produced > 0) out.write(chunk_.data(), produced);
-        } while (flush == Z_FINISH ? status != Z_STREAM_END : stream_.avail_out == 0);
-    }
-
-    z_stream stream_{};
-    size_t limit_;
-    size_t written_ = 0;
-    std::vector<unsigned char> chunk_;
-};
-
 size_t BitmapBytes(BitmapSize size)
 {
     return static_cast<size_t>(size.width) * static_cast<size_t>(size.height) * 3;
 }
 
-// The image data of one rasterised page, rendered when the writer asks for it
-// so that only one page's bitmap, or one band of it, is in memory at a time.
+// The image of one rasterised page. Its stream holds rows under PNG
+// predictors (one tag byte before each row), which these parameters declare.
+QPDFObjectHandle RasterDecodeParms(int width)
+{
+    QPDFObjectHandle parms = QPDFObjectHandle::newDictionary();
+    parms.replaceKey("/Predictor", QPDFObjectHandle::newInteger(15));
+    parms.replaceKey("/Colors", QPDFObjectHandle::newInteger(3));
+    parms.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+    parms.replaceKey("/Columns", QPDFObjectHandle::newInteger(width));
+    return parms;
+}
+
+// The image data of one rasterised page, compressed when the writer asks for
+// it. The render queue has it rendered by then, or is rendering it, while the
+// previous page was compressed; only the page being compressed and the one
+// being rendered (or one band of each) are in memory.
 class RasterPage : public QPDFObjectHandle::StreamDataProvider {
 public:
-    RasterPage(std::shared_ptr<poppler::document> document, std::shared_ptr<RasterWorkspace> workspace,
-               int index, BitmapSize size, int pageRotate, bool halfTurn, const RasterLimits& limits)
-        : document_(std::move(document)), workspace_(std::move(workspace)), index_(index), size_(size),
-          pageRotate_(pageRotate), halfTurn_(halfTurn), limits_(limits)
+    RasterPage(std::shared_ptr<RasterRenderQueue> queue, std::shared_ptr<RasterWorkspace> workspace,
+               size_t job, const RasterLimits& limits)
+        : queue_(std::move(queue)), workspace_(std::move(workspace)), job_(job), limits_(limits)
     {}
 
     void provideStreamData(QPDFObjGen const&, Pipeline* pipeline) override
     {
         StopIfCancelled();
-        std::unique_ptr<poppler::page> page(document_->create_page(index_));
-        if (!page) throw std::runtime_error("page cannot be read");
-        poppler::page_renderer renderer;
-        renderer.set_render_hint(poppler::page_renderer::antialiasing, true);
-        renderer.set_render_hint(poppler::page_renderer::text_antialiasing, true);
-        renderer.set_image_format(poppler::image::format_rgb24);
-        renderer.set_paper_color(0xffffffff); // opaque white under every page
-        if (BitmapBytes(size_) <= limits_.wholePageBytes)
-            WriteWhole(*page, renderer, *pipeline);
+        const RasterJob& job = queue_->Job(job_);
+        if (job.bandRows >= job.size.height)
+            WriteWhole(job, *pipeline);
         else
-            WriteBanded(*page, renderer, *pipeline);
+            WriteBanded(job, *pipeline);
         pipeline->finish();
     }
 
 private:
-    // Rows top to bottom of the page as its media box lies: the page's own
-    // /Rotate stays on the output page.
-    poppler::image Render(poppler::page& page, poppler::page_renderer& renderer, int top, int rows) const
+    // The page in one piece: flat pages compressed at once by libdeflate,
+    // others by the encoder.
+    void WriteWhole(const RasterJob& job, Pipeline& pipeline) const
     {
-        const auto unrotate = static_cast<poppler::rotation_enum>(((360 - pageRotate_) % 360) / 90);
-        poppler::image image =
-            renderer.render_page(&page, kRasterDpi, kRasterDpi, 0, top, size_.width, rows, unrotate);
-        if (!image.is_valid() || image.format() != poppler::image::format_rgb24)
-            throw std::runtime_error("page cannot be rendered");
-        return image;
-    }
-
-    // The page in one piece, zlib-compressed by libdeflate for /FlateDecode.
-    void WriteWhole(poppler::page& page, poppler::page_renderer& renderer, Pipeline& pipeline) const
-    {
-        const poppler::image image = Render(page, renderer, 0, size_.height);
         RasterWorkspace& work = *workspace_;
-        const std::pair<const unsigned char*, size_t> rgb = Rows(image, work);
-        const size_t bound = libdeflate_zlib_compress_bound(work.compressor.get(), rgb.second);
+        const size_t rowBytes = static_cast<size_t>(job.size.width) * 3;
+        const size_t stride = rowBytes + 1;
+        const size_t total = stride * static_cast<size_t>(job.size.height);
+        unsigned char* rows = work.rows.Reserve(total);
+        {
+            const RenderedBand band = queue_->Next(job_);
+            for (int y = 0; y < job.size.height; ++y) {
+                unsigned char* row = rows + static_cast<size_t>(y) * stride;
+                row[0] = 0; // no predictor
+                CopyRow(band.image, job.halfTurn ? job.size.height - 1 - y : y, job.halfTurn, job.size.width,
+                        row + 1);
+            }
+        }
+        if (!PageImageEncoder::LooksFlat(rows + 1, rowBytes, stride, static_cast<size_t>(job.size.height))) {
+            PageImageEncoder encoder(job.size.width, SIZE_MAX, [&](const unsigned char* data, size_t size) {
+                pipeline.write(data, size);
+            });
+            for (int y = 0; y < job.size.height; ++y)
+                encoder.WriteRow(rows + static_cast<size_t>(y) * stride + 1);
+            encoder.Finish();
+            return;
+        }
+        const size_t bound = libdeflate_zlib_compress_bound(work.compressor.get(), total);
         unsigned char* compressed = work.compressed.Reserve(bound);
-        const size_t n =
-            libdeflate_zlib_compress(work.compressor.get(), rgb.first, rgb.second, compressed, bound);
+        const size_t n = libdeflate_zlib_compress(work.compressor.get(), rows, total, compressed, bound);
         if (n == 0) throw std::runtime_error("page image cannot be compressed");
         pipeline.write(compressed, n);
     }
 
-    // The page in bands of rows, each rendered alone and compressed as it
-    // comes. With a half turn the image's first band is the page's last,
-    // its rows and pixels reversed.
-    void WriteBanded(poppler::page& page, poppler::page_renderer& renderer, Pipeline& pipeline) const
+    // The page in bands of rows, each compressed as it comes. With a half turn
+    // the image's first band is the page's last, its rows and pixels reversed.
+    void WriteBanded(const RasterJob& job, Pipeline& pipeline) const
     {
-        const size_t rowBytes = static_cast<size_t>(size_.width) * 3;
-        const int bandRows =
-            static_cast<int>(std::clamp<size_t>(limits_.bandBytes / rowBytes, 1, size_t(size_.height)));
+        const size_t rowBytes = static_cast<size_t>(job.size.width) * 3;
         unsigned char* row = workspace_->row.Reserve(rowBytes);
-        DeflateStream deflate(kBandedCompressionLevel, limits_.maxBandedImageBytes);
-        for (int top = 0; top < size_.height; top += bandRows) {
+        PageImageEncoder encoder(job.size.width, limits_.maxBandedImageBytes,
+                                 [&](const unsigned char* data, size_t size) { pipeline.write(data, size); });
+        for (int b = 0; b < job.Bands(); ++b) {
             StopIfCancelled();
-            const int rows = std::min(bandRows, size_.height - top);
-            const poppler::image band =
-                Render(page, renderer, halfTurn_ ? size_.height - top - rows : top, rows);
+            const RenderedBand band = queue_->Next(job_);
+            const int rows = band.rows;
             // Rows the renderer laid out as the image wants them go as they are.
-            const bool asRendered = !halfTurn_ && band.width() == size_.width && band.height() == rows;
-            const auto* rendered = reinterpret_cast<const unsigned char*>(band.const_data());
+            const bool asRendered =
+                !job.halfTurn && band.image.width() == job.size.width && band.image.height() == rows;
+            const auto* rendered = reinterpret_cast<const unsigned char*>(band.image.const_data());
             for (int i = 0; i < rows; ++i) {
                 const unsigned char* next = row;
                 if (asRendered)
-                    next = rendered + static_cast<size_t>(i) * static_cast<size_t>(band.bytes_per_row());
+                    next =
+                        rendered + static_cast<size_t>(i) * static_cast<size_t>(band.image.bytes_per_row());
                 else
-                    CopyRow(band, halfTurn_ ? rows - 1 - i : i, halfTurn_, size_.width, row);
-                deflate.Write(next, rowBytes, pipeline);
-                if (!deflate.WithinLimit()) Refuse();
+                    CopyRow(band.image, job.halfTurn ? rows - 1 - i : i, job.halfTurn, job.size.width, row);
+                encoder.WriteRow(next);
+                if (!encoder.WithinLimit()) Refuse(job);
             }
         }
-        deflate.Finish(pipeline);
-        if (!deflate.WithinLimit()) Refuse();
+        encoder.Finish();
+        if (!encoder.WithinLimit()) Refuse(job);
     }
 
-    [[noreturn]] void Refuse() const
+    [[noreturn]] void Refuse(const RasterJob& job) const
     {
         workspace_->refusal =
             Format("Page %d is not rasterised: its image is over %zu MB compressed (%d x %d pixels)",
-                   index_ + 1, limits_.maxBandedImageBytes >> 20, size_.width, size_.height);
+                   job.index + 1, limits_.maxBandedImageBytes >> 20, job.size.width, job.size.height);
         throw PageRefused(workspace_->refusal);
     }
 
-    // The bitmap as rows of 8-bit RGB: the renderer's own memory when it is
-    // laid out so, otherwise a copy in the workspace.
-    std::pair<const unsigned char*, size_t> Rows(const poppler::image& image, RasterWorkspace& work) const
-    {
-        const size_t rowBytes = static_cast<size_t>(size_.width) * 3;
-        const size_t total = rowBytes * static_cast<size_t>(size_.height);
-        if (!halfTurn_ && image.width() == size_.width && image.height() == size_.height &&
-            static_cast<size_t>(image.bytes_per_row()) == rowBytes)
-            return {reinterpret_cast<const unsigned char*>(image.const_data()), total};
-        unsigned char* scratch = work.turned.Reserve(total);
-        for (int y = 0; y < size_.height; ++y)
-            CopyRow(image, halfTurn_ ? size_.height - 1 - y : y, halfTurn_, size_.width,
-                    scratch + static_cast<size_t>(y) * rowBytes);
-        return {scratch, total};
-    }
-
-    std::shared_ptr<poppler::document> document_;
+    std::shared_ptr<RasterRenderQueue> queue_;
     std::shared_ptr<RasterWorkspace> workspace_;
-    int index_;
-    BitmapSize size_;
-    int pageRotate_;
-    bool halfTurn_;
+    size_t job_;
     RasterLimits limits_;
 };
 
@@ -664,6 +611,8 @@ int processImage(PDFDocInfo& info, const RasterLimits& limits)
         QPDFObjectHandle pagesRoot = out.getRoot().getKey("/Pages");
         QPDFObjectHandle kids = QPDFObjectHandle::newArray();
         int count = 0;
+        std::vector<RasterJob> jobs;
+        std::vector<QPDFObjectHandle> images;
         ForEachKeptPage(info, pages.size(), [&](size_t index) {
             QPDFPageObjectHelper source(pages[index]);
             const PageRect mediaBox = ToRect(source.getMediaBox(false));
@@ -672,6 +621,11 @@ int processImage(PDFDocInfo& info, const RasterLimits& limits)
             // are neither cut nor stretched.
             const BitmapSize size = RasterBitmapSize(mediaBox);
             if (size.width < 1 || size.height < 1) throw std::runtime_error("page too small");
+            RasterJob job{static_cast<int>(index), size, rotate, halfTurn, size.height};
+            if (BitmapBytes(size) > limits.wholePageBytes)
+                job.bandRows = static_cast<int>(std::clamp<size_t>(
+                    limits.bandBytes / (static_cast<size_t>(size.width) * 3), 1, size_t(size.height)));
+            jobs.push_back(job);
             QPDFObjectHandle image = QPDFObjectHandle::newStream(&out);
             QPDFObjectHandle dict = image.getDict();
             dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
@@ -680,15 +634,19 @@ int processImage(PDFDocInfo& info, const RasterLimits& limits)
             dict.replaceKey("/Height", QPDFObjectHandle::newInteger(size.height));
             dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
             dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
-            image.replaceStreamData(std::make_shared<RasterPage>(rendered, workspace, static_cast<int>(index),
-                                                                 size, rotate, halfTurn, limits),
-                                    QPDFObjectHandle::newName("/FlateDecode"), QPDFObjectHandle::newNull());
+            images.push_back(image);
             // The image covers the whole media box.
             const QPDFMatrix place(mediaBox.width(), 0, 0, mediaBox.height(), mediaBox.x0, mediaBox.y0);
             const std::string content = "q\n" + place.unparse() + " cm\n/Im0 Do\nQ\n";
             kids.appendItem(NewPage(out, pagesRoot, mediaBox, rotate, "/Im0", image, content));
             ++count;
         });
+        // Rendering starts here, ahead of the writer that asks for the images.
+        auto queue = std::make_shared<RasterRenderQueue>(rendered, jobs);
+        for (size_t job = 0; job < jobs.size(); ++job)
+            images[job].replaceStreamData(std::make_shared<RasterPage>(queue, workspace, job, limits),
+                                          QPDFObjectHandle::newName("/FlateDecode"),
+                                          RasterDecodeParms(jobs[job].size.width));
         pagesRoot.replaceKey("/Kids", kids);
         pagesRoot.replaceKey("/Count", QPDFObjectHandle::newInteger(count));
         out.updateAllPagesCache();
