@@ -1,10 +1,18 @@
 #include "features/windows/FeaturesWindowMakers.h"
 
-#include "features/windows/FeaturesSetupWindow.h"
+#include <cstring>
 
-// Not made yet: the tab and booklet margin windows.
-std::unique_ptr<FeaturesSetupWindow> CreateMarginWindow(KPRINTFEATURESPDE& /*panel*/,
-                                                        const char* /*outletName*/, const char* /*titleKey*/)
+#include "features/windows/PFBookletMarginWnd.h"
+#include "features/windows/PFTabMarginWnd.h"
+
+std::unique_ptr<FeaturesSetupWindow> CreateMarginWindow(KPRINTFEATURESPDE& panel, const char* outletName,
+                                                        const char* titleKey)
 {
-    return nullptr;
+    if (outletName == nullptr || titleKey == nullptr) return nullptr;
+    const bool tab = std::strcmp(outletName, PFTabMarginWnd::kOutletName) == 0;
+    if (!tab && std::strcmp(outletName, PFBookletMarginWnd::kOutletName) != 0) return nullptr;
+    std::unique_ptr<platform::ui::Window> window = FeaturesSetupWindow::LoadWindowOfOutlet(panel, outletName);
+    if (window == nullptr) return nullptr;
+    if (tab) return std::make_unique<PFTabMarginWnd>(std::move(window), titleKey, &panel);
+    return std::make_unique<PFBookletMarginWnd>(std::move(window), titleKey, &panel);
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "features/windows/ListedFieldsCheck.h"
 #include "features/windows/PFInchMMTextEditCtrl.h"
 #include "panelkit/control/IntValueText.h"
 #include "panelkit/panel/BasePrintPanel.h"
@@ -30,14 +31,7 @@ void PFInchMMLittleArrowControl::Beep() const
 
 bool PFInchMMLittleArrowControl::InvalidateRelateControlData()
 {
-    if (ctrlParentPanelPtr == nullptr) return true;
-    for (const int32_t* id : ControlValidateArray) {
-        BaseControl* control = ctrlParentPanelPtr->GetPanelControl(id);
-        if (control == nullptr) continue;
-        control->GetValueFromUI();
-        if (control->PreInvalidateData() && !control->InvalidateData()) return false;
-    }
-    return true;
+    return ListedFieldsPass(ctrlParentPanelPtr, ControlValidateArray);
 }
 
 bool PFInchMMLittleArrowControl::UIEventHandler()
