@@ -105,6 +105,10 @@ public:
     bool IsSeparatorOff() const;
     bool IsTabMarginShift() const;
     bool IsBookletMarginShift() const;
+    // The unit of the margin windows: 0 inches, 1 millimetres, -1 neither
+    // (no window, or not one radio button chosen).
+    int getTabMarginShiftValueDisplayStyle() const;
+    int getBookletShiftValueDisplayStyle() const;
     bool IsNumberInSequence() const;
     bool IsOffsetStacking() const;
     int getOffsetStackingValue() const;

@@ -7,6 +7,7 @@
 #include "features/controls/PFListExt.h"
 #include "features/controls/PFNonPPDCheckBox.h"
 #include "features/controls/PFOffsetStackingListCtrl.h"
+#include "features/windows/MarginSetupWindow.h"
 
 namespace {
 
@@ -35,6 +36,18 @@ bool KPRINTFEATURESPDE::IsTabMarginShift() const
 bool KPRINTFEATURESPDE::IsBookletMarginShift() const
 {
     return pfBookletMarginCheckBoxPtr != nullptr && StoredValueIsOneOrNone(*pfBookletMarginCheckBoxPtr);
+}
+
+int KPRINTFEATURESPDE::getTabMarginShiftValueDisplayStyle() const
+{
+    const auto* window = dynamic_cast<const MarginSetupWindow*>(TabMarginWndPtr);
+    return window != nullptr ? window->GetShiftValueDisplayStyle() : -1;
+}
+
+int KPRINTFEATURESPDE::getBookletShiftValueDisplayStyle() const
+{
+    const auto* window = dynamic_cast<const MarginSetupWindow*>(BookletMarginWndPtr);
+    return window != nullptr ? window->GetShiftValueDisplayStyle() : -1;
 }
 
 bool KPRINTFEATURESPDE::IsNumberInSequence() const
