@@ -1,0 +1,390 @@
+// The tab margin and booklet margin windows of the Features panel on the
+// KZ63, driven as a person drives them: opened from their setup buttons,
+// typed into, stepped, switched between units, confirmed and cancelled; their
+// messages, beeps, summaries and print-settings keys, and reading back from
+// a preset.
+#include <gtest/gtest.h>
+
+#include "features/FeatureControlRecords.h"
+#include "host/headless/PersonActions.h"
+#include "panelkit/panel/PopupWinInPanel.h"
+#include "platform/PrintSettingsKeys.h"
+#include "tests/features/FeaturesPanelHarness.h"
+
+using featurestest::FeaturesPanelHarness;
+using featurestest::ProjectPPD;
+
+namespace {
+
+const std::string kKz63 = ProjectPPD("quorvel-kz63-color-mfp.ppd");
+
+// Tags of the two windows' controls.
+struct UnitTags {
+    int field;
+    int stepper;
+    int radio;
+};
+constexpr UnitTags kTabMM{213, 214, 215};
+constexpr UnitTags kTabInch{211, 212, 216};
+constexpr UnitTags kBookletMM{313, 314, 315};
+constexpr UnitTags kBookletInch{311, 312, 316};
+
+enum class Which { Tab, Booklet };
+
+class MarginWindows : public testing::Test {
+protected:
+    FeaturesPanelHarness dialog{kKz63};
+
+    KPRINTFEATURESPDE& Panel() { return *dialog.Panel(); }
+
+    PopupWinInPanel* Window(Which which)
+    {
+        return which == Which::Tab ? Panel().getTabMarginWnd() : Panel().getBookletMarginWnd();
+    }
+    platform::ui::Widget& W(Which which, int tag)
+    {
+        PopupWinInPanel* window = Window(which);
+        platform::ui::Widget* widget =
+            window != nullptr ? window->GetWindow()->contentView().viewWithTag(tag) : nullptr;
+        if (widget == nullptr) throw std::runtime_error("no widget " + std::to_string(tag));
+        return *widget;
+    }
+    platform::ui::Widget& Button(Which which, const char* outlet)
+    {
+        return *Window(which)->GetWindow()->contentView().widgetForOutlet(outlet);
+    }
+    bool IsOpen(Which which) { return Window(which)->GetWindow()->isOpen(); }
+
+    void ShowPage(std::string_view title)
+    {
+        platform::ui::Widget* groups = Panel().panelView()->widgetForOutlet("printFeatureGroupList");
+        const std::vector<std::string>& titles = Panel().getGroupNameStrArrayRef();
+        const auto found = std::find(titles.begin(), titles.end(), title);
+        ASSERT_NE(found, titles.end()) << title;
+        host::Choose(*groups, static_cast<int>(found - titles.begin()));
+    }
+
+    // The margin switched on in the panel and its window opened by its button.
+    void Open(Which which)
+    {
+        if (which == Which::Tab) {
+            ShowPage("Advanced Features");
+            if (!Panel().IsTabMarginShift()) dialog.Check("QVTabMarginShiftEx", 1);
+            ASSERT_EQ(host::Click(*Panel().GetPanelControl(&pfTabMarginSetupButtonID)->GetControlPtr()),
+                      host::ActionOutcome::Done);
+        } else {
+            ShowPage("Booklet");
+            if (!Panel().IsBookletMarginShift()) {
+                dialog.Choose("QVSignature", "LeftBinding");
+                host::SetCheck(*Panel().GetPanelControl(&pfBookletMarginCheckBoxID)->GetControlPtr(), true);
+            }
+            ASSERT_EQ(host::Click(*Panel().GetPanelControl(&pfBookletMarginSetupButtonID)->GetControlPtr()),
+                      host::ActionOutcome::Done);
+        }
+        ASSERT_TRUE(IsOpen(which));
+    }
+
+    void OK(Which which) { host::Click(Button(which, "OKButton")); }
+    void Cancel(Which which) { host::Click(Button(which, "CancelButton")); }
+
+    // The message keys of the alerts shown since the last call.
+    std::vector<std::string> NewAlerts()
+    {
+        const auto& alerts = dialog.Host().Toolkit().Alerts();
+        std::vector<std::string> keys;
+        for (std::size_t i = alertsSeen_; i < alerts.size(); ++i) keys.push_back(alerts[i].informativeKey);
+        alertsSeen_ = alerts.size();
+        return keys;
+    }
+    int NewBeeps()
+    {
+        const int now = dialog.Host().Services().BeepCount();
+        const int beeps = now - beepsSeen_;
+        beepsSeen_ = now;
+        return beeps;
+    }
+
+    std::string Printed(const char* key)
+    {
+        EXPECT_TRUE(Panel().shouldPrint());
+        std::string value;
+        if (dialog.Host().Settings().GetValue(key, &value) != 0) return "(none)";
+        return value;
+    }
+    std::map<std::string, std::string> Summary()
+    {
+        std::map<std::string, std::string> summary;
+        std::vector<std::string> order;
+        Panel().summaryInfo(summary, order);
+        return summary;
+    }
+
+private:
+    std::size_t alertsSeen_ = 0;
+    int beepsSeen_ = 0;
+};
+
+} // namespace
+
+TEST_F(MarginWindows, ATypedValueSetsItsStepperAndTheOtherUnitFollows)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    struct Case {
+        Which which;
+        UnitTags typedIn;
+        UnitTags other;
+        const char* typed;
+        int stepper;
+        const char* otherText;
+        int otherStepper;
+    };
+    for (const Case& c : {
+             Case{Which::Tab, kTabMM, kTabInch, "12.7", 127, "0.50", 50},
+             Case{Which::Tab, kTabMM, kTabInch, "15.0", 150, "0.59", 59},
+             Case{Which::Tab, kTabMM, kTabInch, "0.1", 1, "0.00", 0},
+             Case{Which::Tab, kTabInch, kTabMM, "0.59", 59, "15.0", 150},
+             Case{Which::Tab, kTabInch, kTabMM, "0.05", 5, "1.3", 13},
+             Case{Which::Booklet, kBookletMM, kBookletInch, "25", 25, "1.0", 10},
+             Case{Which::Booklet, kBookletMM, kBookletInch, "7", 7, "0.3", 3},
+             Case{Which::Booklet, kBookletInch, kBookletMM, "0.3", 3, "8", 8},
+             Case{Which::Booklet, kBookletInch, kBookletMM, "1.0", 10, "25", 25},
+         }) {
+        SCOPED_TRACE(c.typed);
+        Open(c.which);
+        host::Click(W(c.which, c.typedIn.radio));
+        EXPECT_FALSE(W(c.which, c.typedIn.field).isHidden());
+        EXPECT_TRUE(W(c.which, c.other.field).isHidden());
+        host::Type(W(c.which, c.typedIn.field), c.typed);
+        EXPECT_EQ(W(c.which, c.typedIn.stepper).intValue(), c.stepper);
+        EXPECT_EQ(W(c.which, c.other.field).stringValue(), c.otherText);
+        EXPECT_EQ(W(c.which, c.other.stepper).intValue(), c.otherStepper);
+        // Switching units shows the converted value.
+        host::Click(W(c.which, c.other.radio));
+        EXPECT_FALSE(W(c.which, c.other.field).isHidden());
+        EXPECT_TRUE(W(c.which, c.typedIn.field).isHidden());
+        EXPECT_EQ(W(c.which, c.other.field).stringValue(), c.otherText);
+        OK(c.which);
+        EXPECT_FALSE(IsOpen(c.which));
+        EXPECT_TRUE(NewAlerts().empty());
+    }
+}
+
+TEST_F(MarginWindows, ARefusedTextShowsItsFieldsMessageOnOKAndTheWindowStaysOpen)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    struct Case {
+        Which which;
+        UnitTags unit;
+        const char* text;
+        const char* message; // null: accepted
+    };
+    for (const Case& c : {
+             Case{Which::Tab, kTabMM, "15.0", nullptr},
+             Case{Which::Tab, kTabMM, "15.1", "Message22b"},
+             Case{Which::Tab, kTabMM, "12.70", "Message22b"},
+             Case{Which::Tab, kTabMM, ".5", "Message22b"},
+             Case{Which::Tab, kTabMM, "5.", "Message22b"},
+             Case{Which::Tab, kTabMM, "", "Message22b"},
+             Case{Which::Tab, kTabInch, "0.50", nullptr},
+             Case{Which::Tab, kTabInch, "0.5", "Message22b2"},
+             Case{Which::Tab, kTabInch, "1", "Message22b2"},
+             Case{Which::Tab, kTabInch, "0.60", "Message22b2"},
+             Case{Which::Booklet, kBookletMM, "25", nullptr},
+             Case{Which::Booklet, kBookletMM, "26", "Message22e"},
+             Case{Which::Booklet, kBookletMM, "1.", "Message22e"},
+             Case{Which::Booklet, kBookletInch, "1.0", nullptr},
+             Case{Which::Booklet, kBookletInch, "1.1", "Message22e2"},
+             Case{Which::Booklet, kBookletInch, "0.", "Message22e2"},
+         }) {
+        SCOPED_TRACE(c.text);
+        Open(c.which);
+        host::Click(W(c.which, c.unit.radio));
+        // Put on screen as a whole (a paste): OK checks what the field shows.
+        W(c.which, c.unit.field).setStringValue(c.text);
+        OK(c.which);
+        if (c.message == nullptr) {
+            EXPECT_TRUE(NewAlerts().empty());
+            EXPECT_FALSE(IsOpen(c.which));
+            continue;
+        }
+        EXPECT_EQ(NewAlerts(), std::vector<std::string>{c.message});
+        EXPECT_TRUE(IsOpen(c.which));
+        EXPECT_EQ(Window(c.which)->GetWindow()->firstResponder(), &W(c.which, c.unit.field));
+        Cancel(c.which);
+    }
+}
+
+TEST_F(MarginWindows, TypingOneInchShowsTheTabInchMessageOnOKAndKeepsTheWindowOpen)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    Open(Which::Tab);
+    host::Click(W(Which::Tab, kTabInch.radio));
+    host::Type(W(Which::Tab, kTabInch.field), "1");
+    // 100 hundredths lie beyond 59: the stepper keeps its value.
+    EXPECT_EQ(W(Which::Tab, kTabInch.stepper).intValue(), 50);
+    OK(Which::Tab);
+    EXPECT_EQ(NewAlerts(), std::vector<std::string>{"Message22b2"});
+    EXPECT_TRUE(IsOpen(Which::Tab));
+    EXPECT_EQ(W(Which::Tab, kTabInch.field).stringValue(), "1");
+}
+
+TEST_F(MarginWindows, TheSteppersStepWithinTheirRangesBeepAtABoundAndCheckTheirTextFirst)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    Open(Which::Tab);
+    host::Type(W(Which::Tab, kTabMM.field), "14.9");
+    NewBeeps();
+    host::Step(W(Which::Tab, kTabMM.stepper), host::StepDirection::Up);
+    EXPECT_EQ(W(Which::Tab, kTabMM.field).stringValue(), "15.0");
+    EXPECT_EQ(W(Which::Tab, kTabInch.field).stringValue(), "0.59");
+    EXPECT_EQ(NewBeeps(), 0);
+    // At the top: a beep and nothing moves.
+    host::Step(W(Which::Tab, kTabMM.stepper), host::StepDirection::Up);
+    EXPECT_EQ(NewBeeps(), 1);
+    EXPECT_EQ(W(Which::Tab, kTabMM.stepper).intValue(), 150);
+    EXPECT_EQ(W(Which::Tab, kTabMM.field).stringValue(), "15.0");
+    host::Step(W(Which::Tab, kTabMM.stepper), host::StepDirection::Down);
+    EXPECT_EQ(W(Which::Tab, kTabMM.field).stringValue(), "14.9");
+
+    // A refused text: its message, and the stepper stays where it was.
+    host::Type(W(Which::Tab, kTabMM.field), "15.1");
+    host::Step(W(Which::Tab, kTabMM.stepper), host::StepDirection::Down);
+    EXPECT_EQ(NewAlerts(), std::vector<std::string>{"Message22b"});
+    EXPECT_EQ(W(Which::Tab, kTabMM.stepper).intValue(), 149);
+    EXPECT_EQ(W(Which::Tab, kTabMM.field).stringValue(), "15.1");
+    EXPECT_EQ(NewBeeps(), 0);
+    Cancel(Which::Tab);
+
+    // The booklet's bottom, in both units.
+    Open(Which::Booklet);
+    for (UnitTags unit : {kBookletMM, kBookletInch}) {
+        host::Click(W(Which::Booklet, unit.radio));
+        const std::string shown = W(Which::Booklet, unit.field).stringValue();
+        host::Step(W(Which::Booklet, unit.stepper), host::StepDirection::Down);
+        EXPECT_EQ(NewBeeps(), 1) << unit.field;
+        EXPECT_EQ(W(Which::Booklet, unit.stepper).intValue(), 0);
+        EXPECT_EQ(W(Which::Booklet, unit.field).stringValue(), shown);
+    }
+    host::Step(W(Which::Booklet, kBookletInch.stepper), host::StepDirection::Up);
+    EXPECT_EQ(W(Which::Booklet, kBookletInch.field).stringValue(), "0.1");
+    EXPECT_EQ(W(Which::Booklet, kBookletMM.field).stringValue(), "3");
+    EXPECT_TRUE(NewAlerts().empty());
+}
+
+TEST_F(MarginWindows, AUnitSwitchWithARefusedTextIsUndone)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    Open(Which::Tab);
+    host::Type(W(Which::Tab, kTabMM.field), "15.1");
+    host::Click(W(Which::Tab, kTabInch.radio));
+    EXPECT_EQ(NewAlerts(), std::vector<std::string>{"Message22b"});
+    EXPECT_EQ(W(Which::Tab, kTabInch.radio).intValue(), 0);
+    EXPECT_EQ(W(Which::Tab, kTabMM.radio).intValue(), 1);
+    EXPECT_FALSE(W(Which::Tab, kTabMM.field).isHidden());
+    EXPECT_TRUE(W(Which::Tab, kTabInch.field).isHidden());
+    // Mended, the switch goes through.
+    host::Type(W(Which::Tab, kTabMM.field), "5.0");
+    host::Click(W(Which::Tab, kTabInch.radio));
+    EXPECT_TRUE(NewAlerts().empty());
+    EXPECT_EQ(W(Which::Tab, kTabMM.radio).intValue(), 0);
+    EXPECT_TRUE(W(Which::Tab, kTabMM.field).isHidden());
+    EXPECT_EQ(W(Which::Tab, kTabInch.field).stringValue(), "0.20");
+}
+
+TEST_F(MarginWindows, CancelRestoresTheValuesAndDefaultShowsTheDefaults)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    Open(Which::Tab);
+    host::Type(W(Which::Tab, kTabMM.field), "10.0");
+    OK(Which::Tab);
+    Open(Which::Tab);
+    host::Type(W(Which::Tab, kTabMM.field), "5.0");
+    host::Click(W(Which::Tab, kTabInch.radio));
+    Cancel(Which::Tab);
+    EXPECT_FALSE(IsOpen(Which::Tab));
+    EXPECT_TRUE(NewAlerts().empty());
+    EXPECT_EQ(Printed(printsettings::TabMarginMMTextEditTicket), "10.0");
+    EXPECT_EQ(Printed(printsettings::TabMarginMMShiftTicket), "100");
+    EXPECT_EQ(Printed(printsettings::TabMarginInchesRadioTicket), "0");
+    Open(Which::Tab);
+    EXPECT_EQ(W(Which::Tab, kTabMM.field).stringValue(), "10.0");
+    EXPECT_EQ(W(Which::Tab, kTabMM.stepper).intValue(), 100);
+    EXPECT_EQ(W(Which::Tab, kTabInch.field).stringValue(), "0.39");
+    EXPECT_FALSE(W(Which::Tab, kTabMM.field).isHidden());
+    EXPECT_TRUE(W(Which::Tab, kTabInch.field).isHidden());
+
+    host::Click(W(Which::Tab, kTabInch.radio));
+    host::Click(Button(Which::Tab, "DefaultButton"));
+    EXPECT_EQ(W(Which::Tab, kTabMM.field).stringValue(), "12.7");
+    EXPECT_EQ(W(Which::Tab, kTabInch.field).stringValue(), "0.50");
+    EXPECT_EQ(W(Which::Tab, kTabMM.radio).intValue(), 1);
+    EXPECT_FALSE(W(Which::Tab, kTabMM.field).isHidden());
+    EXPECT_TRUE(W(Which::Tab, kTabInch.field).isHidden());
+    OK(Which::Tab);
+    EXPECT_EQ(Printed(printsettings::TabMarginMMShiftTicket), "127");
+}
+
+TEST_F(MarginWindows, BookletMillimetresTravelDoubledAndReadBackHalved)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    Open(Which::Booklet);
+    host::Type(W(Which::Booklet, kBookletMM.field), "12");
+    OK(Which::Booklet);
+    EXPECT_EQ(Printed(printsettings::BookletMarginMMShiftTicket), "24");
+    EXPECT_EQ(Printed(printsettings::BookletMarginMMTextEditTicket), "12");
+
+    // A preset holding 25 half millimetres: 12 mm, toward zero.
+    platform::PrintSettings& settings = dialog.Host().Settings();
+    settings.SetValue(printsettings::BookletMarginMMShiftTicket, "25", false);
+    settings.SetValue(printsettings::BookletMarginInchesShiftTicket, "5", false);
+    Panel().restoreValuesAndReturnError();
+    EXPECT_EQ(Printed(printsettings::BookletMarginMMShiftTicket), "24");
+    EXPECT_EQ(Printed(printsettings::BookletMarginMMTextEditTicket), "12");
+    Open(Which::Booklet);
+    EXPECT_EQ(W(Which::Booklet, kBookletMM.stepper).intValue(), 12);
+    EXPECT_EQ(W(Which::Booklet, kBookletMM.field).stringValue(), "12");
+    EXPECT_EQ(W(Which::Booklet, kBookletInch.field).stringValue(), "0.5");
+}
+
+TEST_F(MarginWindows, EveryKeyIsPrintedAndTheSummaryShowsTheChosenUnit)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    Open(Which::Tab);
+    host::Click(W(Which::Tab, kTabInch.radio));
+    host::Type(W(Which::Tab, kTabInch.field), "0.20");
+    OK(Which::Tab);
+    Open(Which::Booklet);
+    host::Type(W(Which::Booklet, kBookletMM.field), "5");
+    host::SetCheck(W(Which::Booklet, 310), false);
+    OK(Which::Booklet);
+
+    const std::pair<const char*, const char*> expected[] = {
+        {printsettings::TabMarginMMRadioTicket, "0"},
+        {printsettings::TabMarginInchesRadioTicket, "1"},
+        {printsettings::TabMarginMMTextEditTicket, "5.1"},
+        {printsettings::TabMarginInchesTextEditTicket, "0.20"},
+        {printsettings::TabMarginMMShiftTicket, "51"},
+        {printsettings::TabMarginInchesShiftTicket, "20"},
+        {printsettings::AutoFitSwitchTicket, "0"},
+        {printsettings::BookletMarginMMRadioTicket, "1"},
+        {printsettings::BookletMarginInchesRadioTicket, "0"},
+        {printsettings::BookletMarginMMTextEditTicket, "5"},
+        {printsettings::BookletMarginInchesTextEditTicket, "0.2"},
+        {printsettings::BookletMarginMMShiftTicket, "10"},
+        {printsettings::BookletMarginInchesShiftTicket, "2"},
+    };
+    for (const auto& [key, value] : expected) EXPECT_EQ(Printed(key), value) << key;
+    EXPECT_EQ(Panel().getTabMarginShiftValueDisplayStyle(), 0);
+    EXPECT_EQ(Panel().getBookletShiftValueDisplayStyle(), 1);
+
+    std::map<std::string, std::string> summary = Summary();
+    EXPECT_EQ(summary["Tab Margin Shift Width"], "0.20 inch");
+    EXPECT_EQ(summary["Booklet Margin Width"], "5 mm");
+    // Switched off in the panel, a margin has no summary line.
+    dialog.Check("QVTabMarginShiftEx", 0);
+    dialog.Choose("QVSignature", "None");
+    EXPECT_EQ(Printed(printsettings::TabMarginSwitchTicket), "0");
+    summary = Summary();
+    EXPECT_EQ(summary.count("Tab Margin Shift Width"), 0U);
+    EXPECT_EQ(summary.count("Booklet Margin Width"), 0U);
+}
