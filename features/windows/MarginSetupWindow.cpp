@@ -87,6 +87,14 @@ PFInchMMRadioButton* MarginSetupWindow::CreateRadioButton(const MarginUnitRecord
 
 void MarginSetupWindow::ApplyUnitHiding()
 {
+    platform::ui::Widget* inch = inchRadio_ != nullptr ? inchRadio_->GetControlPtr() : nullptr;
+    platform::ui::Widget* mm = mmRadio_ != nullptr ? mmRadio_->GetControlPtr() : nullptr;
+    if (inch != nullptr && mm != nullptr && (inch->intValue() != 0) == (mm->intValue() != 0)) {
+        const int32_t on = 1;
+        const int32_t off = 0;
+        mmRadio_->SetExternalValueToUI(&on, sizeof on);
+        inchRadio_->SetExternalValueToUI(&off, sizeof off);
+    }
     for (const MarginUnitRecords* unit : {&inchRecords_, &mmRecords_}) {
         for (const int32_t* id : {&unit->editID, &unit->stepperID, &unit->labelID, &unit->unitLabelID}) {
             if (BaseControl* control = GetPanelControl(id)) control->ResetStatus();
@@ -122,6 +130,26 @@ int MarginSetupWindow::GetSummaryText(SummaryDictionary& summary, SummaryOrder& 
 {
     if (!IsShiftOn()) return 0;
     return FeaturesSetupWindow::GetSummaryText(summary, order);
+}
+
+bool MarginSetupWindow::GetValueFromPreset()
+{
+    FeaturesSetupWindow::GetValueFromPreset();
+    const int style = GetShiftValueDisplayStyle();
+    if (style < 0 || inchEdit_ == nullptr || mmEdit_ == nullptr) return true;
+    PFMarginTextEditCtrl* chosen = style == 1 ? mmEdit_ : inchEdit_;
+    PFMarginTextEditCtrl* other = style == 1 ? inchEdit_ : mmEdit_;
+    const std::string text = chosen->GetDataText();
+    if (!chosen->IsNumberValid(text)) return true;
+    const std::optional<std::string> converted = other->ConvertedTextOf(text);
+    if (!converted) return true;
+    other->SetDataText(*converted);
+    if (PFInchMMLittleArrowControl* stepper = other->GetLittleArrayForNumberEdit()) {
+        const int32_t value = other->ScaledValueOfText(*converted);
+        stepper->setExternalValueToData(&value, sizeof value, 2);
+        stepper->SetControlValueToUI();
+    }
+    return true;
 }
 
 int MarginSetupWindow::GetShiftValueDisplayStyle() const

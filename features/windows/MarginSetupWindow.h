@@ -32,6 +32,10 @@ public:
     void RestoreButtonPressed() override;
     // Only while the panel has this margin switched on.
     int GetSummaryText(SummaryDictionary& summary, SummaryOrder& order) override;
+    // The controls read back, then the unchosen unit's field and stepper
+    // converted from the chosen one's value, so that the print settings
+    // never carry two different distances.
+    bool GetValueFromPreset() override;
 
     // 0 when only the inch radio button is chosen, 1 when only the
     // millimetre one is, -1 otherwise (the kept values).
@@ -50,7 +54,9 @@ private:
     PFMarginTextEditCtrl* CreateUnitControls(const MarginUnitRecords& unit);
     PFInchMMRadioButton* CreateRadioButton(const MarginUnitRecords& unit, const char* outlet);
     // Each unit's controls are shown, then hidden again while its radio
-    // button is off; the UI data then starts from what is on screen.
+    // button is off; the UI data then starts from what is on screen. When
+    // the buttons kept are both off (or both on), the default unit is shown
+    // chosen, so that a field is always there to type into.
     void ApplyUnitHiding();
 
     const MarginUnitRecords& inchRecords_;

@@ -170,6 +170,11 @@ void PFInchMMTextEditCtrl::SetDataText(std::string_view text)
     KeepUIText(text);
 }
 
+std::string PFInchMMTextEditCtrl::GetDataText() const
+{
+    return ctrlDataBlkPtr.IsAllocated() ? std::string(ctrlDataBlkPtr.Text()) : std::string();
+}
+
 PFInchMMLittleArrowControl* PFInchMMTextEditCtrl::GetLittleArrayForNumberEdit() const
 {
     return FirstListed<PFInchMMLittleArrowControl>(*this, ctrlParentPanelPtr, ctrlConstrainControlArray);
@@ -182,10 +187,7 @@ PFInchMMTextEditCtrl* PFInchMMTextEditCtrl::GetTextEditForNumberEdit() const
 
 bool PFInchMMTextEditCtrl::ToGetSummaryText() { return !IsFieldHidden(); }
 
-std::string PFInchMMTextEditCtrl::SummaryValueText()
-{
-    return ctrlDataBlkPtr.IsAllocated() ? std::string(ctrlDataBlkPtr.Text()) : std::string();
-}
+std::string PFInchMMTextEditCtrl::SummaryValueText() { return GetDataText(); }
 
 int PFInchMMTextEditCtrl::GetSummaryText(SummaryDictionary& summary, SummaryOrder& order)
 {

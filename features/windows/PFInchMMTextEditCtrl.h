@@ -87,8 +87,9 @@ public:
     void KeepUIText(std::string_view text);
     void ShowUIText(std::string_view text);
     // A text kept as the committed value and shown (a stepper read back
-    // from a preset rewrites its field so).
+    // from a preset rewrites its field so), and the committed text.
     void SetDataText(std::string_view text);
+    std::string GetDataText() const;
 
     // The stepper and the paired field, found in the update lists.
     PFInchMMLittleArrowControl* GetLittleArrayForNumberEdit() const;
