@@ -2,9 +2,10 @@
 // KZ63, driven as a person drives them: opened from their setup buttons,
 // typed into, stepped, switched between units, confirmed and cancelled; their
 // messages, beeps, summaries and print-settings keys, and reading back from
-// a preset.
+// a preset; and through printdialog, the job options after printing.
 #include <gtest/gtest.h>
 
+#include "DialogRun.h"
 #include "features/FeatureControlRecords.h"
 #include "host/headless/PersonActions.h"
 #include "panelkit/panel/PopupWinInPanel.h"
@@ -245,6 +246,12 @@ TEST_F(MarginWindows, TheSteppersStepWithinTheirRangesBeepAtABoundAndCheckTheirT
     EXPECT_EQ(W(Which::Tab, kTabMM.field).stringValue(), "15.0");
     host::Step(W(Which::Tab, kTabMM.stepper), host::StepDirection::Down);
     EXPECT_EQ(W(Which::Tab, kTabMM.field).stringValue(), "14.9");
+    // The text accepted last, typed again after stepping, still sets the stepper.
+    host::Type(W(Which::Tab, kTabMM.field), "14.9");
+    host::Step(W(Which::Tab, kTabMM.stepper), host::StepDirection::Down);
+    host::Type(W(Which::Tab, kTabMM.field), "14.9");
+    EXPECT_EQ(W(Which::Tab, kTabMM.stepper).intValue(), 149);
+    EXPECT_EQ(W(Which::Tab, kTabInch.field).stringValue(), "0.59");
 
     // A refused text: its message, and the stepper stays where it was.
     host::Type(W(Which::Tab, kTabMM.field), "15.1");
@@ -336,14 +343,30 @@ TEST_F(MarginWindows, BookletMillimetresTravelDoubledAndReadBackHalved)
     // A preset holding 25 half millimetres: 12 mm, toward zero.
     platform::PrintSettings& settings = dialog.Host().Settings();
     settings.SetValue(printsettings::BookletMarginMMShiftTicket, "25", false);
-    settings.SetValue(printsettings::BookletMarginInchesShiftTicket, "5", false);
+    // The inch values of the preset disagree: they follow the chosen unit.
+    settings.SetValue(printsettings::BookletMarginInchesShiftTicket, "9", false);
     Panel().restoreValuesAndReturnError();
     EXPECT_EQ(Printed(printsettings::BookletMarginMMShiftTicket), "24");
     EXPECT_EQ(Printed(printsettings::BookletMarginMMTextEditTicket), "12");
+    EXPECT_EQ(Printed(printsettings::BookletMarginInchesShiftTicket), "5");
+    EXPECT_EQ(Printed(printsettings::BookletMarginInchesTextEditTicket), "0.5");
     Open(Which::Booklet);
     EXPECT_EQ(W(Which::Booklet, kBookletMM.stepper).intValue(), 12);
     EXPECT_EQ(W(Which::Booklet, kBookletMM.field).stringValue(), "12");
     EXPECT_EQ(W(Which::Booklet, kBookletInch.field).stringValue(), "0.5");
+    Cancel(Which::Booklet);
+
+    // A preset with neither unit chosen: the window shows millimetres.
+    settings.SetValue(printsettings::BookletMarginMMRadioTicket, "0", false);
+    settings.SetValue(printsettings::BookletMarginInchesRadioTicket, "0", false);
+    Panel().restoreValuesAndReturnError();
+    Open(Which::Booklet);
+    EXPECT_EQ(W(Which::Booklet, kBookletMM.radio).intValue(), 1);
+    EXPECT_FALSE(W(Which::Booklet, kBookletMM.field).isHidden());
+    EXPECT_TRUE(W(Which::Booklet, kBookletInch.field).isHidden());
+    OK(Which::Booklet);
+    EXPECT_EQ(Printed(printsettings::BookletMarginMMRadioTicket), "1");
+    EXPECT_EQ(Panel().getBookletShiftValueDisplayStyle(), 1);
 }
 
 TEST_F(MarginWindows, EveryKeyIsPrintedAndTheSummaryShowsTheChosenUnit)
@@ -387,4 +410,49 @@ TEST_F(MarginWindows, EveryKeyIsPrintedAndTheSummaryShowsTheChosenUnit)
     summary = Summary();
     EXPECT_EQ(summary.count("Tab Margin Shift Width"), 0U);
     EXPECT_EQ(summary.count("Booklet Margin Width"), 0U);
+}
+
+TEST(MarginWindowsScript, EveryMarginKeyReachesTheJobOptionsAndAStoredBookletValueIsHalved)
+{
+    const dialog_test::DialogRunner dialog;
+    testing_support::ProcessResult run =
+        dialog.Run({"--script", "-", "--options"}, "panel features\n"
+                                                   "page 8\n"
+                                                   "check QVTabMarginShiftEx on\n"
+                                                   "press 101\n"
+                                                   "type 213 5.5\n"
+                                                   "press @PFWndOKButton\n"
+                                                   "page 4\n"
+                                                   "choose QVSignature LeftBinding\n"
+                                                   "check 106 on\n"
+                                                   "press 107\n"
+                                                   "radio 316\n"
+                                                   "type 311 0.4\n"
+                                                   "check 310 off\n"
+                                                   "press @PFWndOKButton\n"
+                                                   "print\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string options = run.out.substr(0, run.out.find('\n'));
+    const std::string prefix = " com.lumeral.vrk.printsettings.";
+    for (const char* expected :
+         {"TabMarginMMRadioTicket='1'", "TabMarginInchesRadioTicket='0'", "TabMarginMMTextEditTicket='5.5'",
+          "TabMarginInchesTextEditTicket='0.22'", "TabMarginMMShiftTicket='55'",
+          "TabMarginInchesShiftTicket='22'", "AutoFitSwitchTicket='0'", "BookletMarginMMRadioTicket='0'",
+          "BookletMarginInchesRadioTicket='1'", "BookletMarginMMTextEditTicket='10'",
+          "BookletMarginInchesTextEditTicket='0.4'", "BookletMarginMMShiftTicket='20'",
+          "BookletMarginInchesShiftTicket='4'"})
+        EXPECT_NE((" " + options).find(prefix + expected), std::string::npos)
+            << expected << " in " << options;
+
+    // A starting value of 25 half millimetres (as a saved option or an older
+    // job may hold it) reads back as 12 mm, and the inches follow.
+    const dialog_test::DialogRunner fresh;
+    run = fresh.Run(
+        {"--script", "-", "--options", "-o", "com.lumeral.vrk.printsettings.BookletMarginMMShiftTicket=25"},
+        "panel features\npage 4\nchoose QVSignature LeftBinding\ncheck 106 on\nprint\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    options = " " + run.out.substr(0, run.out.find('\n'));
+    for (const char* expected : {"BookletMarginMMShiftTicket='24'", "BookletMarginMMTextEditTicket='12'",
+                                 "BookletMarginInchesTextEditTicket='0.5'"})
+        EXPECT_NE(options.find(prefix + expected), std::string::npos) << expected << " in " << options;
 }
