@@ -48,6 +48,17 @@ protected:
         return keys;
     }
 
+    // The titles of the windows opened since the last call.
+    std::vector<std::string> NewWindows()
+    {
+        const auto& events = dialog.Host().Toolkit().Events();
+        std::vector<std::string> titles;
+        for (std::size_t i = eventsSeen_; i < events.size(); ++i)
+            if (events[i].event == "window-opened") titles.push_back(events[i].title);
+        eventsSeen_ = events.size();
+        return titles;
+    }
+
     int NewBeeps()
     {
         const int now = dialog.Host().Services().BeepCount();
@@ -115,6 +126,7 @@ protected:
 
 private:
     std::size_t alertsSeen_ = 0;
+    std::size_t eventsSeen_ = 0;
     int beepsSeen_ = 0;
 };
 
@@ -245,4 +257,235 @@ TEST_F(CountWindows, TheSeparatorListIsSummarisedWhileTheSeparatorIsOnAndReadBac
         again.Choose("QVIntSheet", "2ndTray");
         EXPECT_EQ(WidgetOf(again.Panel()->getSepWnd(), kPageList).stringValue(), c.shown) << c.ticket;
     }
+}
+
+namespace {
+
+// Tags of the number-in-sequence and offset windows.
+struct NumberWindowTags {
+    int edit;
+    int stepper;
+    int ok;
+    int cancel;
+    int help;
+};
+constexpr NumberWindowTags kNumInSeq{612, 613, 617, 616, 614};
+constexpr NumberWindowTags kOffsetPages{602, 603, 604, 605, 607};
+constexpr NumberWindowTags kOffsetCopies{702, 703, 704, 705, 707};
+
+} // namespace
+
+TEST_F(CountWindows, NumberFieldsTakeTheirRangeAndRefuseTheRestWithTheirMessage)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    dialog.Check("QVTabNumberInSequence", 1);
+    struct Case {
+        const char* windowTitle;
+        NumberWindowTags tags;
+        std::vector<std::string> refused;
+        const char* message;
+        const char* accepted;
+        const char* textKey;
+        const char* stepperKey;
+    };
+    const Case cases[] = {
+        {"Number in Sequence",
+         kNumInSeq,
+         {"0", "255", "", "000"},
+         "Message22k",
+         "254",
+         printsettings::NumInSequenceTextEditTicket,
+         printsettings::NumInSequenceLArrowTicket},
+        {"Offset per Number of Pages",
+         kOffsetPages,
+         {"1", "65001", "99999", "0"},
+         "Message22l",
+         "65000",
+         printsettings::OffsetStackingPagesTextEditTicket,
+         printsettings::OffsetStackingPagesLArrowTicket},
+        {"Offset per Number of Sets",
+         kOffsetCopies,
+         {"1", "0", ""},
+         "Message22m",
+         "9999",
+         printsettings::OffsetStackingUnitsTextEditTicket,
+         printsettings::OffsetStackingUnitsLArrowTicket},
+    };
+    PopupWinInPanel* windows[] = {Panel().getNumInSeqWnd(), Panel().getOffsetStackingPagesWnd(),
+                                  Panel().getOffsetStackingUnitsWnd()};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        PopupWinInPanel* window = windows[i];
+        if (i == 0) PressSetupButton(pfNumInSeqSetupButtonID);
+        if (i == 1) dialog.Choose("QVJog", "Pages");
+        if (i == 2) dialog.Choose("QVJog", "Units");
+        ASSERT_EQ(NewWindows(), std::vector<std::string>{c.windowTitle});
+        for (const std::string& typed : c.refused) {
+            host::Type(WidgetOf(window, c.tags.edit), typed);
+            host::Click(WidgetOf(window, c.tags.ok));
+            EXPECT_EQ(NewAlerts(), std::vector<std::string>{c.message}) << typed;
+            EXPECT_TRUE(IsOpen(window)) << typed;
+        }
+        host::Type(WidgetOf(window, c.tags.edit), c.accepted);
+        EXPECT_EQ(WidgetOf(window, c.tags.stepper).intValue(), std::stoi(c.accepted));
+        host::Click(WidgetOf(window, c.tags.ok));
+        EXPECT_TRUE(NewAlerts().empty()) << c.accepted;
+        EXPECT_FALSE(IsOpen(window));
+        EXPECT_EQ(Printed(c.textKey), c.accepted);
+        EXPECT_EQ(Printed(c.stepperKey), c.accepted);
+    }
+}
+
+TEST_F(CountWindows, TheStepperStopsAtItsBoundsWithABeepAndWaitsForAFieldItRefuses)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    dialog.Check("QVTabNumberInSequence", 1);
+    PressSetupButton(pfNumInSeqSetupButtonID);
+    PopupWinInPanel* window = Panel().getNumInSeqWnd();
+    platform::ui::Widget& edit = WidgetOf(window, kNumInSeq.edit);
+    platform::ui::Widget& stepper = WidgetOf(window, kNumInSeq.stepper);
+    EXPECT_EQ(edit.stringValue(), "3");
+    NewBeeps();
+    struct Case {
+        const char* typed;
+        host::StepDirection direction;
+        const char* shown;
+        int beeps;
+    };
+    for (const Case& c :
+         {Case{"254", host::StepDirection::Up, "254", 1}, Case{"253", host::StepDirection::Up, "254", 0},
+          Case{"1", host::StepDirection::Down, "1", 1}, Case{"1", host::StepDirection::Up, "2", 0},
+          Case{"3", host::StepDirection::Down, "2", 0}}) {
+        host::Type(edit, c.typed);
+        host::Step(stepper, c.direction);
+        EXPECT_EQ(edit.stringValue(), c.shown) << c.typed;
+        EXPECT_EQ(stepper.intValue(), std::stoi(c.shown)) << c.typed;
+        EXPECT_EQ(NewBeeps(), c.beeps) << c.typed;
+    }
+    // A refused text: its message, and the arrows stay where they were.
+    host::Type(edit, "255");
+    host::Step(stepper, host::StepDirection::Down);
+    EXPECT_EQ(NewAlerts(), std::vector<std::string>{"Message22k"});
+    EXPECT_EQ(stepper.intValue(), 2);
+    EXPECT_EQ(edit.stringValue(), "255");
+    // Cancel keeps the value the window opened with.
+    host::Click(WidgetOf(window, kNumInSeq.cancel));
+    EXPECT_EQ(Printed(printsettings::NumInSequenceTextEditTicket), "3");
+    EXPECT_EQ(Printed(printsettings::NumInSequenceLArrowTicket), "3");
+}
+
+TEST_F(CountWindows, ListEntriesAndSetupButtonsOpenTheMatchingWindow)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    NewWindows();
+    const auto closeOpenWindow = [&] {
+        for (PopupWinInPanel* window :
+             {Panel().getOffsetStackingPagesWnd(), Panel().getOffsetStackingUnitsWnd(), Panel().getSepWnd()})
+            if (IsOpen(window)) window->DeactivateWindow();
+    };
+    struct Case {
+        const char* keyword;
+        const char* choice; // empty: the list's setup button is pressed
+        std::vector<std::string> opened;
+    };
+    const std::vector<std::string> none;
+    const Case cases[] = {
+        {"QVJog", "Pages", {"Offset per Number of Pages"}},
+        {"QVJog", "Pages", none}, // the same entry again
+        {"QVJog", "", {"Offset per Number of Pages"}},
+        {"QVJog", "Units", {"Offset per Number of Sets"}},
+        {"QVJog", "", {"Offset per Number of Sets"}},
+        {"QVJog", "Set", none},
+        {"QVIntSheet", "2ndTray", {"Separator Pages"}},
+        {"QVIntSheet", "MSI", {"Separator Pages"}},
+        {"QVIntSheet", "MSI", none},
+        {"QVIntSheet", "", {"Separator Pages"}},
+        {"QVIntSheet", "None", none},
+    };
+    for (const Case& c : cases) {
+        if (*c.choice != '\0') {
+            dialog.Choose(c.keyword, c.choice);
+        } else {
+            const int32_t& button = std::string_view(c.keyword) == "QVJog" ? pfOffsetStackingSetupButtonID
+                                                                           : pfSeparatorSetupButtonID;
+            EXPECT_EQ(PressSetupButton(button), host::ActionOutcome::Done) << c.keyword;
+        }
+        EXPECT_EQ(NewWindows(), c.opened) << c.keyword << " " << c.choice;
+        // A separator window left open with a list would keep none: type one.
+        if (IsOpen(Panel().getSepWnd())) {
+            host::Type(WidgetOf(Panel().getSepWnd(), kPageList), "5");
+            host::Click(WidgetOf(Panel().getSepWnd(), kSeparatorOK));
+        }
+        closeOpenWindow();
+    }
+    // While offset stacking is per job or per set, its setup button opens nothing.
+    EXPECT_EQ(PressSetupButton(pfOffsetStackingSetupButtonID), host::ActionOutcome::Refused);
+}
+
+TEST_F(CountWindows, NumberFieldsAreSummarisedOnlyWhileTheirFeatureIsChosen)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    std::map<std::string, std::string> summary = Summary();
+    for (const char* title :
+         {"Sheets per Sequence", "Offset per Number of Pages", "Offset per Number of Sets"})
+        EXPECT_EQ(summary.count(title), 0u) << title;
+
+    dialog.Check("QVTabNumberInSequence", 1);
+    dialog.Choose("QVJog", "Pages");
+    host::Type(WidgetOf(Panel().getOffsetStackingPagesWnd(), kOffsetPages.edit), "40");
+    host::Click(WidgetOf(Panel().getOffsetStackingPagesWnd(), kOffsetPages.ok));
+    Printed(printsettings::OffsetStackingListTicket);
+    summary = Summary();
+    EXPECT_EQ(summary["Sheets per Sequence"], "3");
+    EXPECT_EQ(summary["Offset per Number of Pages"], "40");
+    // With offset stacking per number of pages, the per-copy field says nothing.
+    EXPECT_EQ(summary.count("Offset per Number of Sets"), 0u);
+
+    dialog.Choose("QVJog", "Units");
+    Panel().getOffsetStackingUnitsWnd()->DeactivateWindow();
+    summary = Summary();
+    EXPECT_EQ(summary["Offset per Number of Sets"], "2");
+    EXPECT_EQ(summary.count("Offset per Number of Pages"), 0u);
+}
+
+TEST_F(CountWindows, EachWindowsHelpButtonOpensItsPage)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    struct Case {
+        PopupWinInPanel* window;
+        int helpTag;
+        const char* page;
+    };
+    for (const Case& c : {Case{Panel().getSepWnd(), 407, "SpecifyPosition.htm"},
+                          Case{Panel().getNumInSeqWnd(), kNumInSeq.help, "NumberInSequence.htm"},
+                          Case{Panel().getOffsetStackingPagesWnd(), kOffsetPages.help, "PageOffset.htm"},
+                          Case{Panel().getOffsetStackingUnitsWnd(), kOffsetCopies.help, "PageOffset.htm"}}) {
+        c.window->ActivateWindow();
+        host::Click(WidgetOf(c.window, c.helpTag));
+        const auto& pages = dialog.Host().Services().ShownPages();
+        ASSERT_FALSE(pages.empty()) << c.page;
+        EXPECT_TRUE(pages.back().path.ends_with(std::string("/Help/") + c.page)) << pages.back().path;
+        EXPECT_TRUE(IsOpen(c.window));
+        c.window->DeactivateWindow();
+    }
+}
+
+TEST_F(CountWindows, AStepperReadBackFromTheSettingsBringsItsFieldWithIt)
+{
+    FeaturesPanelHarness again(kKz63);
+    ASSERT_NE(again.Panel(), nullptr);
+    platform::PrintSettings& settings = again.Host().Settings();
+    settings.SetValue(printsettings::OffsetStackingUnitsLArrowTicket, "120", false);
+    settings.SetValue(printsettings::NumInSequenceLArrowTicket, "255", false); // out of range: the default
+    again.Panel()->restoreValuesAndReturnError();
+    PopupWinInPanel* copies = again.Panel()->getOffsetStackingUnitsWnd();
+    copies->ActivateWindow();
+    EXPECT_EQ(WidgetOf(copies, kOffsetCopies.edit).stringValue(), "120");
+    EXPECT_EQ(WidgetOf(copies, kOffsetCopies.stepper).intValue(), 120);
+    copies->DeactivateWindow();
+    PopupWinInPanel* sequence = again.Panel()->getNumInSeqWnd();
+    sequence->ActivateWindow();
+    EXPECT_EQ(WidgetOf(sequence, kNumInSeq.edit).stringValue(), "3");
+    EXPECT_EQ(WidgetOf(sequence, kNumInSeq.stepper).intValue(), 3);
+    sequence->DeactivateWindow();
 }
