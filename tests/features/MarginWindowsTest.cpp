@@ -412,6 +412,23 @@ TEST_F(MarginWindows, EveryKeyIsPrintedAndTheSummaryShowsTheChosenUnit)
     EXPECT_EQ(summary.count("Booklet Margin Width"), 0U);
 }
 
+TEST_F(MarginWindows, EachWindowHasItsTitleAndItsHelpPage)
+{
+    ASSERT_NE(dialog.Panel(), nullptr);
+    for (const auto& [which, title, page] :
+         {std::tuple{Which::Tab, "Tab Margin Shift", "TabMarginShift.htm"},
+          std::tuple{Which::Booklet, "Booklet Margin", "Margins_Type01.htm"}}) {
+        Open(which);
+        EXPECT_EQ(Window(which)->GetWindow()->title(), title);
+        host::Click(Button(which, "HelpButton"));
+        const auto& pages = dialog.Host().Services().ShownPages();
+        ASSERT_FALSE(pages.empty()) << page;
+        EXPECT_TRUE(pages.back().path.ends_with(std::string("/Help/") + page)) << pages.back().path;
+        EXPECT_TRUE(IsOpen(which));
+        Cancel(which);
+    }
+}
+
 TEST(MarginWindowsScript, EveryMarginKeyReachesTheJobOptionsAndAStoredBookletValueIsHalved)
 {
     const dialog_test::DialogRunner dialog;
