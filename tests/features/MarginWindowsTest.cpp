@@ -283,6 +283,9 @@ TEST_F(MarginWindows, AUnitSwitchWithARefusedTextIsUndone)
     ASSERT_NE(dialog.Panel(), nullptr);
     Open(Which::Tab);
     host::Type(W(Which::Tab, kTabMM.field), "15.1");
+    // The hidden unit keeps the last value OK would accept.
+    EXPECT_EQ(W(Which::Tab, kTabInch.field).stringValue(), "0.50");
+    EXPECT_EQ(W(Which::Tab, kTabMM.stepper).intValue(), 127);
     host::Click(W(Which::Tab, kTabInch.radio));
     EXPECT_EQ(NewAlerts(), std::vector<std::string>{"Message22b"});
     EXPECT_EQ(W(Which::Tab, kTabInch.radio).intValue(), 0);
