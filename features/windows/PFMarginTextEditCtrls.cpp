@@ -37,6 +37,15 @@ std::optional<std::string> PFMarginTextEditCtrl::ConvertedTextOf(std::string_vie
     return ConvertedMarginText(field_, visibleText);
 }
 
+bool PFMarginTextEditCtrl::ToGetSummaryText()
+{
+    const auto* window = dynamic_cast<const MarginSetupWindow*>(ctrlParentPanelPtr);
+    const int style = window != nullptr ? window->GetShiftValueDisplayStyle() : -1;
+    if (style < 0) return PFInchMMTextEditCtrl::ToGetSummaryText();
+    const bool millimetres = field_ == MarginField::TabMM || field_ == MarginField::BookletMM;
+    return millimetres == (style == 1);
+}
+
 std::string PFMarginTextEditCtrl::SummaryValueText()
 {
     std::string text = PFInchMMTextEditCtrl::SummaryValueText() + " ";

@@ -20,6 +20,10 @@ public:
     int32_t ScaledValueOfText(std::string_view text) const override;
     std::string TextOfScaledValue(int32_t value) const override;
     std::optional<std::string> ConvertedTextOf(std::string_view visibleText) const override;
+    // Only the chosen unit's field (its window's radio buttons, also before
+    // the window has first hidden the other unit); with no unit chosen, the
+    // field that is shown.
+    bool ToGetSummaryText() override;
     // The committed text, a space, and the unit label of the selected unit
     // (nothing after the space while the window's unit is undecided).
     std::string SummaryValueText() override;
