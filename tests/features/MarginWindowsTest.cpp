@@ -370,6 +370,14 @@ TEST_F(MarginWindows, BookletMillimetresTravelDoubledAndReadBackHalved)
     OK(Which::Booklet);
     EXPECT_EQ(Printed(printsettings::BookletMarginMMRadioTicket), "1");
     EXPECT_EQ(Panel().getBookletShiftValueDisplayStyle(), 1);
+
+    // Inches chosen in a preset: the summary says so before the window opens.
+    settings.SetValue(printsettings::BookletMarginMMRadioTicket, "0", false);
+    settings.SetValue(printsettings::BookletMarginInchesRadioTicket, "1", false);
+    settings.SetValue(printsettings::BookletMarginInchesShiftTicket, "2", false);
+    Panel().restoreValuesAndReturnError();
+    EXPECT_EQ(Printed(printsettings::BookletMarginMMShiftTicket), "10");
+    EXPECT_EQ(Summary()["Booklet Margin Width"], "0.2 inch");
 }
 
 TEST_F(MarginWindows, EveryKeyIsPrintedAndTheSummaryShowsTheChosenUnit)
