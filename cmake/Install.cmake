@@ -125,6 +125,13 @@ install(TARGETS spoolwrap
                     GROUP_READ GROUP_EXECUTE
                     WORLD_READ WORLD_EXECUTE
         COMPONENT cups-driver)
+# The page pass module goes beside the filter, which loads it from its own
+# folder (filter/PagePassModule.h). A shared object, not a program: no
+# execute bits, and no file in the filter folder that CUPS could run.
+install(TARGETS spoolwrap_pagepass
+        LIBRARY DESTINATION "${QV_INSTALL_FILTER_DIR}"
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+        COMPONENT cups-driver)
 
 file(GLOB _qv_ppds CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/ppd/*.ppd")
 install(FILES ${_qv_ppds}

@@ -1,5 +1,7 @@
 #include "filter/FileCopy.h"
 
+#include "filter/ErrorMessage.h"
+
 #include "filter/FilterState.h"
 #include "filter/OutputMirror.h"
 
@@ -26,6 +28,9 @@ constexpr size_t kCopyBlock = 1 << 20;
 // the cancel flag can be looked at again; 8 MiB takes milliseconds from the
 // page cache, and copies at the same speed as larger blocks.
 constexpr size_t kKernelCopyBlock = 8 << 20;
+// Pipe size asked for while splicing a pipe: the largest an unprivileged
+// process may ask for by default (/proc/sys/fs/pipe-max-size).
+constexpr size_t kPipeSize = 1 << 20;
 
 class FdCloser {
 public:
@@ -48,8 +53,6 @@ private:
     int fd_;
 };
 
-enum class CopyResult { Complete, ReadFailed, WriteFailed, Cancelled };
-
 // A read or write that a signal interrupted is tried again, unless the signal
 // was the cancel.
 bool Retry(ssize_t n) { return n < 0 && errno == EINTR && CancelJob == 0; }
@@ -67,23 +70,83 @@ CopyResult WriteAll(int fd, const char* data, size_t size)
     return CopyResult::Complete;
 }
 
-// Copies in to out to the end of in.
+// How a copy inside the kernel ended: Refused means the descriptors cannot
+// take that call (some file systems refuse splice or copy_file_range, and
+// both refuse a file opened for appending), and the caller copies on through
+// its own memory from where the kernel stopped: both calls move the files'
+// positions past what they copied.
+enum class KernelCopy { Complete, Refused, WriteFailed, Cancelled };
+
+bool Refused(int error)
+{
+    return error == EINVAL || error == EXDEV || error == ENOSYS || error == EOPNOTSUPP || error == EBADF;
+}
+
+// File to file: copy_file_range, which may share or copy the blocks without
+// them ever reaching the filter's memory.
+KernelCopy CopyFileRange(int in, int out)
+{
+    for (;;) {
+        if (CancelJob != 0) return KernelCopy::Cancelled;
+        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, kKernelCopyBlock, 0);
+        if (n == 0) return KernelCopy::Complete;
+        if (n > 0 || Retry(n)) continue;
+        if (Refused(errno)) return KernelCopy::Refused;
+        return CancelJob != 0 ? KernelCopy::Cancelled : KernelCopy::WriteFailed;
+    }
+}
+
+// Pipe to file: splice moves the pipe's pages into the file's pages inside the
+// kernel. A job that arrives through a pipe (behind another filter, or from
+// the layout filter) is copied at the cost of one copy in the kernel, without
+// a pass through this process's memory.
+KernelCopy SplicePipe(int in, int out)
+{
+    // A larger pipe lets each call move more than the default 64 KiB; the
+    // kernel keeps its pages, not this process. Refused above the system's
+    // limit for unprivileged processes, and then the pipe stays as it was.
+    ::fcntl(in, F_SETPIPE_SZ, static_cast<int>(kPipeSize));
+    for (;;) {
+        if (CancelJob != 0) return KernelCopy::Cancelled;
+        // A pipe that delivers nothing blocks here; the cancel's signal ends
+        // the wait (its handler does not restart the call).
+        const ssize_t n =
+            ::splice(in, nullptr, out, nullptr, kKernelCopyBlock, SPLICE_F_MOVE | SPLICE_F_MORE);
+        if (n == 0) return KernelCopy::Complete;
+        if (n > 0 || Retry(n)) continue;
+        if (CancelJob != 0) return KernelCopy::Cancelled;
+        if (Refused(errno)) return KernelCopy::Refused;
+        // Reading a pipe does not fail: the file could not take the bytes.
+        return KernelCopy::WriteFailed;
+    }
+}
+
+CopyResult FromKernelCopy(KernelCopy result)
+{
+    switch (result) {
+    case KernelCopy::Complete: return CopyResult::Complete;
+    case KernelCopy::Cancelled: return CopyResult::Cancelled;
+    case KernelCopy::Refused:
+    case KernelCopy::WriteFailed: break;
+    }
+    return CopyResult::WriteFailed;
+}
+
+} // namespace
+
 CopyResult CopyDescriptor(int in, int out)
 {
     struct stat inStat {};
     struct stat outStat {};
-    if (::fstat(in, &inStat) == 0 && ::fstat(out, &outStat) == 0 && S_ISREG(inStat.st_mode) &&
-        S_ISREG(outStat.st_mode)) {
-        // File to file: let the kernel copy.
-        for (;;) {
-            if (CancelJob != 0) return CopyResult::Cancelled;
-            const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, kKernelCopyBlock, 0);
-            if (n == 0) return CopyResult::Complete;
-            if (n > 0 || Retry(n)) continue;
-            if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
-                break; // fall back to the plain copy from where the kernel stopped
-            return CancelJob != 0 ? CopyResult::Cancelled : CopyResult::WriteFailed;
-        }
+    const bool known = ::fstat(in, &inStat) == 0 && ::fstat(out, &outStat) == 0;
+    if (known && S_ISREG(outStat.st_mode)) {
+        KernelCopy kernel = KernelCopy::Refused;
+        if (S_ISREG(inStat.st_mode))
+            kernel = CopyFileRange(in, out);
+        else if (S_ISFIFO(inStat.st_mode))
+            kernel = SplicePipe(in, out);
+        if (kernel != KernelCopy::Refused) return FromKernelCopy(kernel);
+        // Refused: the plain copy goes on from where the kernel stopped.
     }
     std::vector<char> buffer(kCopyBlock);
     for (;;) {
@@ -98,6 +161,8 @@ CopyResult CopyDescriptor(int in, int out)
         if (written != CopyResult::Complete) return written;
     }
 }
+
+namespace {
 
 // Makes a CUPS temporary file; its name goes into path.
 int MakeTempFile(std::span<char> path)
@@ -114,7 +179,7 @@ void DiscardTempFile(std::span<char> path)
 
 void ReportLostData(const std::string& what, int error)
 {
-    Utlfputs((what + " (" + std::strerror(error) + ")\n").c_str(), stderr);
+    PutErrorMessage(what + " (" + std::strerror(error) + ")\n");
 }
 
 void ReportNoTempFile(int error)

@@ -9,6 +9,16 @@
 #include <cstdio>
 #include <span>
 
+// How a copy between descriptors ended.
+enum class CopyResult { Complete, ReadFailed, WriteFailed, Cancelled };
+
+// Copies in to out, from their positions to the end of in. Into a regular
+// file the kernel moves the bytes: copy_file_range from a regular file,
+// splice from a pipe; where the kernel refuses (a file system without
+// splice, a file opened for appending) the copy goes on through a block of
+// this process's memory from where the kernel stopped.
+CopyResult CopyDescriptor(int in, int out);
+
 // Creates a CUPS temporary file (its name into path, 64 bytes) and copies
 // everything readable from fd into it. Returns 1, or 0 when the file cannot be
 // made (with a message), a read or a write fails, or the job is cancelled;

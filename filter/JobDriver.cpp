@@ -1,5 +1,7 @@
 #include "filter/JobDriver.h"
 
+#include "filter/ErrorMessage.h"
+
 #include "filter/ChildProcess.h"
 #include "filter/FileCopy.h"
 #include "filter/FilterState.h"
@@ -68,11 +70,11 @@ bool StandardDescriptorsOpen(int argc)
         if (::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY) != fd) return false;
     }
     if (closed[STDOUT_FILENO]) {
-        Utlfputs("Standard output is closed: the job cannot be sent\n", stderr);
+        PutErrorMessage("Standard output is closed: the job cannot be sent\n");
         return false;
     }
     if (closed[STDIN_FILENO] && argc == 6) {
-        Utlfputs("Standard input is closed: the job cannot be read\n", stderr);
+        PutErrorMessage("Standard input is closed: the job cannot be read\n");
         return false;
     }
     return true;
@@ -134,7 +136,7 @@ bool RunSystemPdfFilter(int argc, char** argv, FinalPDF& laidOut)
         if (saved == 1) ::unlink(tempPath);
         const std::string message =
             "System PDF filter " + filterPath + " failed with status " + std::to_string(status) + "\n";
-        Utlfputs(message.c_str(), stderr);
+        PutErrorMessage(message);
         return false;
     }
     // Output that could not be kept whole is a lost layout, not an empty job.
@@ -167,7 +169,7 @@ int EndCancelledJob(JobCopy& jobCopy)
 {
     DiscardPjlOutput();
     jobCopy.Discard();
-    Utlfputs("The job was cancelled\n", stderr);
+    PutErrorMessage("The job was cancelled\n");
     return 1;
 }
 
@@ -183,7 +185,7 @@ int EndUnsentJob(JobCopy& jobCopy)
     if (error != 0) {
         const std::string message =
             std::string("The job cannot be written to standard output (") + std::strerror(error) + ")\n";
-        Utlfputs(message.c_str(), stderr);
+        PutErrorMessage(message);
     }
     return 1;
 }
@@ -220,7 +222,7 @@ int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize, 
     // as printed a job the printer can only throw away. An empty input still
     // goes out as an empty job: nothing of it can be lost.
     if (FileSize(input.path) > 0 && !HasPdfFraming(input.path.c_str())) {
-        Utlfputs("The job's data is not a complete PDF document\n", stderr);
+        PutErrorMessage("The job's data is not a complete PDF document\n");
         return 0;
     }
     if (passNeeded) {
@@ -240,8 +242,8 @@ int ProcessData(int argc, char** argv, FinalPDF& finalPdf, long long& fileSize, 
 int RunSpoolwrap(int argc, char** argv)
 {
     if (argc < 6) {
-        std::fprintf(stderr, "Usage: %s job-id user title copies options [file]\n",
-                     argc > 0 && argv[0] ? argv[0] : "spoolwrap");
+        PutErrorMessage(std::string("Usage: ") + (argc > 0 && argv[0] ? argv[0] : "spoolwrap") +
+                        " job-id user title copies options [file]\n");
         return 1;
     }
 
@@ -254,7 +256,7 @@ int RunSpoolwrap(int argc, char** argv)
 
     long long fileSize = 0;
     if (GetPrintOptions(argv, printoptions) != 1) {
-        Utlfputs("Get Print Options fail\n", stderr);
+        PutErrorMessage("Get Print Options fail\n");
         return 1;
     }
     // Reading the options may wait on the host's name service.
@@ -267,12 +269,12 @@ int RunSpoolwrap(int argc, char** argv)
     const int prepared = ProcessData(argc, argv, finalPdf, fileSize, printoptions, docInfo);
     if (CancelJob != 0) return EndCancelledJob(jobCopy);
     if (prepared != 1) {
-        Utlfputs("Process Data fail\n", stderr);
+        PutErrorMessage("Process Data fail\n");
         return 1;
     }
 
     if (OutputXPJLCommand(argv, printoptions, fileSize) != 1) {
-        Utlfputs("output XPJL Command fail\n", stderr);
+        PutErrorMessage("output XPJL Command fail\n");
         return 1;
     }
 

@@ -1,6 +1,7 @@
 #include "filter/NextFilter.h"
 
-#include "filter/OutputMirror.h"
+#include "filter/ErrorMessage.h"
+
 #include "filter/JobInput.h"
 #include "filter/UtilityFunctionFilter.h"
 #include "platform/PlatformPaths.h"
@@ -95,7 +96,7 @@ int PrepFormat(std::string& path)
     std::string cupsFilter;
     ppd_file_t* ppd = JobPPD();
     if (ppd == nullptr) {
-        Utlfputs("ppdOpenFile return NULL\n", stderr);
+        PutErrorMessage("ppdOpenFile return NULL\n");
         return -1;
     }
     if (ppd_attr_t* attr = ppdFindAttr_ALT(ppd, "cupsFilter"); attr && attr->value) {
@@ -106,7 +107,7 @@ int PrepFormat(std::string& path)
     const std::string srcFormat = cupsFilter.substr(0, cupsFilter.find(' '));
     ChooseFilter(srcFormat, path);
     if (path.empty() || ::access(path.c_str(), F_OK) != 0) {
-        Utlfputs("access bestFilterPath error\n", stderr);
+        PutErrorMessage("access bestFilterPath error\n");
         return -1;
     }
     return 1;
@@ -115,7 +116,7 @@ int PrepFormat(std::string& path)
 void ChooseFilter(std::string_view srcFormat, std::string& path)
 {
     if (srcFormat.empty()) {
-        Utlfputs("get srcFormat error\n", stderr);
+        PutErrorMessage("get srcFormat error\n");
         return;
     }
     // A job already in the system PDF type needs no conversion.

@@ -1,6 +1,7 @@
 #include "filter/PdfPreprocess.h"
 
-#include "filter/OutputMirror.h"
+#include "filter/ErrorMessage.h"
+
 #include "filter/PagePass.h"
 #include "filter/JobInput.h"
 #include "filter/TicketReader.h"
@@ -107,11 +108,11 @@ int pdfDocInfo_probe(const char* path, PDFDocInfo& info)
 {
     ResetDocInfo(info);
     if (path == nullptr || *path == '\0') {
-        Utlfputs("CFURLCreateFromFileSystemRepresentation error\n", stderr);
+        PutErrorMessage("CFURLCreateFromFileSystemRepresentation error\n");
         return -1;
     }
     if (!HasPdfHeader(path)) {
-        Utlfputs("CGPDFDocumentCreateWithURL error\n", stderr);
+        PutErrorMessage("CGPDFDocumentCreateWithURL error\n");
         return -1;
     }
     return 0;
@@ -121,16 +122,15 @@ int pdfDocInfo_init(const char* path, PDFDocInfo& info)
 {
     ResetDocInfo(info);
     if (path == nullptr || *path == '\0') {
-        Utlfputs("CFURLCreateFromFileSystemRepresentation error\n", stderr);
+        PutErrorMessage("CFURLCreateFromFileSystemRepresentation error\n");
         return -1;
     }
     std::shared_ptr<PdfDocument> pdf = OpenPdfDocument(path);
     std::string failure;
     const int pageCount = pdf ? PdfDocumentPageCount(*pdf, &failure) : -1;
     if (pageCount < 0) {
-        Utlfputs("CGPDFDocumentCreateWithURL error\n", stderr);
-        if (!failure.empty())
-            Utlfputs(("The PDF's page tree cannot be read: " + failure + "\n").c_str(), stderr);
+        PutErrorMessage("CGPDFDocumentCreateWithURL error\n");
+        if (!failure.empty()) PutErrorMessage("The PDF's page tree cannot be read: " + failure + "\n");
         return -1;
     }
     info.pageCount = pageCount;
@@ -281,7 +281,7 @@ int PreProcess(PDFDocInfo& info, char* path, size_t pathSize)
     if (drawn != 0 || !closed) {
         ::unlink(path);
         std::memset(path, 0, pathSize);
-        if (!info.passFailure.empty()) Utlfputs((info.passFailure + "\n").c_str(), stderr);
+        if (!info.passFailure.empty()) PutErrorMessage(info.passFailure + "\n");
         return 0;
     }
     return 1;

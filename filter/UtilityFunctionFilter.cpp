@@ -1,6 +1,6 @@
 #include "filter/UtilityFunctionFilter.h"
 
-#include "filter/OutputMirror.h"
+#include "filter/ErrorMessage.h"
 
 #include "platform/IconvHandle.h"
 #include "platform/PpdAttrLookup.h"
@@ -61,7 +61,7 @@ size_t ConvertByCharacter(std::string_view utf8, std::span<char> dest, Encoder e
     if (dest.empty()) return 0;
     dest[0] = '\0';
     if (!platform::IsValidUtf8(utf8)) {
-        Utlfputs("CFStringCreateWithCString fail\n", stderr);
+        PutErrorMessage("CFStringCreateWithCString fail\n");
         return 0;
     }
     size_t length = 0;

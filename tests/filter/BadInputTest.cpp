@@ -75,7 +75,7 @@ protected:
         return pdf;
     }
     // A job that failed as a whole: status 1, the message, nothing sent.
-    void ExpectFailed(const SpoolwrapResult& r, const std::string& message = "Process Data fail\n")
+    void ExpectFailed(const SpoolwrapResult& r, const std::string& message = "ERROR: Process Data fail\n")
     {
         EXPECT_EQ(r.status, 1) << r.err;
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
@@ -107,7 +107,7 @@ TEST_F(BadInput, EmptyInputGivesAnEmptyJobFromStdinAndFromAFile)
     FromFile("");
     const SpoolwrapResult r = RunSpoolwrap(job);
     EXPECT_EQ(ExpectWellFormed(r), "");
-    EXPECT_NE(r.err.find("CGPDFDocumentCreateWithURL error"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("ERROR: CGPDFDocumentCreateWithURL error\n"), std::string::npos) << r.err;
     ExpectNothingLeft();
 }
 
@@ -121,7 +121,7 @@ TEST_F(BadInput, NonPdfFailsTheJob)
         job.stdinData = text;
         const SpoolwrapResult r = RunSpoolwrap(job);
         ExpectFailed(r);
-        EXPECT_NE(r.err.find("CGPDFDocumentCreateWithURL error"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("ERROR: CGPDFDocumentCreateWithURL error\n"), std::string::npos) << r.err;
         ExpectNothingLeft();
     }
     job.stdinData.clear();
@@ -334,7 +334,7 @@ TEST_F(BadInput, SigtermInTheMiddleOfAJobCancelsIt)
     const SpoolwrapResult r = RunWith(job, [](SpoolwrapJob& j) { j.sigtermAfterBytes = 100 * 1024; });
     // CUPS cancelled the job: the copy of the input stops and is removed, and
     // nothing reaches the printer.
-    ExpectFailed(r, "The job was cancelled\n");
+    ExpectFailed(r, "ERROR: The job was cancelled\n");
     ExpectNothingLeft();
 }
 
@@ -379,7 +379,7 @@ TEST_F(BadLayoutFilter, FilterThatWritesGarbageFailsTheJob)
     Filter("printf 'garbage\\000\\377 not a PDF'\n");
     const SpoolwrapResult r = RunSpoolwrap(job);
     ExpectFailed(r);
-    EXPECT_NE(r.err.find("CGPDFDocumentCreateWithURL error"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("ERROR: CGPDFDocumentCreateWithURL error\n"), std::string::npos) << r.err;
     ExpectNothingLeft();
 }
 

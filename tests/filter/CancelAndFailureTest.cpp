@@ -185,7 +185,7 @@ protected:
         ASSERT_NE(status, -1) << "still running " << kHangLimit.count() << " s after SIGTERM";
         RecordProperty("cancel_ms", static_cast<int>(run.cancelTime().count()));
         EXPECT_EQ(status, 1) << run.Errors();
-        EXPECT_NE(run.Errors().find("The job was cancelled\n"), std::string::npos) << run.Errors();
+        EXPECT_NE(run.Errors().find("ERROR: The job was cancelled\n"), std::string::npos) << run.Errors();
         const std::string out = run.Output();
         if (sendingBegun) {
             EXPECT_EQ(out.rfind(kUEL + "@PJL JOB MODE=PRINTER\n", 0), 0u);

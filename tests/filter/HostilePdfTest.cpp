@@ -132,8 +132,9 @@ TEST_F(HostilePdf, PageTreeLoopSendsTheUnprocessedFile)
                      "[0 0 595 842]", {"<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 1 >>"});
     for (const char* options : {"orientation-requested=6", "QVPDFRasterizedMode=true"}) {
         EXPECT_EQ(ReadFile(Run(pdf, options)), pdf) << options;
-        EXPECT_NE(last.err.find("CGPDFDocumentCreateWithURL error\n"), std::string::npos) << last.err;
-        EXPECT_NE(last.err.find("The PDF's page tree cannot be read: "), std::string::npos) << last.err;
+        EXPECT_NE(last.err.find("ERROR: CGPDFDocumentCreateWithURL error\n"), std::string::npos) << last.err;
+        EXPECT_NE(last.err.find("ERROR: The PDF's page tree cannot be read: "), std::string::npos)
+            << last.err;
         EXPECT_NE(last.err.find("Loop detected"), std::string::npos) << last.err;
     }
 }

@@ -112,7 +112,7 @@ TEST(JobFraming, FewerThanSixArgumentsIsAUsageError)
     const SpoolwrapResult r = RunSpoolwrap(job);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("Usage:"), std::string::npos);
+    EXPECT_NE(r.err.find("ERROR: Usage: "), std::string::npos);
 }
 
 TEST(JobFraming, UnreadableInputFailsTheJob)
@@ -124,7 +124,7 @@ TEST(JobFraming, UnreadableInputFailsTheJob)
     // An empty job would be reported as printed: the job fails and says why.
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("The job's file " + tmp.file("missing.pdf") +
+    EXPECT_NE(r.err.find("ERROR: The job's file " + tmp.file("missing.pdf") +
                          " cannot be read (No such file or directory)\n"),
               std::string::npos)
         << r.err;
@@ -168,7 +168,8 @@ TEST(JobCopyFile, CopyIsByteIdenticalWithMode0676)
     WriteFile(tmp.file("marker"), "");
     SpoolwrapJob job = BaseJob(tmp);
     job.env["SPOOLWRAP_JOBCOPY_MARKER"] = tmp.file("marker");
-    // A PDF that opens cleanly: messages on standard error go into the copy too.
+    // Messages on standard error never go into the copy: it holds what
+    // standard output held.
     job.stdinData = ReadFile(ProjectPath("samples/sample.pdf"));
     const SpoolwrapResult r = RunSpoolwrap(job);
     ASSERT_EQ(r.status, 0) << r.err;

@@ -109,7 +109,7 @@ TEST_F(Tables, ChooseFilterEdgeCases)
     std::string path = "before";
     CaptureStderr();
     ChooseFilter("", path);
-    EXPECT_EQ(GetCapturedStderr(), "get srcFormat error\n");
+    EXPECT_EQ(GetCapturedStderr(), "ERROR: get srcFormat error\n");
     EXPECT_EQ(path, "before");
     // Already the system PDF type: nothing to convert.
     ChooseFilter(platform::kSystemPdfType, path);
@@ -136,7 +136,7 @@ TEST_F(Tables, PrepFormatFailures)
         ScopedEnv ppd("PPD", dirs.root.file("missing.ppd"));
         CaptureStderr();
         EXPECT_EQ(PrepFormat(path), -1);
-        EXPECT_EQ(GetCapturedStderr(), "ppdOpenFile return NULL\n");
+        EXPECT_EQ(GetCapturedStderr(), "ERROR: ppdOpenFile return NULL\n");
     }
     {
         // A PPD without a cupsFilter line.
@@ -148,7 +148,7 @@ TEST_F(Tables, PrepFormatFailures)
         ScopedEnv ppd("PPD", dirs.root.file("nofilter.ppd"));
         CaptureStderr();
         EXPECT_EQ(PrepFormat(path), -1);
-        EXPECT_EQ(GetCapturedStderr(), "get srcFormat error\naccess bestFilterPath error\n");
+        EXPECT_EQ(GetCapturedStderr(), "ERROR: get srcFormat error\nERROR: access bestFilterPath error\n");
         EXPECT_EQ(path, "");
     }
 }
@@ -192,7 +192,7 @@ protected:
     void ExpectFailedJob(const SpoolwrapResult& r)
     {
         EXPECT_EQ(r.status, 1);
-        EXPECT_NE(r.err.find("Process Data fail\n"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("ERROR: Process Data fail\n"), std::string::npos) << r.err;
         EXPECT_EQ(r.out, ""); // nothing reaches the printer as if it had printed
         EXPECT_TRUE(tmp.entries().empty());
     }

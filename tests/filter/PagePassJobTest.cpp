@@ -158,7 +158,7 @@ TEST_F(PagePassJob, UnreadablePdfWithATurnIsSentAsItIs)
     WriteFile(input, "%PDF-1.4\nthis is no PDF body\n%%EOF\n");
     const std::string pdf = Run("QVTurnPage=true");
     EXPECT_EQ(ReadFile(pdf), "%PDF-1.4\nthis is no PDF body\n%%EOF\n");
-    EXPECT_NE(last.err.find("CGPDFDocumentCreateWithURL error\n"), std::string::npos);
+    EXPECT_NE(last.err.find("ERROR: CGPDFDocumentCreateWithURL error\n"), std::string::npos);
 }
 
 } // namespace

@@ -107,14 +107,16 @@ TEST_F(DocInfo, UnreadableDocumentsGiveTheMessageAndNoPages)
         for (auto open : {pdfDocInfo_init, pdfDocInfo_probe}) {
             ::testing::internal::CaptureStderr();
             EXPECT_EQ(open(tmp.file(name).c_str(), info), -1) << name;
-            EXPECT_EQ(::testing::internal::GetCapturedStderr(), "CGPDFDocumentCreateWithURL error\n") << name;
+            EXPECT_EQ(::testing::internal::GetCapturedStderr(), "ERROR: CGPDFDocumentCreateWithURL error\n")
+                << name;
             EXPECT_EQ(info.pageCount, 0);
             EXPECT_EQ(info.document, nullptr);
         }
     }
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(pdfDocInfo_init("", info), -1);
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "CFURLCreateFromFileSystemRepresentation error\n");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "ERROR: CFURLCreateFromFileSystemRepresentation error\n");
 }
 
 TEST_F(DocInfo, ProbeAcceptsAPdfWithoutReadingIt)
