@@ -1,6 +1,7 @@
-// Output mirror functions: every byte the filter writes (the job on standard output,
-// and its messages on standard error) goes through these, so that the job copy,
-// when it is open, receives exactly the same bytes first.
+// Output mirror functions: every byte of the job the filter writes on standard
+// output goes through these, so that the job copy, when it is open, receives
+// exactly the same bytes first. Failure messages go to standard error only
+// (filter/ErrorMessage.h) and stay out of the copy.
 #pragma once
 
 #include <cstddef>
