@@ -1,7 +1,8 @@
 // Printing the PDF through libcups: one job on the destination, with the
-// dialog's option string (parsed by cupsParseOptions, so CUPS gets exactly
-// what --options shows), the title and the copies. The destination's saved
-// options are in that string already: they were the dialog's starting values.
+// dialog's option string (parsed by cupsParseOptions, so CUPS gets what
+// --options shows, and a chosen PageSize as media too), the title and the
+// copies. The destination's saved options are in that string already: they
+// were the dialog's starting values.
 #pragma once
 
 #include <string>
