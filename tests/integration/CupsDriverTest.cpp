@@ -2,6 +2,7 @@
 // with lpadmin from an installed PPD, jobs printed with lp through a private
 // cupsd, and what a listener on 127.0.0.1 that plays the printer received.
 #include "CupsdTest.h"
+#include "ExpectedHeader.h"
 #include "LargePdf.h"
 #include "PrinterListener.h"
 #include "PrivateCupsd.h"
@@ -13,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <pwd.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -57,59 +57,6 @@ std::vector<std::string> With(std::vector<std::string> options, const std::vecto
 
 std::string DataFile(const std::string& name) { return std::string(QV_TEST_DATA) + "/" + name; }
 
-// The user CUPS names as the job's owner: whoever runs lp, i.e. this process.
-std::string CurrentUser()
-{
-    const passwd* pw = getpwuid(getuid());
-    return pw != nullptr ? pw->pw_name : "";
-}
-
-// The header of a job without print type or accounting on the KZ63 (a UTF-8
-// printer with colour mode, print mode and trapping), A4 from automatic tray
-// selection, single-sided, one copy. `holdLines` stand between the document
-// name and the copies; `copiesLine` and `collateLine` replace the defaults.
-struct HeaderShape {
-    std::string user = CurrentUser();
-    std::string password;
-    std::string documentName;
-    std::vector<std::string> holdLines;
-    std::string copiesLine = SetLine("COPIES", "1");
-    std::string collateLine; // empty: no COLLATE line
-    std::string codeSet = "\"UTF8\"";
-};
-
-std::vector<std::string> ExpectedKZ63Header(const HeaderShape& shape, size_t pdfSize)
-{
-    std::vector<std::string> lines = {
-        kUEL + "@PJL JOB MODE=PRINTER",
-        SetLine("STRINGCODESET", shape.codeSet),
-        CommentLine("begin"),
-        CommentLine("Version:4.00"),
-        CommentLine("DATE=03/15/2025"),
-        CommentLine("TIME=09:08:07"),
-        AttrLine("CNAM", "WS-ALICE"),
-        AttrLine("JOAU", shape.user),
-        AttrLine("HOAD", "I0A01C80F"),
-        AttrLine("JOEP", shape.password),
-        CommentLine("DNAME=" + shape.documentName),
-    };
-    lines.insert(lines.end(), shape.holdLines.begin(), shape.holdLines.end());
-    lines.push_back(shape.copiesLine);
-    for (const std::string& line :
-         {AttrLine("FSTP", "0"), AttrLine("LSTP", "0"), SetLine("OUTBIN", "MAINTRAY"),
-          AttrLine("LOUT", "NOSCALING"), AttrLine("DIPQ", "STANDARD")})
-        lines.push_back(line);
-    if (!shape.collateLine.empty()) lines.push_back(shape.collateLine);
-    for (const std::string& line :
-         {SetLine("RENDERMODE", "AUTOCOLOR"), AttrLine("TRAP", "ON"), SetLine("AUTOSELECT", "ON"),
-          SetLine("PAPER", "A4"), SetLine("MEDIATYPE", "OFF"), SetLine("DUPLEX", "OFF"),
-          SetLine("TIMEOUT", "0"), AttrLine("NLPP", "1")})
-        lines.push_back(line);
-    lines.push_back(AttrLine("FSIZ", std::to_string(pdfSize)));
-    lines.push_back("@PJL ENTER LANGUAGE=PDF");
-    return lines;
-}
-
 // The lines every job's header holds whatever its options: the framing that
 // CUPS and the printer rely on.
 void ExpectFraming(const ReceivedJob& job, const std::string& codeSet = "\"UTF8\"")
@@ -143,16 +90,6 @@ int PageCount(const std::string& pdfPath)
     const ProcessResult r =
         RunProcess({.program = "qpdf", .args = {"--show-npages", pdfPath}, .timeoutSeconds = 60});
     return r.status == 0 ? std::atoi(r.out.c_str()) : -1;
-}
-
-// Byte-for-byte equality with a short message: sizes and the first difference.
-::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected)
-{
-    if (actual == expected) return ::testing::AssertionSuccess();
-    size_t at = 0;
-    while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
-    return ::testing::AssertionFailure() << "got " << actual.size() << " bytes, expected " << expected.size()
-                                         << "; first difference at byte " << at;
 }
 
 void SleepMs(int ms)
