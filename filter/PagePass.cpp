@@ -32,6 +32,7 @@
 #include <map>
 #include <memory>
 #include <new>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -80,6 +81,17 @@ QPDFObjectHandle RectArray(const PageRect& r)
     return QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(r.x0, r.y0, r.x1, r.y1));
 }
 
+// The box as an array: the page's own array when it already says r (most
+// pages), which then costs no memory for a copy, else a new one.
+QPDFObjectHandle BoxArray(QPDFObjectHandle box, const PageRect& r)
+{
+    if (box.isRectangle()) {
+        const QPDFObjectHandle::Rectangle b = box.getArrayAsRectangle();
+        if (b.llx == r.x0 && b.lly == r.y0 && b.urx == r.x1 && b.ury == r.y1) return box;
+    }
+    return RectArray(r);
+}
+
 // The page's /Rotate as 0, 90, 180 or 270.
 int PageRotate(QPDFPageObjectHelper& page)
 {
@@ -100,8 +112,9 @@ public:
         QPDFObjectHandle contents = page.getObjectHandle().getKey("/Contents");
         if (contents.isArray() && contents.getArrayNItems() == 1) contents = contents.getArrayItem(0);
         QPDFObjectHandle resources = page.getAttribute("/Resources", false);
-        QPDFObjectHandle bbox = RectArray(ToRect(page.getCropBox(false, false)));
-        if (!contents.isStream() || !contents.isIndirect()) return page.getFormXObjectForPage(false);
+        QPDFObjectHandle cropBox = page.getCropBox(false, false);
+        QPDFObjectHandle bbox = BoxArray(cropBox, ToRect(cropBox));
+        if (!contents.isStream() || !contents.isIndirect()) return Copy(page);
 
         // A stream shared by several pages is lent once; a page that would
         // need it with other resources or another box gets its own copy.
@@ -109,7 +122,7 @@ public:
         const auto [it, inserted] = lent_.emplace(contents.getObjGen(), use);
         if (!inserted) {
             if (it->second == use) return contents;
-            return page.getFormXObjectForPage(false);
+            return Copy(page);
         }
         QPDFObjectHandle dict = contents.getDict();
         dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
@@ -121,8 +134,19 @@ public:
         return contents;
     }
 
+    // True when the page's form is a copy, which reads the page's contents
+    // from the page as it is written.
+    bool CopiedAtWriting(QPDFObjectHandle page) const { return copied_.count(page.getObjGen()) != 0; }
+
 private:
+    QPDFObjectHandle Copy(QPDFPageObjectHelper& page)
+    {
+        copied_.insert(page.getObjectHandle().getObjGen());
+        return page.getFormXObjectForPage(false);
+    }
+
     std::map<QPDFObjGen, std::string> lent_;
+    std::set<QPDFObjGen> copied_;
 };
 
 // A new /Pages root holding kids, and a catalog over it: only the kept pages
@@ -161,8 +185,23 @@ QPDFObjectHandle NewPagesRoot(QPDF& pdf)
     return pdf.makeIndirectObject(pages);
 }
 
-QPDFObjectHandle NewPage(QPDF& pdf, QPDFObjectHandle parent, const PageRect& mediaBox, int rotate,
-                         const char* xobjectName, QPDFObjectHandle xobject, const std::string& content)
+// The few bytes of drawing operators that place a page's form or image: pages
+// of one size turned alike draw the same, and share one stream.
+class PlacingContents {
+public:
+    QPDFObjectHandle For(QPDF& pdf, const std::string& content)
+    {
+        auto [it, inserted] = streams_.try_emplace(content);
+        if (inserted) it->second = QPDFObjectHandle::newStream(&pdf, content);
+        return it->second;
+    }
+
+private:
+    std::map<std::string, QPDFObjectHandle> streams_;
+};
+
+QPDFObjectHandle NewPage(QPDF& pdf, QPDFObjectHandle parent, QPDFObjectHandle mediaBox, int rotate,
+                         const char* xobjectName, QPDFObjectHandle xobject, QPDFObjectHandle contents)
 {
     QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
     xobjects.replaceKey(xobjectName, xobject);
@@ -171,22 +210,32 @@ QPDFObjectHandle NewPage(QPDF& pdf, QPDFObjectHandle parent, const PageRect& med
     QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
     page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
     page.replaceKey("/Parent", parent);
-    page.replaceKey("/MediaBox", RectArray(mediaBox));
+    page.replaceKey("/MediaBox", mediaBox);
     page.replaceKey("/Resources", resources);
-    page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
+    page.replaceKey("/Contents", contents);
     if (rotate != 0) page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(rotate));
     return pdf.makeIndirectObject(page);
 }
 
-void Write(QPDF& pdf, std::FILE* out, const char* description)
+// How the writer treats the streams.
+enum class StreamWriting {
+    // Streams are written as they are: the page images (compressed when they
+    // are made) and the job's own streams of a copy that is only read back.
+    AsTheyAre,
+    // Streams without a filter, the job's uncompressed content and the
+    // operators that place each page, are compressed; streams already
+    // compressed are copied, not decoded and compressed again. The page and
+    // form dictionaries go compressed in object streams.
+    Compact,
+};
+
+void Write(QPDF& pdf, std::FILE* out, const char* description, StreamWriting streams)
 {
     QPDFWriter writer(pdf);
     writer.setOutputFile(description, out, false);
-    // Streams are written as they are: those of the job, the page images
-    // (compressed when they are made) and the few bytes of drawing operators
-    // that place each page, not worth a compressor each.
     writer.setDecodeLevel(qpdf_dl_none);
-    writer.setCompressStreams(false);
+    writer.setCompressStreams(streams == StreamWriting::Compact);
+    if (streams == StreamWriting::Compact) writer.setObjectStreamMode(qpdf_o_generate);
     writer.write();
 }
 
@@ -198,10 +247,16 @@ void StopIfCancelled()
 }
 
 // Pages to draw: 1, 1 + step, ... up to the last page.
+int KeptPageStep(const PDFDocInfo& info) { return std::max(info.pageStep, 1); }
+bool IsKeptPage(const PDFDocInfo& info, size_t index)
+{
+    return static_cast<long long>(index) < info.lastPage &&
+           index % static_cast<size_t>(KeptPageStep(info)) == 0;
+}
 template <typename DrawPage>
 bool ForEachKeptPage(const PDFDocInfo& info, size_t pageCount, DrawPage draw)
 {
-    const int step = std::max(info.pageStep, 1);
+    const int step = KeptPageStep(info);
     for (long long p = 1; p <= info.lastPage; p += step) {
         if (p > static_cast<long long>(pageCount)) return false; // a missing page
         StopIfCancelled();
@@ -475,7 +530,7 @@ std::shared_ptr<poppler::document> LoadForRendering(PDFDocInfo& info,
         kids.appendItem(page);
     }
     ReplacePageTree(pdf, pagesRoot, kids, static_cast<int>(pages.size()), pdf.getRoot());
-    Write(pdf, file.get(), "pages for rendering");
+    Write(pdf, file.get(), "pages for rendering", StreamWriting::AsTheyAre);
     if (std::fflush(file.get()) != 0) return nullptr;
     document.reset(
         poppler::document::load_from_file("/proc/self/fd/" + std::to_string(::fileno(file.get()))));
@@ -549,23 +604,36 @@ int processPDF(PDFDocInfo& info)
         QPDFObjectHandle pagesRoot = NewPagesRoot(pdf);
         QPDFObjectHandle kids = QPDFObjectHandle::newArray();
         PageForms forms;
+        PlacingContents placing;
+        // The old pages are not written, yet qpdf keeps every object it has
+        // read, and a long document's pages are most of the memory the pass
+        // takes: each is let go once it is of no more use, the pages left out
+        // at once. A page whose form is a copy keeps its contents for it.
+        const auto release = [&](const QPDFObjectHandle& page) {
+            if (page.isIndirect() && !forms.CopiedAtWriting(page))
+                pdf.replaceObject(page.getObjGen(), QPDFObjectHandle::newNull());
+        };
+        for (size_t index = 0; index < pages.size(); ++index)
+            if (!IsKeptPage(info, index)) release(pages[index]);
         int count = 0;
         const bool complete = ForEachKeptPage(info, pages.size(), [&](size_t index) {
             QPDFPageObjectHelper source(pages[index]);
-            const PageRect mediaBox = ToRect(source.getMediaBox(false));
+            const QPDFObjectHandle box = source.getMediaBox(false);
+            const PageRect mediaBox = ToRect(box);
             PageMatrix turn;
             setContextCTM(info, turn, mediaBox);
             const QPDFMatrix ctm(turn.a, turn.b, turn.c, turn.d, turn.e, turn.f);
             std::string content = "q\n";
             if (ctm.a != 1.0) content += ctm.unparse() + " cm\n";
             content += "/Fx0 Do\nQ\n";
-            kids.appendItem(NewPage(pdf, pagesRoot, mediaBox, PageRotate(source), "/Fx0",
-                                    forms.FormFor(source), content));
+            kids.appendItem(NewPage(pdf, pagesRoot, BoxArray(box, mediaBox), PageRotate(source), "/Fx0",
+                                    forms.FormFor(source), placing.For(pdf, content)));
+            release(pages[index]);
             ++count;
         });
         if (!complete) return -1;
         ReplacePageTree(pdf, pagesRoot, kids, count, oldRoot);
-        Write(pdf, info.outputContext, "page pass");
+        Write(pdf, info.outputContext, "page pass", StreamWriting::Compact);
     } catch (const std::exception&) {
         return -1;
     }
@@ -611,6 +679,7 @@ int processImage(PDFDocInfo& info, const RasterLimits& limits)
         QPDFObjectHandle pagesRoot = out.getRoot().getKey("/Pages");
         QPDFObjectHandle kids = QPDFObjectHandle::newArray();
         int count = 0;
+        PlacingContents placing;
         std::vector<RasterJob> jobs;
         std::vector<QPDFObjectHandle> images;
         ForEachKeptPage(info, pages.size(), [&](size_t index) {
@@ -638,7 +707,8 @@ int processImage(PDFDocInfo& info, const RasterLimits& limits)
             // The image covers the whole media box.
             const QPDFMatrix place(mediaBox.width(), 0, 0, mediaBox.height(), mediaBox.x0, mediaBox.y0);
             const std::string content = "q\n" + place.unparse() + " cm\n/Im0 Do\nQ\n";
-            kids.appendItem(NewPage(out, pagesRoot, mediaBox, rotate, "/Im0", image, content));
+            kids.appendItem(NewPage(out, pagesRoot, RectArray(mediaBox), rotate, "/Im0", image,
+                                    placing.For(out, content)));
             ++count;
         });
         // Rendering starts here, ahead of the writer that asks for the images.
@@ -650,7 +720,7 @@ int processImage(PDFDocInfo& info, const RasterLimits& limits)
         pagesRoot.replaceKey("/Kids", kids);
         pagesRoot.replaceKey("/Count", QPDFObjectHandle::newInteger(count));
         out.updateAllPagesCache();
-        Write(out, info.outputContext, "raster pass");
+        Write(out, info.outputContext, "raster pass", StreamWriting::AsTheyAre);
     } catch (const PageRefused& refused) {
         info.passFailure = refused.what();
         return -1;
