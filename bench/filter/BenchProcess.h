@@ -13,7 +13,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -80,6 +82,13 @@ RunResult Best(int n, F run)
     return best;
 }
 
+// The middle value of a set of figures (the upper middle of an even count).
+inline double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+}
+
 // A page of office-document content: a heading, lines of text and a few
 // shapes, different on every page.
 inline std::string PageContent(int page)
@@ -95,8 +104,10 @@ inline std::string PageContent(int page)
     return s.str();
 }
 
-// Writes an A4 document of pageCount pages that share one font.
-inline void WriteDocument(const std::string& path, int pageCount)
+// Writes an A4 document of pageCount pages that share one font, with its
+// content streams Flate-compressed (as office programs write them) or not (as
+// some layout and conversion tools leave them).
+inline void WriteDocument(const std::string& path, int pageCount, bool compressed = true)
 {
     QPDF pdf;
     pdf.emptyPDF();
@@ -114,7 +125,51 @@ inline void WriteDocument(const std::string& path, int pageCount)
         doc.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
     }
     QPDFWriter writer(pdf, path.c_str());
-    writer.write(); // content streams are Flate-compressed, as office programs write them
+    writer.setCompressStreams(compressed);
+    writer.write();
+}
+
+// Writes a valid PDF of about sizeMb megabytes: pages whose content streams are
+// long runs of drawing operators, so the file is mostly stream data. Returns
+// its size, or -1 when it cannot be written.
+inline long long WriteBigPdf(const std::string& path, long long sizeMb)
+{
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) return -1;
+    const long long target = sizeMb << 20;
+    const long long streamSize = 32LL << 20;
+    const int pages = static_cast<int>(std::max(1LL, target / streamSize));
+    std::vector<long long> offsets;
+    auto obj = [&](const std::string& body) {
+        offsets.push_back(std::ftell(f));
+        std::fprintf(f, "%zu 0 obj\n%s\nendobj\n", offsets.size(), body.c_str());
+    };
+    std::fputs("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n", f);
+    obj("<< /Type /Catalog /Pages 2 0 R >>");
+    std::string kids;
+    for (int i = 0; i < pages; ++i) kids += std::to_string(3 + 2 * i) + " 0 R ";
+    obj("<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages) + " >>");
+    const std::string line = "10 10 m 500 800 l S\n";
+    std::string chunk;
+    while (chunk.size() < (1 << 20)) chunk += line;
+    for (int i = 0; i < pages; ++i) {
+        obj("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents " + std::to_string(4 + 2 * i) +
+            " 0 R >>");
+        offsets.push_back(std::ftell(f));
+        const long long n = streamSize / static_cast<long long>(chunk.size());
+        std::fprintf(f, "%zu 0 obj\n<< /Length %lld >>\nstream\n", offsets.size(),
+                     n * static_cast<long long>(chunk.size()));
+        for (long long k = 0; k < n; ++k) std::fwrite(chunk.data(), 1, chunk.size(), f);
+        std::fputs("\nendstream\nendobj\n", f);
+    }
+    const long long xref = std::ftell(f);
+    std::fprintf(f, "xref\n0 %zu\n0000000000 65535 f \n", offsets.size() + 1);
+    for (long long off : offsets) std::fprintf(f, "%010lld 00000 n \n", off);
+    std::fprintf(f, "trailer\n<< /Size %zu /Root 1 0 R >>\nstartxref\n%lld\n%%%%EOF", offsets.size() + 1,
+                 xref);
+    const long long size = std::ftell(f);
+    std::fclose(f);
+    return size;
 }
 
 } // namespace bench

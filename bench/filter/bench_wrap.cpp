@@ -15,54 +15,6 @@
 
 namespace {
 
-// Writes a valid PDF of about sizeMb megabytes: pages whose content streams are
-// long runs of drawing operators, so the file is mostly stream data.
-long long MakeBigPdf(const std::string& path, long long sizeMb)
-{
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return -1;
-    const long long target = sizeMb << 20;
-    const long long streamSize = 32LL << 20;
-    const int pages = static_cast<int>(std::max(1LL, target / streamSize));
-    std::vector<long long> offsets;
-    auto obj = [&](const std::string& body) {
-        offsets.push_back(std::ftell(f));
-        std::fprintf(f, "%zu 0 obj\n%s\nendobj\n", offsets.size(), body.c_str());
-    };
-    std::fputs("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n", f);
-    obj("<< /Type /Catalog /Pages 2 0 R >>");
-    std::string kids;
-    for (int i = 0; i < pages; ++i) kids += std::to_string(3 + 2 * i) + " 0 R ";
-    obj("<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages) + " >>");
-    const std::string line = "10 10 m 500 800 l S\n";
-    std::string chunk;
-    while (chunk.size() < (1 << 20)) chunk += line;
-    for (int i = 0; i < pages; ++i) {
-        obj("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents " + std::to_string(4 + 2 * i) +
-            " 0 R >>");
-        offsets.push_back(std::ftell(f));
-        const long long n = streamSize / static_cast<long long>(chunk.size());
-        std::fprintf(f, "%zu 0 obj\n<< /Length %lld >>\nstream\n", offsets.size(),
-                     n * static_cast<long long>(chunk.size()));
-        for (long long k = 0; k < n; ++k) std::fwrite(chunk.data(), 1, chunk.size(), f);
-        std::fputs("\nendstream\nendobj\n", f);
-    }
-    const long long xref = std::ftell(f);
-    std::fprintf(f, "xref\n0 %zu\n0000000000 65535 f \n", offsets.size() + 1);
-    for (long long off : offsets) std::fprintf(f, "%010lld 00000 n \n", off);
-    std::fprintf(f, "trailer\n<< /Size %zu /Root 1 0 R >>\nstartxref\n%lld\n%%%%EOF", offsets.size() + 1,
-                 xref);
-    const long long size = std::ftell(f);
-    std::fclose(f);
-    return size;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 long long FileSize(const std::string& path)
 {
     struct stat st {};
@@ -83,7 +35,7 @@ int main(int argc, char** argv)
     setenv("TMPDIR", dir.c_str(), 1);
     setenv("SPOOLWRAP_JOBCOPY_MARKER", (dir + "/no-such-marker").c_str(), 1);
 
-    const long long size = MakeBigPdf(pdf, sizeMb);
+    const long long size = bench::WriteBigPdf(pdf, sizeMb);
     if (size < 0) {
         std::perror("bench_wrap: cannot write the PDF");
         return 1;
@@ -109,7 +61,7 @@ int main(int argc, char** argv)
         stdinTimes.push_back(s.seconds);
         peakStdin = std::max(peakStdin, s.peakKiB);
     }
-    const double c = Median(catTimes), f = Median(fileTimes), s = Median(stdinTimes);
+    const double c = bench::Median(catTimes), f = bench::Median(fileTimes), s = bench::Median(stdinTimes);
     std::printf("cat FILE > OUT           : %.3f s\n", c);
     std::printf("spoolwrap ... FILE > OUT : %.3f s  ratio %.2f x cat  peak RSS %.1f MiB\n", f, f / c,
                 peakFile / 1024.0);
