@@ -1,8 +1,10 @@
 #include "tests/features/FeaturesPanelHarness.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
+#include "host/headless/PersonActions.h"
 #include "panelkit/CurrentPrintType.h"
 #include "features/controls/PPDPopupControlExt.h"
 #include "features/controls/PPDStaticTextCtrlExt.h"
@@ -132,6 +134,65 @@ std::string FeaturesPanelHarness::PrintedChoice(std::string_view keyword) const
     for (const auto& [option, chosen] : host_.MarkedChoices())
         if (option == keyword) choice = chosen;
     return choice;
+}
+
+bool FeaturesPanelHarness::ShowPage(std::string_view title)
+{
+    if (panel_ == nullptr) return false;
+    platform::ui::Widget* groups = panel_->panelView()->widgetForOutlet("printFeatureGroupList");
+    const std::vector<std::string>& titles = panel_->getGroupNameStrArrayRef();
+    const auto found = std::find(titles.begin(), titles.end(), title);
+    if (groups == nullptr || found == titles.end()) return false;
+    return host::Choose(*groups, static_cast<int>(found - titles.begin())) == host::ActionOutcome::Done;
+}
+
+std::string FeaturesPanelHarness::PrintedSetting(const char* key)
+{
+    if (panel_ == nullptr || !panel_->shouldPrint()) return "(not printed)";
+    std::string value;
+    if (host_.Settings().GetValue(key, &value) != 0) return "(none)";
+    return value;
+}
+
+std::map<std::string, std::string> FeaturesPanelHarness::Summary()
+{
+    std::map<std::string, std::string> summary;
+    std::vector<std::string> order;
+    if (panel_ != nullptr) panel_->summaryInfo(summary, order);
+    return summary;
+}
+
+std::vector<std::string> FeaturesPanelHarness::NewAlertKeys()
+{
+    const auto& alerts = host_.Toolkit().Alerts();
+    std::vector<std::string> keys;
+    for (std::size_t i = alertsSeen_; i < alerts.size(); ++i) keys.push_back(alerts[i].informativeKey);
+    alertsSeen_ = alerts.size();
+    return keys;
+}
+
+int FeaturesPanelHarness::NewBeeps()
+{
+    const int now = host_.Services().BeepCount();
+    const int beeps = now - beepsSeen_;
+    beepsSeen_ = now;
+    return beeps;
+}
+
+std::vector<std::string> FeaturesPanelHarness::NewWindowTitles()
+{
+    const auto& events = host_.Toolkit().Events();
+    std::vector<std::string> titles;
+    for (std::size_t i = eventsSeen_; i < events.size(); ++i)
+        if (events[i].event == "window-opened") titles.push_back(events[i].title);
+    eventsSeen_ = events.size();
+    return titles;
+}
+
+platform::ui::Widget* FeaturesPanelHarness::WindowWidget(const PopupWinInPanel* window, int tag)
+{
+    if (window == nullptr || window->GetWindow() == nullptr) return nullptr;
+    return window->GetWindow()->contentView().viewWithTag(tag);
 }
 
 } // namespace featurestest

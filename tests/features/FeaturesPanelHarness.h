@@ -4,6 +4,7 @@
 // generated controls and act on them as a person would.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 #include "features/KPRINTFEATURESPDE.h"
 #include "features/KPRINTFEATURESPLUGIN.h"
+#include "panelkit/panel/PopupWinInPanel.h"
 #include "tests/support/PanelTestHost.h"
 #include "tests/support/TempDir.h"
 
@@ -60,6 +62,21 @@ public:
     void SetPrintType(int printType);
     // What saving for printing hands the dialog, option by option (last wins).
     std::string PrintedChoice(std::string_view keyword) const;
+    // The panel's page of the title shown, as a person picks it from the
+    // group pop-up (false when there is no such page).
+    bool ShowPage(std::string_view title);
+    // The panel saved for printing, then the value of the print-settings key
+    // ("(none)" when it is not set).
+    std::string PrintedSetting(const char* key);
+    // The panel's summary, title to text.
+    std::map<std::string, std::string> Summary();
+    // The message keys of the alerts shown, the beeps sounded and the titles
+    // of the windows opened since the last call of each.
+    std::vector<std::string> NewAlertKeys();
+    int NewBeeps();
+    std::vector<std::string> NewWindowTitles();
+    // The widget of a setup window with the tag; null when it has none.
+    static platform::ui::Widget* WindowWidget(const PopupWinInPanel* window, int tag);
 
 private:
     testing_support::PanelTestHost host_;
@@ -67,6 +84,9 @@ private:
     std::vector<std::unique_ptr<platform::PrintDialogPanel>> panels_;
     KPRINTFEATURESPDE* panel_ = nullptr;
     int openResult_ = 0;
+    std::size_t alertsSeen_ = 0;
+    std::size_t eventsSeen_ = 0;
+    int beepsSeen_ = 0;
 };
 
 } // namespace featurestest
