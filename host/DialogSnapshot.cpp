@@ -94,6 +94,9 @@ json LogEntryJson(const LogEntry& entry)
         item["action"] = entry.action;
     } else if (entry.event == "focus") {
         item["tag"] = entry.tag;
+    } else if (entry.event == "layout-refused") {
+        item["layout"] = entry.title;
+        item["reason"] = entry.text;
     }
     return item;
 }

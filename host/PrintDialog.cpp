@@ -71,6 +71,11 @@ int PrintDialog::Run()
         open = OpenWindowTitle();
     }
     toolkit_.SetEventSource(nullptr);
+    // A damaged bundle is named whether or not the script could go on.
+    for (const LogEntry& entry : log_.Entries())
+        if (entry.event == "layout-refused")
+            err_ << "printdialog: the layout \"" << entry.title << "\" cannot be used (" << entry.text
+                 << "); what it lays out is not shown\n";
     if (!played) return BadInput(script.Error());
     if (open) return BadInput("the window \"" + *open + "\" is still open at the end of the script");
     return Finish();

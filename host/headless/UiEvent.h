@@ -8,10 +8,10 @@
 namespace host {
 
 struct UiEvent {
-    std::string event;   // "window-opened", "window-closed", "alert", "focus" or "beep"
-    std::string title{}; // window events: the window's title
+    std::string event;   // "window-opened", "window-closed", "alert", "focus", "beep" or "layout-refused"
+    std::string title{}; // window events: the window's title; layout-refused: the layout's name
     std::string key{};   // alert: the localisation key of the informative text
-    std::string text{};  // alert: the informative text
+    std::string text{};  // alert: the informative text; layout-refused: the reason
     int tag = 0;         // focus: the tag of the widget that took the focus
     bool operator==(const UiEvent&) const = default;
 };
