@@ -293,14 +293,20 @@ bool BaseControl::StoreRestoredInt(int32_t value)
     return true;
 }
 
+std::optional<int32_t> BaseControl::IntValueFromTicket() const
+{
+    if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->ticketKey == nullptr) return std::nullopt;
+    if (ctrlParentPanelPtr == nullptr) return std::nullopt;
+    const platform::PrintSettings* settings = ctrlParentPanelPtr->GetCurrentPMPrintSettings();
+    if (settings == nullptr) return std::nullopt;
+    std::string text;
+    if (settings->GetValue(ctrlDataAccessInfoPtr->ticketKey, &text) != noErr) return std::nullopt;
+    return IntValueOfText(text);
+}
+
 bool BaseControl::GetIntValueToPresetFromTicket()
 {
-    if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->ticketKey == nullptr) return false;
-    if (ctrlParentPanelPtr == nullptr || !ctrlDataBlkPtr.IsAllocated()) return false;
-    const platform::PrintSettings* settings = ctrlParentPanelPtr->GetCurrentPMPrintSettings();
-    if (settings == nullptr) return false;
-    std::string text;
-    if (settings->GetValue(ctrlDataAccessInfoPtr->ticketKey, &text) != noErr) return false;
-    const std::optional<int32_t> value = IntValueOfText(text);
+    if (!ctrlDataBlkPtr.IsAllocated()) return false;
+    const std::optional<int32_t> value = IntValueFromTicket();
     return value && StoreRestoredInt(*value);
 }

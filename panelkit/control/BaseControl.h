@@ -197,6 +197,9 @@ protected:
     // parent panel's print settings, read as an integer (intValue: leading
     // blanks, a sign, digits) and stored through StoreRestoredInt.
     bool GetIntValueToPresetFromTicket();
+    // That integer, not stored; nothing without a key, a panel, settings,
+    // the key's value or a number in it.
+    std::optional<int32_t> IntValueFromTicket() const;
 
     platform::ui::Widget* ControlPtr = nullptr;
     int32_t ctrlInWhichGroup = -1;
