@@ -1,14 +1,12 @@
 #include "features/windows/PFInchMMLittleArrowControl.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <string>
 
 #include "features/windows/ListedFieldsCheck.h"
 #include "features/windows/PFInchMMTextEditCtrl.h"
-#include "panelkit/control/IntValueText.h"
 #include "panelkit/panel/BasePrintPanel.h"
-#include "platform/StatusCodes.h"
 
 bool PFInchMMLittleArrowControl::CreateControl(platform::ui::Widget* control,
                                                const LittleArrayIniData* iniData,
@@ -102,13 +100,8 @@ bool PFInchMMLittleArrowControl::ConvertToTickectData(std::span<char> buffer)
 
 bool PFInchMMLittleArrowControl::GetValueToPreset()
 {
-    if (ctrlDataAccessInfoPtr == nullptr || ctrlDataAccessInfoPtr->ticketKey == nullptr) return false;
-    if (ctrlParentPanelPtr == nullptr || !ctrlDataBlkPtr.IsAllocated()) return false;
-    const platform::PrintSettings* settings = ctrlParentPanelPtr->GetCurrentPMPrintSettings();
-    if (settings == nullptr) return false;
-    std::string text;
-    if (settings->GetValue(ctrlDataAccessInfoPtr->ticketKey, &text) != noErr) return false;
-    const std::optional<int32_t> ticketValue = IntValueOfText(text);
+    if (!ctrlDataBlkPtr.IsAllocated()) return false;
+    const std::optional<int32_t> ticketValue = IntValueFromTicket();
     if (!ticketValue || !StoreRestoredInt(ValueOfTicket(*ticketValue))) return false;
     SetControlValueToUI();
     // The field shows the distance the stepper read back (its own text

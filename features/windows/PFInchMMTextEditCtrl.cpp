@@ -1,7 +1,6 @@
 #include "features/windows/PFInchMMTextEditCtrl.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "features/windows/PFInchMMLittleArrowControl.h"
 #include "features/windows/PFInchMMTextEditFormatter.h"
