@@ -58,19 +58,27 @@ ProcessResult DialogRoad::Dialog(const std::string& script, std::vector<std::str
     return cupsd_->Run(request);
 }
 
+int DialogRoad::Submit(const std::string& script, const std::string& file,
+                       const std::vector<std::string>& args)
+{
+    std::vector<std::string> printArgs = {"--print", file, "--title", "Quarterly report"};
+    printArgs.insert(printArgs.end(), args.begin(), args.end());
+    const ProcessResult run = Dialog(script, printArgs);
+    const int id = SubmittedJobId(run.err);
+    if (run.status != 0 || id <= 0) {
+        ADD_FAILURE() << "printdialog did not submit the job: status " << run.status << "\n" << run.err;
+        return 0;
+    }
+    return id;
+}
+
 ReceivedJob DialogRoad::PrintSample(const std::string& script, const std::vector<std::string>& args,
                                     int* jobId)
 {
-    std::vector<std::string> printArgs = {"--print", SamplePdf(), "--title", "Quarterly report"};
-    printArgs.insert(printArgs.end(), args.begin(), args.end());
     const size_t before = printer_.Connections();
-    const ProcessResult run = Dialog(script, printArgs);
-    const int id = SubmittedJobId(run.err);
+    const int id = Submit(script, SamplePdf(), args);
     if (jobId != nullptr) *jobId = id;
-    if (run.status != 0 || id <= 0) {
-        ADD_FAILURE() << "printdialog did not submit the job: status " << run.status << "\n" << run.err;
-        return {};
-    }
+    if (id <= 0) return {};
     const JobStatus status = cupsd_->WaitForJob(id, kJobTimeoutSeconds);
     EXPECT_EQ(status.stateName, "completed") << "reasons: " << status.reasons << "\n"
                                              << JobLogLines(cupsd_->ErrorLog(), id);

@@ -25,6 +25,10 @@ protected:
     testing_support::ProcessResult Dialog(const std::string& script,
                                           std::vector<std::string> args = {}) const;
 
+    // The dialog prints the file with the script; the job's number, or 0
+    // (with a test failure) when printdialog did not submit it.
+    int Submit(const std::string& script, const std::string& file, const std::vector<std::string>& args = {});
+
     // The dialog prints the sample PDF with the script; waits until cupsd has
     // finished the job and the printer has received it. `jobId` receives the
     // job's number.

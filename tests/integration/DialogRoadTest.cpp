@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using testing_support::ProcessResult;
 using testing_support::ReadFile;
 
@@ -185,4 +187,26 @@ TEST_F(DialogRoad, OptionsSavedWithLpoptionsAreTheDialogsDefaults)
     shape.mediaTypeLines = {AttrLine("APSP", "ENVELOPE")};
     shape.finishingLines = {SetLine("FINISH", "ON"), SetLine("PUNCH", "LEFT")};
     ExpectJob(PrintSample(""), shape);
+}
+
+// A job that fails in cupsd leaves the filter's reason in the error log as an
+// error ("E"), which CUPS logs at its default level too: a damaged PDF whose
+// page set needs pdftopdf cannot be prepared.
+TEST_F(DialogRoad, AFailedJobsReasonIsAnErrorInTheCupsLog)
+{
+    const int id = Submit("", std::string(QV_TEST_DATA) + "/broken.pdf", {"-o", "page-set=odd"});
+    ASSERT_GT(id, 0);
+    const JobStatus status = cupsd_->WaitForJob(id, 60);
+    EXPECT_NE(status.stateName, "completed");
+    const std::string lines = JobLogLines(cupsd_->ErrorLog(), id);
+    // The level is the first letter of a log line.
+    const std::string reason = "[Job " + std::to_string(id) + "] Process Data fail";
+    std::string levels;
+    std::istringstream in(lines);
+    for (std::string line; std::getline(in, line);)
+        if (line.size() > reason.size() &&
+            line.compare(line.size() - reason.size(), reason.size(), reason) == 0)
+            levels += line.front();
+    EXPECT_EQ(levels, "E") << lines;
+    EXPECT_EQ(printer_.Accepted(), 0u);
 }
