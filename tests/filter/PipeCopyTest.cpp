@@ -70,23 +70,29 @@ TEST(CopyDescriptor, EveryByteArrivesAfterWhatTheFileHeld)
 }
 
 // A job that comes through a pipe, as behind another filter in cupsd, is
-// kept whole in its temporary copy and sent byte for byte.
+// kept whole in its temporary copy and sent byte for byte, into a pipe as to
+// cupsd and into a file (where the copy's pages are let go as they are sent).
 TEST(PipeInput, ALargeJobThroughAPipeIsSentWhole)
 {
-    TempDir tmp;
-    std::string pdf = "%PDF-1.4\n" + Pattern((5 << 20) + 3) + "\n%%EOF";
-    SpoolwrapJob job = CupsJob(tmp.path(), tmp.file("no-marker"));
-    job.stdinData = pdf;
-    const SpoolwrapResult r = RunSpoolwrap(job);
-    ASSERT_EQ(r.status, 0) << r.err;
+    TempDir tmp, outDir;
+    const std::string pdf = "%PDF-1.4\n" + Pattern((5 << 20) + 3) + "\n%%EOF";
     const std::string size =
         "@PJL SET JOBATTR=\"@FSIZ=" + std::to_string(pdf.size()) + "\"\n@PJL ENTER LANGUAGE=PDF\n";
-    const size_t start = r.out.find(size);
-    ASSERT_NE(start, std::string::npos);
-    EXPECT_TRUE(r.out.compare(start + size.size(), pdf.size(), pdf) == 0);
-    EXPECT_EQ(r.out.substr(start + size.size() + pdf.size()), "\x1b%-12345X@PJL EOJ\n");
-    // The temporary copy is gone.
-    EXPECT_TRUE(tmp.entries().empty());
+    for (const bool toFile : {false, true}) {
+        SCOPED_TRACE(toFile ? "into a file" : "into a pipe");
+        SpoolwrapJob job = CupsJob(tmp.path(), tmp.file("no-marker"));
+        job.stdinData = pdf;
+        if (toFile) job.stdoutFile = outDir.file("job.prn");
+        const SpoolwrapResult r = RunSpoolwrap(job);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::string out = toFile ? ReadFile(job.stdoutFile) : r.out;
+        const size_t start = out.find(size);
+        ASSERT_NE(start, std::string::npos);
+        EXPECT_TRUE(out.compare(start + size.size(), pdf.size(), pdf) == 0);
+        EXPECT_EQ(out.substr(start + size.size() + pdf.size()), "\x1b%-12345X@PJL EOJ\n");
+        // The temporary copy is gone.
+        EXPECT_TRUE(tmp.entries().empty());
+    }
 }
 
 } // namespace
