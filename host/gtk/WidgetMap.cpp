@@ -42,7 +42,10 @@ std::optional<nlohmann::json> ScreenRect(GtkWidget* widget)
     GtkNative* native = gtk_widget_get_native(widget);
     if (native == nullptr) return std::nullopt;
     graphene_rect_t bounds;
-    if (!gtk_widget_compute_bounds(widget, GTK_WIDGET(native), &bounds)) return std::nullopt;
+    // A widget shown but not yet laid out in its window has no place to click.
+    if (!gtk_widget_compute_bounds(widget, GTK_WIDGET(native), &bounds) || bounds.size.width < 1 ||
+        bounds.size.height < 1 || bounds.origin.x < 0 || bounds.origin.y < 0)
+        return std::nullopt;
     int rootX = 0;
     int rootY = 0;
     if (!SurfaceRootPosition(gtk_native_get_surface(native), rootX, rootY)) return std::nullopt;
@@ -92,6 +95,10 @@ std::string WidgetMap::Describe() const
             entry["enabled"] = control->isEnabled();
             entry["value"] = control->intValue();
             entry["text"] = control->stringValue();
+            if (const platform::ui::WidgetOwner* owner = control->owner()) {
+                entry["class"] = std::string(owner->ControlClassName());
+                entry["keyword"] = owner->ControlPPDKeyword().value_or("");
+            }
             if (control->kind() == platform::ui::WidgetKind::PopUp) {
                 entry["selected"] = control->indexOfSelectedItem();
                 nlohmann::json items = nlohmann::json::array();

@@ -2,11 +2,10 @@
 // input events (xdotool under Xvfb): with QV_WIDGET_MAP naming a file, the
 // dialog rewrites that file (atomically) whenever what is shown changes. It
 // lists, in root-window pixels, every control shown (its window's title, tag,
-// outlet, kind, title, enabled flag, selected item, and a pop-up's menu items
-// while its menu is open) and the host's own named widgets (the printer
-// chooser, the pane list, Print, Cancel, an alert's buttons). The test
-// finds a place to click in it; the clicks and keys are the X server's.
-// X11 only: other displays get no map.
+// outlet, kind, title, framework class and PPD keyword, enabled flag, value,
+// selected item, a pop-up's items, placed while its menu is open) and the host's own named widgets (the
+// printer chooser, the pane list, Print, Cancel, an alert's buttons). The test finds a place to click in it;
+// the clicks and keys are the X server's. X11 only: other displays get no map.
 #pragma once
 
 #include <string>

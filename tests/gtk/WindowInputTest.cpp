@@ -1,0 +1,154 @@
+// The dialog's window driven by real input events on the virtual screen:
+// the same choices made with the mouse and keyboard and by a script in the
+// headless dialog give the same job options (with the clock and the
+// machine's identity fixed); a greyed menu item cannot be chosen by a click;
+// Cancel prints nothing and keeps nothing; without a display the window
+// mode says so.
+#include <gtest/gtest.h>
+
+#include "DialogRun.h"
+#include "WindowRun.h"
+
+namespace {
+
+using dialog_test::DialogRunner;
+using gtk_test::Control;
+using gtk_test::Gone;
+using gtk_test::MenuItem;
+using gtk_test::MenuItemAt;
+using gtk_test::Named;
+using gtk_test::WindowRun;
+using nlohmann::json;
+
+const std::string kKz63 = std::string(QV_PPD_DIR) + "/quorvel-kz63-color-mfp.ppd";
+
+const std::map<std::string, std::string> kFixedSeams = {{"QV_NOW", "2026-01-02T03:04:05"},
+                                                        {"QV_HOST_NAME", "printhost"},
+                                                        {"QV_COMPUTER_NAME", "Office Mac"},
+                                                        {"QV_HOST_ADDRESSES", "192.0.2.7"}};
+
+// The job options the headless dialog gives for the script.
+std::string HeadlessOptions(const std::string& script)
+{
+    const DialogRunner runner;
+    const testing_support::ProcessResult run = runner.Run({"--ppd", kKz63, "--options"}, script, kFixedSeams);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return run.out;
+}
+
+// Opens the pop-up's menu and clicks the item; true once the menu has closed.
+bool Choose(const WindowRun& window, const json& popup, const gtk_test::Finder& item)
+{
+    return window.ClickUntil(Control(popup), item) && window.ClickUntil(item, Gone(item));
+}
+
+// Shows the Features panel's page (1-based) through its group pop-up.
+bool FeaturesPage(const WindowRun& window, int page)
+{
+    const json groups = {{"class", "PFGroupList"}};
+    return window.ClickUntil(Named("pane:Printer Features"), Control(groups)) &&
+           Choose(window, groups, MenuItemAt(groups, page - 1));
+}
+
+} // namespace
+
+TEST(WindowInput, ClicksAndKeysGiveTheJobOptionsTheSameScriptGivesHeadless)
+{
+    const DialogRunner runner;
+    WindowRun window(runner, {"--ppd", kKz63, "--options"}, kFixedSeams);
+    // Print Type: secure print, whose settings window opens at once.
+    ASSERT_TRUE(window.ClickUntil(Named("pane:Print Type"), Control({{"tag", 101}})));
+    ASSERT_TRUE(Choose(window, {{"tag", 101}}, MenuItem({{"tag", 101}}, "Job Type Secure")));
+    ASSERT_TRUE(window.ClickOnce(Control({{"tag", 1022}})));
+    window.Type("alice");
+    window.Key("Return");
+    EXPECT_TRUE(window.WaitFor(Control({{"tag", 1022}, {"text", "alice"}})));
+    // The passcode's formatter refuses the letter: it beeps and is dropped.
+    ASSERT_TRUE(window.ClickOnce(Control({{"tag", 1026}})));
+    window.Type("12x34");
+    window.Key("Return");
+    EXPECT_TRUE(window.WaitFor(Control({{"tag", 1026}, {"text", "1234"}})));
+    const json ok = {{"kind", "button"}, {"title", "OK"}, {"window", "Print Type Settings"}};
+    ASSERT_TRUE(window.ClickUntil(Control(ok), Gone(Control({{"tag", 1022}}))));
+    // Features: the colour mode on the seventh page.
+    ASSERT_TRUE(FeaturesPage(window, 7));
+    ASSERT_TRUE(
+        Choose(window, {{"keyword", "QVColorMode"}}, MenuItem({{"keyword", "QVColorMode"}}, "Black")));
+    ASSERT_TRUE(window.ClickOnce(Named("print")));
+    const testing_support::ProcessResult& run = window.Finish();
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    const std::string headless = HeadlessOptions("panel printtype\n"
+                                                 "choose 101 \"Job Type Secure\"\n"
+                                                 "type 1022 alice\n"
+                                                 "type 1026 12x34\n"
+                                                 "press @SetupWndOKButton\n"
+                                                 "panel features\n"
+                                                 "page 7\n"
+                                                 "choose QVColorMode Black\n");
+    EXPECT_EQ(run.out, headless);
+    EXPECT_NE(run.out.find("QVColorMode='Black'"), std::string::npos);
+    EXPECT_NE(run.out.find("PrintTypeUserNameTicketKey='alice'"), std::string::npos);
+}
+
+TEST(WindowInput, AGreyedMenuItemCannotBeChosenByAClick)
+{
+    const DialogRunner runner;
+    WindowRun window(runner, {"--ppd", kKz63, "--options"}, kFixedSeams);
+    // An envelope cannot be stapled: the staple choices grey.
+    ASSERT_TRUE(FeaturesPage(window, 5));
+    ASSERT_TRUE(Choose(window, {{"keyword", "MediaType"}}, MenuItem({{"keyword", "MediaType"}}, "Envelope")));
+    ASSERT_TRUE(FeaturesPage(window, 6));
+    const json staple = {{"keyword", "QVStaple"}};
+    const gtk_test::Finder greyed = MenuItem(staple, "LeftDoublePort");
+    ASSERT_TRUE(window.ClickUntil(Control(staple), greyed));
+    const std::optional<json> before = window.WaitFor(Control(staple));
+    ASSERT_TRUE(before);
+    const json& items = (*before)["items"];
+    const auto item =
+        std::find_if(items.begin(), items.end(), [](const json& i) { return i["key"] == "LeftDoublePort"; });
+    ASSERT_NE(item, items.end());
+    EXPECT_EQ((*item)["enabled"], false);
+    const int selected = (*before)["selected"];
+
+    // The click lands on the greyed item: the menu stays open, nothing is chosen.
+    ASSERT_TRUE(window.ClickOnce(greyed));
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    EXPECT_TRUE(gtk_test::MenuItem(staple, "LeftDoublePort")(window.Map()));
+    EXPECT_EQ(window.WaitFor(Control(staple)).value()["selected"], selected);
+    window.Key("Escape");
+    ASSERT_TRUE(window.WaitFor(Gone(greyed)));
+    ASSERT_TRUE(window.ClickOnce(Named("print")));
+    const testing_support::ProcessResult& run = window.Finish();
+    ASSERT_EQ(run.status, 0) << run.err;
+    // The same as a script whose choice of the greyed item is refused.
+    EXPECT_EQ(run.out, HeadlessOptions("panel features\n"
+                                       "page 5\n"
+                                       "choose MediaType Envelope\n"
+                                       "page 6\n"
+                                       "choose QVStaple LeftDoublePort\n"));
+    EXPECT_NE(run.out.find("QVStaple='None'"), std::string::npos);
+}
+
+TEST(WindowInput, CancelPrintsNothingAndKeepsNoSettings)
+{
+    const DialogRunner runner;
+    WindowRun window(runner, {"--ppd", kKz63, "--options"}, kFixedSeams);
+    ASSERT_TRUE(window.ClickOnce(Named("cancel")));
+    const testing_support::ProcessResult& run = window.Finish();
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, "");
+    for (const auto& [path, bytes] : runner.DataFiles())
+        EXPECT_EQ(path.find("LastUsedSettings"), std::string::npos) << path;
+}
+
+TEST(WindowInput, WithoutADisplayTheWindowModeSaysSoAndEnds)
+{
+    const DialogRunner runner;
+    std::map<std::string, std::string> env = gtk_test::ScreenEnvironment();
+    env["DISPLAY"] = "";
+    env["WAYLAND_DISPLAY"] = "";
+    const testing_support::ProcessResult run = runner.Run({"--window", "--ppd", kKz63}, "", env);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("cannot open the display"), std::string::npos) << run.err;
+}
