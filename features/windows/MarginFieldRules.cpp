@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "panelkit/InputFilter.h"
@@ -34,14 +36,33 @@ double NumberOfText(std::string_view text)
     return result.ec == std::errc{} ? number : 0.0;
 }
 
-float FloatOfText(std::string_view text) { return static_cast<float>(NumberOfText(text)); }
+// A number past the float range (a text of hundreds of digits) stops at the
+// range's end, where a plain conversion would be undefined.
+float FloatOfText(std::string_view text)
+{
+    const double number = NumberOfText(text);
+    if (std::isnan(number)) return 0.0f;
+    return static_cast<float>(std::clamp<double>(number, -FLT_MAX, FLT_MAX));
+}
 
-// Truncation of a number already known to be non-negative and small enough:
-// a huge text is refused by the range, not by an overflowing conversion.
+// Truncation toward zero: a huge text, of either sign, is refused by the
+// range, not by an overflowing conversion.
 int64_t Truncated(double number)
 {
     if (!(number < 1e15)) return INT64_MAX;
+    if (!(number > -1e15)) return INT64_MIN;
     return static_cast<int64_t>(number);
+}
+
+// The float truncated toward zero, stopping at the ends of the 32-bit range
+// (NaN counts as 0): the converted value of a long text is then cut to the
+// field's range instead of overflowing.
+int32_t SaturatedInt(float value)
+{
+    if (std::isnan(value)) return 0;
+    if (value >= 2147483648.0f) return INT32_MAX;
+    if (value < -2147483648.0f) return INT32_MIN;
+    return static_cast<int32_t>(value);
 }
 
 bool InRange(const MarginFieldFormat& format, int64_t value)
@@ -110,7 +131,7 @@ int32_t ScaledValueOfMarginText(MarginField field, std::string_view text)
     case MarginField::TabInch: value = Truncated(number * 1000 + 5) / 10; break;
     case MarginField::BookletMM: value = Truncated(number); break;
     }
-    return static_cast<int32_t>(std::min<int64_t>(value, INT32_MAX));
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
 std::string MarginTextOfScaledValue(MarginField field, int32_t value)
@@ -131,18 +152,16 @@ std::string ConvertedMarginText(MarginField target, std::string_view visibleText
     int32_t value = 0;
     switch (target) {
     case MarginField::TabInch:
-        value = std::min<int32_t>(static_cast<int32_t>(number * 10.0f / 2.54f + 0.5f), TabInchFormat.maximum);
+        value = std::min<int32_t>(SaturatedInt(number * 10.0f / 2.54f + 0.5f), TabInchFormat.maximum);
         break;
     case MarginField::TabMM:
-        value = std::min<int32_t>(static_cast<int32_t>(number * 25.4f * 10.0f + 0.5f), TabMMFormat.maximum);
+        value = std::min<int32_t>(SaturatedInt(number * 25.4f * 10.0f + 0.5f), TabMMFormat.maximum);
         break;
     case MarginField::BookletInch:
-        value = std::clamp<int32_t>(static_cast<int32_t>(std::lround(number / 2.54f)), 0,
-                                    BookletInchFormat.maximum);
+        value = std::clamp<int32_t>(SaturatedInt(std::round(number / 2.54f)), 0, BookletInchFormat.maximum);
         break;
     case MarginField::BookletMM:
-        value = std::clamp<int32_t>(static_cast<int32_t>(std::lround(number * 25.4f)), 0,
-                                    BookletMMFormat.maximum);
+        value = std::clamp<int32_t>(SaturatedInt(std::round(number * 25.4f)), 0, BookletMMFormat.maximum);
         break;
     }
     return MarginTextOfScaledValue(target, value);
