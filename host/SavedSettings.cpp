@@ -61,6 +61,11 @@ std::vector<plist_t> DictionaryItems(plist_t dict, const char* key)
     return items;
 }
 
+// A text holding a zero byte was never written by the dialog (the file is
+// damaged), and in the job's option string it would end every option after
+// it: such an entry is passed over.
+bool HoldsZeroByte(const std::string& text) { return text.find('\0') != std::string::npos; }
+
 std::optional<SavedValues> FromPlist(plist_t dict)
 {
     if (dict == nullptr || plist_get_node_type(dict) != PLIST_DICT) return std::nullopt;
@@ -72,13 +77,14 @@ std::optional<SavedValues> FromPlist(plist_t dict)
         plist_t lockedNode = plist_dict_get_item(item, "Locked");
         if (lockedNode != nullptr && plist_get_node_type(lockedNode) == PLIST_BOOLEAN)
             plist_get_bool_val(lockedNode, &locked);
-        values.settings.push_back(
-            {key, platform::PlistStringValue(plist_dict_get_item(item, "Value")), locked != 0});
+        std::string value = platform::PlistStringValue(plist_dict_get_item(item, "Value"));
+        if (HoldsZeroByte(key) || HoldsZeroByte(value)) continue;
+        values.settings.push_back({key, std::move(value), locked != 0});
     }
     for (plist_t item : DictionaryItems(dict, "PPDChoices")) {
         std::string option = platform::PlistStringValue(plist_dict_get_item(item, "Option"));
         std::string choice = platform::PlistStringValue(plist_dict_get_item(item, "Choice"));
-        if (!option.empty() && !choice.empty())
+        if (!option.empty() && !choice.empty() && !HoldsZeroByte(option) && !HoldsZeroByte(choice))
             values.choices.emplace_back(std::move(option), std::move(choice));
     }
     return values;

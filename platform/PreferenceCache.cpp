@@ -96,7 +96,11 @@ std::optional<std::string> LoadPreferenceCacheValue(const std::string& folder, s
     if (!root || plist_get_node_type(root.get()) != PLIST_DICT) return std::nullopt;
     const plist_t item = plist_dict_get_item(root.get(), std::string(key).c_str());
     if (item == nullptr || plist_get_node_type(item) != PLIST_STRING) return std::nullopt;
-    return PlistStringValue(item);
+    // A zero byte is in no value a store writes: the file is damaged there,
+    // and the value counts as missing rather than cut short.
+    std::string value = PlistStringValue(item);
+    if (value.find('\0') != std::string::npos) return std::nullopt;
+    return value;
 }
 
 } // namespace platform

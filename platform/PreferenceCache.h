@@ -55,7 +55,7 @@ bool StorePreferenceCacheValue(const std::string& folder, std::string_view fileN
 
 // The text stored under the key; nothing when the folder, the file (or a
 // regular file: links are not followed) or the key is missing, or the value is
-// not a text.
+// not a text (or a text holding a zero byte, which no store writes).
 std::optional<std::string> LoadPreferenceCacheValue(const std::string& folder, std::string_view fileName,
                                                     std::string_view key);
 

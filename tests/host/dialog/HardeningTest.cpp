@@ -122,6 +122,36 @@ TEST(HardeningTest, DamagedSavedSettingsFileLeavesTheDialogPrinting)
     }
 }
 
+// A damaged file can hold a zero byte inside a value (libplist reads it so);
+// in the option string it would end every option after it. Such an entry
+// is passed over, and the rest of the file is used.
+TEST(HardeningTest, SavedValueHoldingAZeroByteIsPassedOver)
+{
+    const DialogRunner runner;
+    const std::string entry = "<dict><key>Key</key><string>com.quorvel.test.Layer</string><key>Value</key>"
+                              "<string>da" +
+                              std::string(1, '\0') + "maged</string></dict>";
+    runner.Dir().Write("data/printers/probe/LastUsedSettings.plist",
+                       "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>PrintSettings</key><array>" +
+                           entry +
+                           "</array><key>PPDChoices</key><array><dict><key>Option</key>"
+                           "<string>ProbeColor</string><key>Choice</key><string>Black</string></dict>"
+                           "</array></dict></plist>");
+    const ProcessResult run = runner.Run({"--options"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find('\0'), std::string::npos);
+    EXPECT_EQ(run.out.find("com.quorvel.test.Layer"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("ProbeColor='Black'"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("ProbeCountTicket='1'"), std::string::npos) << run.out;
+
+    const testing_support::TempDir dir;
+    dir.Write("QUORVEL/probe",
+              "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Damaged</key><string>a" +
+                  std::string(1, '\0') + "b</string><key>Whole</key><string>ab</string></dict></plist>");
+    EXPECT_EQ(platform::LoadPreferenceCacheValue(dir.file("QUORVEL"), "probe", "Damaged"), std::nullopt);
+    EXPECT_EQ(platform::LoadPreferenceCacheValue(dir.file("QUORVEL"), "probe", "Whole"), "ab");
+}
+
 TEST(HardeningTest, UnusableDataFolderLeavesTheDialogPrintingAndSaysWhy)
 {
     const DialogRunner runner;
