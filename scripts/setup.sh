@@ -11,7 +11,7 @@ PACKAGES=(
   cups cups-client cups-bsd cups-filters openprinting-ppds
   qpdf poppler-utils ghostscript
   clang clang-format libclang-rt-14-dev valgrind tzdata time
-  libgtk-4-dev xvfb xdotool
+  libgtk-4-dev xvfb xauth xdotool
 )
 
 missing=()
