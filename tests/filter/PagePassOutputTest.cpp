@@ -68,29 +68,25 @@ TEST_F(PagePassOutput, UncompressedContentIsCompressedAndCompressedContentIsCopi
 {
     for (const bool compressed : {false, true}) {
         const std::string in = MarkedPdf(3, compressed, [](QPDF&) {});
-        QPDF source;
-        source.processFile(in.c_str());
         const std::string out = Pass(in);
         ASSERT_FALSE(out.empty());
+        QPDF source;
+        source.processFile(in.c_str());
+        std::vector<QPDFPageObjectHelper> before = QPDFPageDocumentHelper(source).getAllPages();
         QPDF pdf;
         pdf.processFile(out.c_str());
         std::vector<DrawnPage> pages = DrawnPages(pdf);
         ASSERT_EQ(pages.size(), 3u);
+        const auto raw = [](QPDFObjectHandle stream) {
+            const std::shared_ptr<Buffer> data = stream.getRawStreamData();
+            return std::string(reinterpret_cast<const char*>(data->getBuffer()), data->getSize());
+        };
         for (size_t i = 0; i < pages.size(); ++i) {
             EXPECT_EQ(pages[i].form.getDict().getKey("/Filter").unparse(), "/FlateDecode") << i;
             EXPECT_EQ(pages[i].contents.getDict().getKey("/Filter").unparse(), "/FlateDecode") << i;
             // A compressed stream goes out byte for byte as it came in.
-            if (compressed) {
-                const std::shared_ptr<Buffer> before = QPDFPageDocumentHelper(source)
-                                                           .getAllPages()
-                                                           .at(i)
-                                                           .getObjectHandle()
-                                                           .getKey("/Contents")
-                                                           .getRawStreamData();
-                const std::shared_ptr<Buffer> after = pages[i].form.getRawStreamData();
-                EXPECT_EQ(std::string(reinterpret_cast<const char*>(after->getBuffer()), after->getSize()),
-                          std::string(reinterpret_cast<const char*>(before->getBuffer()), before->getSize()));
-            }
+            if (!compressed) continue;
+            EXPECT_EQ(raw(pages[i].form), raw(before[i].getObjectHandle().getKey("/Contents")));
         }
         // Pages of one size turned alike share the stream that places their form.
         EXPECT_EQ(pages[0].contents.getObjGen(), pages[2].contents.getObjGen());
