@@ -87,6 +87,7 @@ void PFSepTextEditCtrl::ShowErrMsg(const char* messageKey)
 {
     shownMessageKey_ = messageKey;
     TextEditCtrl::ShowErrMsg();
+    shownMessageKey_ = nullptr;
 }
 
 bool PFSepTextEditCtrl::SetControlValueToUI()

@@ -40,7 +40,11 @@ public:
     // The alert of the message key, then the field takes the focus again.
     void ShowErrMsg(const char* messageKey);
     using TextEditCtrl::ShowErrMsg;
-    const char* GetErrMsgKey() const override { return shownMessageKey_; }
+    // The message being shown, else the filter's.
+    const char* GetErrMsgKey() const override
+    {
+        return shownMessageKey_ != nullptr ? shownMessageKey_ : TextEditCtrl::GetErrMsgKey();
+    }
 
     // The stored form on screen as the shown form.
     bool SetControlValueToUI() override;
