@@ -1,6 +1,8 @@
 #include "host/gtk/AlertWindow.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "host/gtk/ModalLoop.h"
 
@@ -48,6 +50,9 @@ int RunAlertWindow(ScreenSession& session, const platform::ui::Alert& alert)
     gtk_window_set_transient_for(window, session.ParentWindow());
     g_signal_connect(window, "close-request", G_CALLBACK(RefuseClose), nullptr);
 
+    // The widget map names the icon and the texts too, so a test sees what
+    // the alert shows.
+    std::vector<GtkWidget*> named;
     GtkWidget* body = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 16);
     gtk_widget_add_css_class(body, "qv-alert");
     if (!alert.iconPath.empty()) {
@@ -55,11 +60,18 @@ int RunAlertWindow(ScreenSession& session, const platform::ui::Alert& alert)
         gtk_image_set_pixel_size(GTK_IMAGE(icon), kIconSize);
         gtk_widget_set_valign(icon, GTK_ALIGN_START);
         gtk_box_append(GTK_BOX(body), icon);
+        session.Name("alert-icon", icon);
+        named.push_back(icon);
     }
     GtkWidget* texts = gtk_box_new(GTK_ORIENTATION_VERTICAL, 8);
-    if (!alert.messageText.empty()) gtk_box_append(GTK_BOX(texts), WrappedLabel(alert.messageText, true));
-    if (!alert.informativeText.empty())
-        gtk_box_append(GTK_BOX(texts), WrappedLabel(alert.informativeText, false));
+    for (const auto& [text, bold] :
+         {std::pair{alert.messageText, true}, std::pair{alert.informativeText, false}}) {
+        if (text.empty()) continue;
+        GtkWidget* label = WrappedLabel(text, bold);
+        gtk_box_append(GTK_BOX(texts), label);
+        session.Name("alert-text:" + text, label);
+        named.push_back(label);
+    }
     GtkWidget* buttons = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 8);
     gtk_widget_set_halign(buttons, GTK_ALIGN_END);
     std::vector<std::string> titles = alert.buttonTitles;
@@ -88,6 +100,7 @@ int RunAlertWindow(ScreenSession& session, const platform::ui::Alert& alert)
         session.Unname(button);
         g_signal_handlers_disconnect_by_data(button, &run);
     }
+    for (GtkWidget* widget : named) session.Unname(widget);
     gtk_window_destroy(window);
     g_object_unref(window);
     return run.answer;

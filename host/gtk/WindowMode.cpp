@@ -3,6 +3,7 @@
 #include <gtk/gtk.h>
 
 #include <cstdlib>
+#include <fstream>
 
 #include "host/PrintDialog.h"
 #include "host/gtk/DialogWindow.h"
@@ -47,6 +48,10 @@ int RunWindowDialog(const CommandLine& line, std::ostream& out, std::ostream& er
     if (!platform::IsClockOverrideValid()) {
         err << "printdialog: " << platform::kClockVariable
             << " is not a time of the form YYYY-MM-DDTHH:MM:SS[.fff]\n";
+        return kExitBadInput;
+    }
+    if (line.document && !std::ifstream(*line.document)) {
+        err << "printdialog: cannot read the document " << *line.document << "\n";
         return kExitBadInput;
     }
     if (!gtk_init_check()) {

@@ -2,8 +2,9 @@
 // the same choices made with the mouse and keyboard and by a script in the
 // headless dialog give the same job options (with the clock and the
 // machine's identity fixed); a greyed menu item cannot be chosen by a click;
-// Cancel prints nothing and keeps nothing; without a display the window
-// mode says so.
+// an alert stops a bad value and returns when its button is clicked; Cancel
+// prints nothing and keeps nothing; without a display or a document the
+// window mode says so.
 #include <gtest/gtest.h>
 
 #include "DialogRun.h"
@@ -17,6 +18,7 @@ using gtk_test::Gone;
 using gtk_test::MenuItem;
 using gtk_test::MenuItemAt;
 using gtk_test::Named;
+using gtk_test::NamedStarting;
 using gtk_test::WindowRun;
 using nlohmann::json;
 
@@ -91,6 +93,42 @@ TEST(WindowInput, ClicksAndKeysGiveTheJobOptionsTheSameScriptGivesHeadless)
     EXPECT_NE(run.out.find("PrintTypeUserNameTicketKey='alice'"), std::string::npos);
 }
 
+TEST(WindowInput, AnAlertWithTheBundlesIconStopsAShortPasscodeAndReturnsWhenClosed)
+{
+    const DialogRunner runner;
+    WindowRun window(runner, {"--ppd", kKz63, "--options"}, kFixedSeams);
+    ASSERT_TRUE(window.ClickUntil(Named("pane:Print Type"), Control({{"tag", 101}})));
+    ASSERT_TRUE(Choose(window, {{"tag", 101}}, MenuItem({{"tag", 101}}, "Job Type Secure")));
+    ASSERT_TRUE(window.ClickOnce(Control({{"tag", 1022}})));
+    window.Type("alice");
+    window.Key("Return");
+    ASSERT_TRUE(window.ClickOnce(Control({{"tag", 1026}})));
+    window.Type("12");
+    window.Key("Return");
+    const json ok = {{"kind", "button"}, {"title", "OK"}, {"window", "Print Type Settings"}};
+    const gtk_test::Finder alert = Named("alert-text:The passcode must have 4 to 12 digits (0 to 9).");
+    ASSERT_TRUE(window.ClickUntil(Control(ok), alert));
+    EXPECT_TRUE(window.WaitFor(Named("alert-icon")));
+    // Its button ends the alert; the settings window stays for a better passcode.
+    ASSERT_TRUE(window.ClickUntil(NamedStarting("alert-button:"), Gone(alert)));
+    ASSERT_TRUE(window.ClickOnce(Control({{"tag", 1026}})));
+    window.Key("ctrl+a");
+    window.Type("1234");
+    window.Key("Return");
+    ASSERT_TRUE(window.WaitFor(Control({{"tag", 1026}, {"text", "1234"}})));
+    ASSERT_TRUE(window.ClickUntil(Control(ok), Gone(Control({{"tag", 1026}}))));
+    ASSERT_TRUE(window.ClickOnce(Named("print")));
+    const testing_support::ProcessResult& run = window.Finish();
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, HeadlessOptions("panel printtype\n"
+                                       "choose 101 \"Job Type Secure\"\n"
+                                       "type 1022 alice\n"
+                                       "type 1026 12\n"
+                                       "press @SetupWndOKButton\n"
+                                       "type 1026 1234\n"
+                                       "press @SetupWndOKButton\n"));
+}
+
 TEST(WindowInput, AGreyedMenuItemCannotBeChosenByAClick)
 {
     const DialogRunner runner;
@@ -142,9 +180,14 @@ TEST(WindowInput, CancelPrintsNothingAndKeepsNoSettings)
         EXPECT_EQ(path.find("LastUsedSettings"), std::string::npos) << path;
 }
 
-TEST(WindowInput, WithoutADisplayTheWindowModeSaysSoAndEnds)
+TEST(WindowInput, AMissingDocumentOrDisplayEndsTheWindowModeWithAMessage)
 {
     const DialogRunner runner;
+    const testing_support::ProcessResult missing =
+        runner.Run({runner.Dir().file("missing.pdf"), "--ppd", kKz63}, "", gtk_test::ScreenEnvironment());
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("cannot read the document"), std::string::npos) << missing.err;
+
     std::map<std::string, std::string> env = gtk_test::ScreenEnvironment();
     env["DISPLAY"] = "";
     env["WAYLAND_DISPLAY"] = "";

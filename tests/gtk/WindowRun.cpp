@@ -60,6 +60,16 @@ Finder Named(const std::string& name)
     };
 }
 
+Finder NamedStarting(const std::string& prefix)
+{
+    return [prefix](const nlohmann::json& map) -> std::optional<nlohmann::json> {
+        if (!map.is_object()) return std::nullopt;
+        for (const nlohmann::json& entry : map["named"])
+            if (entry["name"].get<std::string>().starts_with(prefix)) return Some(entry);
+        return std::nullopt;
+    };
+}
+
 Finder Control(const nlohmann::json& fields)
 {
     return [fields](const nlohmann::json& map) { return FindControl(map, fields); };

@@ -29,6 +29,7 @@ using Finder = std::function<std::optional<nlohmann::json>(const nlohmann::json&
 // ({"tag": 101}, {"keyword": "QVStaple"}), and a shown item of a pop-up's
 // open menu by its key or position.
 Finder Named(const std::string& name);
+Finder NamedStarting(const std::string& prefix);
 Finder Control(const nlohmann::json& fields);
 Finder MenuItem(const nlohmann::json& popupFields, const std::string& key);
 Finder MenuItemAt(const nlohmann::json& popupFields, int index);
