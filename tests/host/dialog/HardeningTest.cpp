@@ -182,6 +182,71 @@ TEST(HardeningTest, ScriptOfAHundredThousandLines)
     EXPECT_EQ(bad.out, "");
 }
 
+// A cache file that cannot be read as a dictionary reads as holding
+// nothing. A store replaces one that is damaged (it held no values anyway),
+// and leaves alone one that is too large, a link (its target unwritten) or a
+// folder, answering that nothing was kept.
+TEST(HardeningTest, DamagedPreferenceCacheFile)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const testing_support::TempDir&, const std::string& path)> make;
+        bool storable;
+    };
+    const std::vector<Case> cases = {
+        {"not a property list",
+         [](const testing_support::TempDir&, const std::string& path) {
+             testing_support::WriteFile(path, "\x01\xffnot a plist");
+         },
+         true},
+        {"truncated",
+         [](const testing_support::TempDir&, const std::string& path) {
+             testing_support::WriteFile(path,
+                                        "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Key</key>"
+                                        "<string>va");
+         },
+         true},
+        {"wrong types",
+         [](const testing_support::TempDir&, const std::string& path) {
+             testing_support::WriteFile(path, "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><dict>"
+                                              "<key>Key</key><integer>7</integer></dict></array></plist>");
+         },
+         true},
+        {"10 MB",
+         [](const testing_support::TempDir&, const std::string& path) {
+             testing_support::WriteFile(path, std::string(10u << 20, ' '));
+         },
+         false},
+        {"symbolic link",
+         [](const testing_support::TempDir& dir, const std::string& path) {
+             const std::string target = dir.Write("elsewhere", "<plist><dict><key>Key</key><string>v</string>"
+                                                               "</dict></plist>");
+             ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0);
+         },
+         false},
+        {"folder",
+         [](const testing_support::TempDir&, const std::string& path) {
+             ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const testing_support::TempDir dir;
+        const std::string folder = dir.file("QUORVEL");
+        ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+        c.make(dir, folder + "/probe");
+        EXPECT_EQ(platform::LoadPreferenceCacheValue(folder, "probe", "Key"), std::nullopt);
+        EXPECT_EQ(platform::StorePreferenceCacheValue(folder, "probe", false, "Key", "kept", false),
+                  c.storable);
+        EXPECT_EQ(platform::LoadPreferenceCacheValue(folder, "probe", "Key"),
+                  c.storable ? std::optional<std::string>("kept") : std::nullopt);
+        if (std::filesystem::exists(dir.file("elsewhere"))) {
+            EXPECT_EQ(testing_support::ReadFile(dir.file("elsewhere")).find("kept"), std::string::npos);
+        }
+    }
+}
+
 // Two dialogs save for the same printer at the same moment: the file is the
 // whole file of one of them, never a mixture and never torn.
 TEST(HardeningTest, TwoDialogsSavingAtOnceLeaveOneWholeFile)
