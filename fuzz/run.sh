@@ -55,6 +55,7 @@ for h in $HARNESSES; do
   mkdir -p "$work" "$artifacts"
   case $h in
     ppd_reads|conversion_table|xppd_cache|strings_table) maxlen=65536 ;;
+    script_parser|layout_reader|saved_settings|preference_cache) maxlen=65536 ;;
     page_pass) maxlen=16384 ;;
     *) maxlen=4096 ;;
   esac
