@@ -168,6 +168,39 @@ TEST(WindowInput, AGreyedMenuItemCannotBeChosenByAClick)
     EXPECT_NE(run.out.find("QVStaple='None'"), std::string::npos);
 }
 
+TEST(WindowInput, APresetSavedFromTheMenuAndTheLastUsedSettingsAreTheHeadlessDialogs)
+{
+    const DialogRunner runner;
+    WindowRun window(runner, {"--ppd", kKz63, "--options"}, kFixedSeams);
+    ASSERT_TRUE(FeaturesPage(window, 7));
+    ASSERT_TRUE(
+        Choose(window, {{"keyword", "QVColorMode"}}, MenuItem({{"keyword", "QVColorMode"}}, "Black")));
+    ASSERT_TRUE(window.ClickUntil(Named("presets"), Named("preset-save")));
+    // The name goes into the prompt's field, which has the focus.
+    ASSERT_TRUE(window.ClickUntil(Named("preset-save"), Gone(Named("preset-save"))));
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    window.Type("mono");
+    window.Key("Return");
+    // The menu lists the new preset.
+    ASSERT_TRUE(window.ClickUntil(Named("presets"), Named("preset:mono")));
+    window.Key("Escape");
+    ASSERT_TRUE(window.WaitFor(Gone(Named("preset:mono"))));
+    ASSERT_TRUE(window.ClickOnce(Named("print")));
+    const testing_support::ProcessResult& run = window.Finish();
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    // The headless dialog on the same data folder starts from the window's
+    // last used settings, and finds its preset.
+    const testing_support::ProcessResult lastUsed =
+        runner.Run({"--ppd", kKz63, "--options"}, "", kFixedSeams);
+    ASSERT_EQ(lastUsed.status, 0) << lastUsed.err;
+    EXPECT_EQ(lastUsed.out, run.out);
+    const testing_support::ProcessResult preset =
+        runner.Run({"--ppd", kKz63, "--options", "--preset", "mono"}, "", kFixedSeams);
+    ASSERT_EQ(preset.status, 0) << preset.err;
+    EXPECT_NE(preset.out.find("QVColorMode='Black'"), std::string::npos);
+}
+
 TEST(WindowInput, CancelPrintsNothingAndKeepsNoSettings)
 {
     const DialogRunner runner;
