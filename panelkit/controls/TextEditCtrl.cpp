@@ -195,7 +195,7 @@ void TextEditCtrl::ShowErrMsg()
         alert.informativeText = LocalizedString(bundle, messageKey);
         alert.informativeKey = messageKey;
         alert.buttonTitles.push_back(LocalizedString(bundle, "Alert OK Btn"));
-        alert.style = platform::ui::AlertStyle::Warning;
+        alert.style = GetErrMsgStyle();
         toolkit->runAlert(alert);
     }
     if (ControlPtr != nullptr) ControlPtr->makeFirstResponder();

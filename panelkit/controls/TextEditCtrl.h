@@ -14,6 +14,7 @@
 #include "panelkit/TextEditFormatter.h"
 #include "panelkit/control/BaseControl.h"
 #include "panelkit/control/IniDataRecords.h"
+#include "platform/ui/Alert.h"
 
 // Text read from a field is cut to this display length.
 inline constexpr int kTextEditScreenLength = 100;
@@ -69,6 +70,8 @@ public:
     virtual void ShowErrMsg();
     // The localisation key of the refusal message: the filter's.
     virtual const char* GetErrMsgKey() const;
+    // The style of that alert: a warning.
+    virtual platform::ui::AlertStyle GetErrMsgStyle() const { return platform::ui::AlertStyle::Warning; }
     // Empties the field and the UI data block.
     virtual void CorrectCtrlUI();
     void** GetUIData() { return &uiData; }
