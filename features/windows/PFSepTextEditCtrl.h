@@ -45,6 +45,11 @@ public:
     {
         return shownMessageKey_ != nullptr ? shownMessageKey_ : TextEditCtrl::GetErrMsgKey();
     }
+    // The page list's messages inform: the list stays for the person to mend.
+    platform::ui::AlertStyle GetErrMsgStyle() const override
+    {
+        return platform::ui::AlertStyle::Informational;
+    }
 
     // The stored form on screen as the shown form.
     bool SetControlValueToUI() override;

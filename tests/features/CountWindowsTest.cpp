@@ -120,7 +120,8 @@ TEST_F(CountWindows, ARefusedSeparatorListShowsItsMessageAndKeepsTheWindowOpen)
         EXPECT_EQ(dialog.NewAlertKeys(), std::vector<std::string>{message}) << typed;
         EXPECT_TRUE(IsOpen(window)) << typed;
     }
-    // The field takes the focus back for the person to mend the list.
+    // An informational alert; the field takes the focus back for the person to mend the list.
+    EXPECT_EQ(dialog.Host().Toolkit().Alerts().back().style, platform::ui::AlertStyle::Informational);
     EXPECT_EQ(window->GetWindow()->firstResponder(), &W(window, kPageList));
     // Twenty pages are the most a list takes; the refused ones were not kept.
     host::Type(W(window, kPageList), PageList(2, 20));
