@@ -7,14 +7,13 @@
 #include <cstdlib>
 #include <sstream>
 
-using testing_support::DescribeProcess;
 using testing_support::ProcessRequest;
 using testing_support::ProcessResult;
 
 namespace {
 
-// A job through pdftopdf-free CUPS and a loopback printer ends in seconds;
-// a busy machine gets this much.
+// A job through cupsd to the printer on 127.0.0.1 takes a second or two; a
+// busy machine gets this much.
 constexpr int kJobTimeoutSeconds = 60;
 
 // The number in printdialog's "printdialog: job kz63-N submitted"; 0 when none.
