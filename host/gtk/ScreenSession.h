@@ -36,8 +36,18 @@ public:
     // modal window, else the dialog's main window (null before it exists).
     GtkWindow* ParentWindow() const { return modal_.empty() ? main_ : modal_.back(); }
     void SetMainWindow(GtkWindow* window) { main_ = window; }
-    void EnterModal(GtkWindow* window) { modal_.push_back(window); }
-    void LeaveModal(GtkWindow* window) { std::erase(modal_, window); }
+    // While a window runs modally the one below it takes no input: GTK
+    // does not hold a person to a modal window on every display.
+    void EnterModal(GtkWindow* window)
+    {
+        if (GtkWindow* below = ParentWindow()) gtk_widget_set_sensitive(GTK_WIDGET(below), FALSE);
+        modal_.push_back(window);
+    }
+    void LeaveModal(GtkWindow* window)
+    {
+        std::erase(modal_, window);
+        if (GtkWindow* below = ParentWindow()) gtk_widget_set_sensitive(GTK_WIDGET(below), TRUE);
+    }
 
     void AddView(GtkPanelView* view) { views_.push_back(view); }
     void RemoveView(GtkPanelView* view) { std::erase(views_, view); }
