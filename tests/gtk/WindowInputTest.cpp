@@ -5,10 +5,16 @@
 // an alert stops a bad value and returns when its button is clicked; Cancel
 // prints nothing and keeps nothing; without a display or a document the
 // window mode says so.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "DialogRun.h"
 #include "WindowRun.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/WaitUntil.h"
 
 namespace {
 
@@ -199,6 +205,31 @@ TEST(WindowInput, APresetSavedFromTheMenuAndTheLastUsedSettingsAreTheHeadlessDia
         runner.Run({"--ppd", kKz63, "--options", "--preset", "mono"}, "", kFixedSeams);
     ASSERT_EQ(preset.status, 0) << preset.err;
     EXPECT_NE(preset.out.find("QVColorMode='Black'"), std::string::npos);
+}
+
+TEST(WindowInput, AHelpButtonOpensItsPageInTheDesktopsBrowser)
+{
+    const DialogRunner runner;
+    // The desktop's opener, standing in: it notes what it was asked to open.
+    const std::string opened = runner.Dir().file("opened");
+    const std::string bin = runner.Dir().file("bin");
+    runner.Dir().Write("bin/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + opened + "'\n");
+    ASSERT_EQ(chmod((bin + "/xdg-open").c_str(), 0755), 0);
+    std::map<std::string, std::string> env = kFixedSeams;
+    env["PATH"] = bin + ":" + std::getenv("PATH");
+    WindowRun window(runner, {"--ppd", kKz63, "--options"}, env);
+    ASSERT_TRUE(window.ClickUntil(Named("pane:Print Type"), Control({{"outlet", "PrintTypeHelpButton"}})));
+    ASSERT_TRUE(window.ClickOnce(Control({{"outlet", "PrintTypeHelpButton"}})));
+    std::error_code missing;
+    std::string page;
+    EXPECT_TRUE(testing_support::WaitUntil(
+        [&] { return !(page = testing_support::ReadFile(opened, missing)).empty(); },
+        std::chrono::seconds(10)));
+    EXPECT_TRUE(page.starts_with("file:///")) << page;
+    EXPECT_NE(page.find("accountpanel.plugin/Resources/"), std::string::npos) << page;
+    EXPECT_NE(page.find(".htm"), std::string::npos) << page;
+    ASSERT_TRUE(window.ClickOnce(Named("cancel")));
+    EXPECT_EQ(window.Finish().status, 1);
 }
 
 TEST(WindowInput, CancelPrintsNothingAndKeepsNoSettings)
