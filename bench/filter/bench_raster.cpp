@@ -80,9 +80,9 @@ int main(int argc, char** argv)
     const bool officeDone = RunCase("office pages", office, pages, rounds, dir);
 
     const std::string photos = dir + "/photo.pdf";
-    testing_support::PhotoPages spec;
-    spec.pages = photoPages;
-    testing_support::WritePhotoPdf(photos, spec);
+    testing_support::PhotoPages layout;
+    layout.pages = photoPages;
+    testing_support::WritePhotoPdf(photos, layout);
     const bool photosDone = RunCase("photograph pages", photos, photoPages, rounds, dir);
     return officeDone && photosDone ? 0 : 1;
 }

@@ -22,10 +22,10 @@ enum class Content { White, Photo, PhotoBetweenWhite };
 std::string Image(Content content, int width, int height)
 {
     if (content == Content::White) return std::string(static_cast<size_t>(width) * height * 3, '\xff');
-    testing_support::PhotoPages spec;
-    spec.widthPixels = width;
-    spec.heightPixels = height;
-    std::string pixels = testing_support::PhotoPixels(spec, 0);
+    testing_support::PhotoPages layout;
+    layout.widthPixels = width;
+    layout.heightPixels = height;
+    std::string pixels = testing_support::PhotoPixels(layout, 0);
     if (content == Content::PhotoBetweenWhite) {
         // White above and below a band of photograph in the middle third.
         const size_t rowBytes = static_cast<size_t>(width) * 3;

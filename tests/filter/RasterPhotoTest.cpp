@@ -27,13 +27,13 @@ namespace {
 // Pages of 144 x 72 points: 600 x 300 pixels at 300 dpi.
 testing_support::PhotoPages SmallPhotos(int pages)
 {
-    testing_support::PhotoPages spec;
-    spec.pages = pages;
-    spec.widthPoints = 144;
-    spec.heightPoints = 72;
-    spec.widthPixels = 600;
-    spec.heightPixels = 300;
-    return spec;
+    testing_support::PhotoPages layout;
+    layout.pages = pages;
+    layout.widthPoints = 144;
+    layout.heightPoints = 72;
+    layout.widthPixels = 600;
+    layout.heightPixels = 300;
+    return layout;
 }
 
 // The page at 300 dpi, drawn as the raster pass draws it, rows top to bottom.
