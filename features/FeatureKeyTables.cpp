@@ -188,3 +188,13 @@ int RowTopOfIndex(const PFCtrlPositionData& position, int indexInPanel)
     return position.kControlTopOffset +
            (position.kControlDistance + kControlRowHeight) * (position.kMaxControlInPanel - indexInPanel);
 }
+
+platform::ui::Rect PanelFrameOfGroupBoxRect(const platform::ui::View* view, const platform::ui::Rect& inBox)
+{
+    const platform::ui::Widget* box =
+        view != nullptr ? view->widgetForOutlet(kFeatureGroupBoxOutlet) : nullptr;
+    if (box == nullptr) return inBox;
+    const platform::ui::Rect boxFrame = box->frame();
+    return {boxFrame.x + inBox.x, boxFrame.y + boxFrame.height - inBox.y - inBox.height, inBox.width,
+            inBox.height};
+}

@@ -8,6 +8,9 @@
 #include <span>
 #include <string_view>
 
+#include "platform/ui/Geometry.h"
+#include "platform/ui/View.h"
+
 using FeatureKeyList = std::span<const std::string_view>;
 
 // Key lists of the four Features modes (79, 80, 75 and 76 entries; QVStaple
@@ -59,9 +62,18 @@ inline constexpr int kCheckBoxWidth = 250;
 inline constexpr int kButtonHoffset = 320;
 inline constexpr int kSetupButtonWidth = 100;
 inline constexpr int ktitleCtrlWidthOffset = 15;
+// The layout outlet of the box the feature rows are placed in.
+inline constexpr const char* kFeatureGroupBoxOutlet = "printFeatureGroupBox";
 // The scratch field a title is measured in.
 inline constexpr int kTitleMeasureWidth = 200;
 
 // Top edge of the row with the in-page index: -20 + (8 + 25) * (6 - index),
 // so index 0 lies at 178 and index 5 at 13.
 int RowTopOfIndex(const PFCtrlPositionData& position, int indexInPanel);
+
+// The rows are laid out in the feature group box's own coordinates: origin
+// at its lower left corner, y growing upward, so row 0 is on top. Widgets
+// live in the panel's view with y growing downward, so a row's rectangle is
+// placed through the box's frame in that view. A view without the box (a
+// panel built without its layout) keeps the rectangle as it is.
+platform::ui::Rect PanelFrameOfGroupBoxRect(const platform::ui::View* view, const platform::ui::Rect& inBox);

@@ -37,7 +37,7 @@ BaseButton* KPRINTFEATURESPDE::AddSetupButton(std::unique_ptr<BaseButton> button
         const platform::ui::Rect frame{static_cast<double>(kButtonHoffset + pfCtrlPositionData.titleHoffset),
                                        static_cast<double>(RowTopOfIndex(pfCtrlPositionData, indexInPanel)),
                                        kSetupButtonWidth, kControlRowHeight};
-        outlet->setFrame(frame);
+        outlet->setFrame(PanelFrameOfGroupBoxRect(PrintFeaturesView, frame));
     }
     button->SetInWhichGroup(group);
     BaseButton* made = button.get();

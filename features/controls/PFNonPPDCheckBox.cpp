@@ -21,9 +21,11 @@ bool PFNonPPDCheckBox::InitializeCtrl(const platform::Bundle* bundle, ppd_file_t
                           static_cast<double>(RowTopOfIndex(*ppdCtrlPositionDataPtr, indexInPanel)),
                           static_cast<double>(kCheckBoxWidth), kControlRowHeight};
     if (ControlPtr == nullptr && parentGroupBox != nullptr)
-        SetControlPtr(parentGroupBox->addWidget(platform::ui::WidgetKind::CheckBox, CheckBoxCtrlBounds));
+        SetControlPtr(
+            parentGroupBox->addWidget(platform::ui::WidgetKind::CheckBox,
+                                      PanelFrameOfGroupBoxRect(parentGroupBox, CheckBoxCtrlBounds)));
     if (ControlPtr != nullptr) {
-        ControlPtr->setFrame(CheckBoxCtrlBounds);
+        ControlPtr->setFrame(PanelFrameOfGroupBoxRect(parentGroupBox, CheckBoxCtrlBounds));
         ControlPtr->setTag(controlTag);
     }
     return CheckBox::InitializeCtrl(bundle, ppd);

@@ -25,8 +25,11 @@ bool PPDCheckBoxExt::InitializeCtrl(const platform::Bundle* bundle, ppd_file_t* 
                           static_cast<double>(RowTopOfIndex(*ppdCtrlPositionDataPtr, indexInPanel)),
                           static_cast<double>(kCheckBoxWidth), kControlRowHeight};
     if (ControlPtr == nullptr && parentGroupBox != nullptr)
-        SetControlPtr(parentGroupBox->addWidget(platform::ui::WidgetKind::CheckBox, CheckBoxCtrlBounds));
-    if (ControlPtr != nullptr) ControlPtr->setFrame(CheckBoxCtrlBounds);
+        SetControlPtr(
+            parentGroupBox->addWidget(platform::ui::WidgetKind::CheckBox,
+                                      PanelFrameOfGroupBoxRect(parentGroupBox, CheckBoxCtrlBounds)));
+    if (ControlPtr != nullptr)
+        ControlPtr->setFrame(PanelFrameOfGroupBoxRect(parentGroupBox, CheckBoxCtrlBounds));
     PPDCheckBox::InitializeCtrl(bundle, ppd);
     defaultValue = ownIniData.defaultValue;
     if (ControlPtr != nullptr) ControlPtr->setIntValue(defaultValue);

@@ -39,9 +39,10 @@ bool PPDPopupControlExt::InitializeCtrl(const platform::Bundle* bundle, ppd_file
     if (titleTextRef) {
         ListCtrlBounds = PopupFrame();
         if (ControlPtr == nullptr && parentGroupBox != nullptr)
-            SetControlPtr(parentGroupBox->addWidget(platform::ui::WidgetKind::PopUp, ListCtrlBounds));
+            SetControlPtr(parentGroupBox->addWidget(
+                platform::ui::WidgetKind::PopUp, PanelFrameOfGroupBoxRect(parentGroupBox, ListCtrlBounds)));
         if (ControlPtr != nullptr) {
-            ControlPtr->setFrame(ListCtrlBounds);
+            ControlPtr->setFrame(PanelFrameOfGroupBoxRect(parentGroupBox, ListCtrlBounds));
             ControlPtr->setTitle(*titleTextRef);
             ControlPtr->setAutoenablesItems(false);
         }

@@ -27,7 +27,8 @@ bool PPDStaticTextCtrlExt::InitializeCtrl(const platform::Bundle* bundle, ppd_fi
 {
     BaseControl::InitializeCtrl(bundle, ppd);
     if (textCtrlPtr == nullptr && parentGroupBox != nullptr) {
-        textCtrlPtr = parentGroupBox->addWidget(platform::ui::WidgetKind::StaticText, TitleCtrlBounds);
+        textCtrlPtr = parentGroupBox->addWidget(platform::ui::WidgetKind::StaticText,
+                                                PanelFrameOfGroupBoxRect(parentGroupBox, TitleCtrlBounds));
         if (textCtrlPtr != nullptr && templateLabel_ != nullptr)
             textCtrlPtr->setTextColor(templateLabel_->textColor());
         SetControlPtr(textCtrlPtr);

@@ -47,17 +47,19 @@ TEST(FeaturesPanel, RowsLieOnTheRowRuleAndAPickManyOptionTakesItsPositionWithout
 {
     FeaturesPanelHarness dialog(kKz63);
     ASSERT_NE(dialog.Panel(), nullptr);
-    // Row 0 at 178, each row 33 points further.
+    // Row 0 at 178 in the group box (y upward from its bottom), each row 33
+    // points lower. The box lies at (10, 44), 236 high, in the panel's view
+    // (y downward), so row 0 is at 44 + 236 - 178 - 25 = 77 there and x moves by 10.
     const int title = TitleWidth("Print Mode");
-    EXPECT_EQ(dialog.TitleWidget("QVOutputMode")->frame(), (Rect{30, 178, double(title), 25}));
-    EXPECT_EQ(dialog.Widget("QVOutputMode", "PFList")->frame(), (Rect{30.0 + title, 178, 330.0 - title, 25}));
-    EXPECT_EQ(dialog.Widget("QVTonerSaver", "PFCheckBox")->frame(), (Rect{30, 46, 250, 25}));
-    EXPECT_EQ(dialog.Widget("QVSaveBlankSheet", "PFCheckBox")->frame().y, 13);
+    EXPECT_EQ(dialog.TitleWidget("QVOutputMode")->frame(), (Rect{40, 77, double(title), 25}));
+    EXPECT_EQ(dialog.Widget("QVOutputMode", "PFList")->frame(), (Rect{40.0 + title, 77, 330.0 - title, 25}));
+    EXPECT_EQ(dialog.Widget("QVTonerSaver", "PFCheckBox")->frame(), (Rect{40, 209, 250, 25}));
+    EXPECT_EQ(dialog.Widget("QVSaveBlankSheet", "PFCheckBox")->frame().y, 242);
     // Finishing: QVStaple, the PickMany QVSkip (no control), QVPunch on row 2.
     EXPECT_EQ(dialog.Control("QVSkip"), nullptr);
-    EXPECT_EQ(dialog.Widget("QVStaple", "PFList")->frame().y, 178);
-    EXPECT_EQ(dialog.Widget("QVPunch", "PFList")->frame().y, 112);
-    EXPECT_EQ(dialog.Widget("QVNumPunchHoles", "PFList")->frame().y, 79);
+    EXPECT_EQ(dialog.Widget("QVStaple", "PFList")->frame().y, 77);
+    EXPECT_EQ(dialog.Widget("QVPunch", "PFList")->frame().y, 143);
+    EXPECT_EQ(dialog.Widget("QVNumPunchHoles", "PFList")->frame().y, 176);
 }
 
 TEST(FeaturesPanel, GroupListShowsOnlyThePageChosen)
@@ -96,10 +98,10 @@ TEST(FeaturesPanel, SectionsBuildTheirRowsButtonsAndConstraints)
     ASSERT_NE(separator, nullptr);
     EXPECT_EQ(separator->tag(), 105);
     const int separatorTitle = TitleWidth("Separator Pages");
-    EXPECT_EQ(separator->frame(), (Rect{30.0 + separatorTitle, 112, 300.0 - separatorTitle, 25}));
+    EXPECT_EQ(separator->frame(), (Rect{40.0 + separatorTitle, 143, 300.0 - separatorTitle, 25}));
     platform::ui::Widget* separatorButton = panel.panelView()->viewWithTag(102);
     ASSERT_NE(separatorButton, nullptr);
-    EXPECT_EQ(separatorButton->frame(), (Rect{350, 112, 100, 25}));
+    EXPECT_EQ(separatorButton->frame(), (Rect{360, 143, 100, 25}));
     // Separator off disables its button.
     EXPECT_FALSE(separatorButton->isEnabled());
     EXPECT_TRUE(panel.IsSeparatorOff());
@@ -118,12 +120,12 @@ TEST(FeaturesPanel, SectionsBuildTheirRowsButtonsAndConstraints)
 
     // Advanced: tab margin row 0, number in sequence row 1, offset stacking
     // row 2 (305 wide, list 109, button 108 disabled for the first three entries).
-    EXPECT_EQ(dialog.Widget("QVTabMarginShiftEx", "PFCheckBoxExt")->frame().y, 178);
-    EXPECT_EQ(dialog.Widget("QVTabNumberInSequence", "PFCheckBoxExt")->frame().y, 145);
+    EXPECT_EQ(dialog.Widget("QVTabMarginShiftEx", "PFCheckBoxExt")->frame().y, 77);
+    EXPECT_EQ(dialog.Widget("QVTabNumberInSequence", "PFCheckBoxExt")->frame().y, 110);
     platform::ui::Widget* jog = dialog.Widget("QVJog", "PFOffsetStackingListCtrl");
     ASSERT_NE(jog, nullptr);
     EXPECT_EQ(jog->tag(), 109);
-    EXPECT_EQ(jog->frame().x + jog->frame().width, 30 + 305);
+    EXPECT_EQ(jog->frame().x + jog->frame().width, 40 + 305);
     platform::ui::Widget* offsetButton = panel.panelView()->viewWithTag(108);
     EXPECT_FALSE(offsetButton->isEnabled());
     dialog.Choose("QVJog", "Pages");
@@ -138,8 +140,8 @@ TEST(FeaturesPanel, NumberInSequenceTakesRowZeroWithoutTabMarginShift)
     FeaturesPanelHarness dialog(ppd.Path());
     ASSERT_NE(dialog.Panel(), nullptr);
     EXPECT_EQ(dialog.Control("QVTabMarginShiftEx"), nullptr);
-    EXPECT_EQ(dialog.Widget("QVTabNumberInSequence", "PFCheckBoxExt")->frame().y, 178);
-    EXPECT_EQ(dialog.Panel()->panelView()->viewWithTag(111)->frame().y, 178);
+    EXPECT_EQ(dialog.Widget("QVTabNumberInSequence", "PFCheckBoxExt")->frame().y, 77);
+    EXPECT_EQ(dialog.Panel()->panelView()->viewWithTag(111)->frame().y, 77);
     EXPECT_TRUE(dialog.Panel()->panelView()->widgetForOutlet("pfTabMarginSetupButton")->isHidden());
 }
 
@@ -149,8 +151,8 @@ TEST(FeaturesPanel, SeparatorRowIsBuiltWithoutCoverKeysAndNoSectionWithoutSepara
     FeaturesPanelHarness dialog(noCovers.Path());
     ASSERT_NE(dialog.Panel(), nullptr);
     ASSERT_NE(dialog.Widget("QVIntSheet", "PFListExt"), nullptr);
-    EXPECT_EQ(dialog.Widget("QVIntSheet", "PFListExt")->frame().y, 178);
-    EXPECT_EQ(dialog.Panel()->panelView()->viewWithTag(102)->frame().y, 178);
+    EXPECT_EQ(dialog.Widget("QVIntSheet", "PFListExt")->frame().y, 77);
+    EXPECT_EQ(dialog.Panel()->panelView()->viewWithTag(102)->frame().y, 77);
 
     // Without QVIntSheet there is no covers section, cover keys or not; the
     // cover options then show in their own PPD group.
