@@ -172,4 +172,20 @@ inline long long WriteBigPdf(const std::string& path, long long sizeMb)
     return size;
 }
 
+// The set-up of the large-job benchmarks: the filter runs for the sample
+// printer with its temporary copy in dir and no job copy, and a PDF of about
+// sizeMb megabytes is written to pdf. Its size, or -1 with the reason printed
+// under the program's name.
+inline long long SetUpLargeJob(const char* program, const std::string& dir, const std::string& pdf,
+                               long long sizeMb)
+{
+    const std::string ppd = std::string(QV_SOURCE_DIR) + "/ppd/quorvel-kz63-color-mfp.ppd";
+    setenv("PPD", ppd.c_str(), 1);
+    setenv("TMPDIR", dir.c_str(), 1);
+    setenv("SPOOLWRAP_JOBCOPY_MARKER", (dir + "/no-such-marker").c_str(), 1);
+    const long long size = WriteBigPdf(pdf, sizeMb);
+    if (size < 0) std::fprintf(stderr, "%s: cannot write the PDF %s\n", program, pdf.c_str());
+    return size;
+}
+
 } // namespace bench

@@ -37,16 +37,8 @@ int main(int argc, char** argv)
     const std::string dir = argc > 3 ? argv[3] : scratch.path();
     const std::string pdf = dir + "/bench_pipe_in.pdf";
     const std::string out = dir + "/bench_pipe_out.prn";
-    const std::string ppd = std::string(QV_SOURCE_DIR) + "/ppd/quorvel-kz63-color-mfp.ppd";
-    setenv("PPD", ppd.c_str(), 1);
-    setenv("TMPDIR", dir.c_str(), 1);
-    setenv("SPOOLWRAP_JOBCOPY_MARKER", (dir + "/no-such-marker").c_str(), 1);
-
-    const long long size = bench::WriteBigPdf(pdf, sizeMb);
-    if (size < 0) {
-        std::perror("bench_pipe: cannot write the PDF");
-        return 1;
-    }
+    const long long size = bench::SetUpLargeJob("bench_pipe", dir, pdf, sizeMb);
+    if (size < 0) return 1;
     std::printf("PDF: %lld bytes (%.1f MiB) in %s, %d rounds\n", size, size / 1048576.0, dir.c_str(), rounds);
 
     const std::string anchor = "cat \"$1\" | cat > \"$2\"";
