@@ -3,23 +3,9 @@
 fuzz/corpus/<harness>/: the scripts of the dialog tests, the bundles' own
 layouts, saved-settings and cache files as the dialog writes them, and the
 texts the field tests type. Run it again after adding test inputs."""
-import glob, hashlib, os, re, struct
+import glob, os, re, struct
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-OUT = os.path.join(ROOT, "fuzz", "corpus")
-PT = "com.lumeral.vrk.printsettings."
-
-def put(harness, data):
-    if isinstance(data, str):
-        data = data.encode("utf-8", "surrogateescape")
-    d = os.path.join(OUT, harness)
-    os.makedirs(d, exist_ok=True)
-    with open(os.path.join(d, hashlib.sha1(data).hexdigest()[:16]), "wb") as f:
-        f.write(data)
-
-def read(rel):
-    with open(os.path.join(ROOT, rel), "rb") as f:
-        return f.read()
+from seed_files import OUT, PT, ROOT, put, read
 
 # Scripts: the string literals of the dialog tests that hold script lines.
 verbs = ("panel ", "choose ", "check ", "press ", "type ", "radio ", "step ", "page ", "preset ", "print", "save")

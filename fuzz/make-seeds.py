@@ -3,23 +3,9 @@
 tests use (options, titles, tables, cache files, PPDs, cipher texts). Run it
 again after adding test inputs. run.sh never writes here: what the fuzzer
 finds goes into build-fuzz/corpus/."""
-import hashlib, os, sys
+import os, sys
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-OUT = os.path.join(ROOT, "fuzz", "corpus")
-PT = "com.lumeral.vrk.printsettings."
-
-def put(harness, data):
-    if isinstance(data, str):
-        data = data.encode("utf-8", "surrogateescape")
-    d = os.path.join(OUT, harness)
-    os.makedirs(d, exist_ok=True)
-    with open(os.path.join(d, hashlib.sha1(data).hexdigest()[:16]), "wb") as f:
-        f.write(data)
-
-def read(rel):
-    with open(os.path.join(ROOT, rel), "rb") as f:
-        return f.read()
+from seed_files import OUT, PT, ROOT, put, read
 
 options = [
     "",
