@@ -1,5 +1,7 @@
 #include "host/PrintDialog.h"
 
+#include "host/headless/HeadlessSession.h"
+
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -11,6 +13,7 @@
 #include "host/JobSubmission.h"
 #include "host/ScriptParser.h"
 #include "host/StartingValues.h"
+#include "host/headless/HeadlessSession.h"
 #include "platform/SystemClock.h"
 
 namespace host {
@@ -73,9 +76,7 @@ int PrintDialog::Run()
     toolkit_.SetEventSource(nullptr);
     // A damaged bundle is named whether or not the script could go on.
     for (const LogEntry& entry : log_.Entries())
-        if (entry.event == "layout-refused")
-            err_ << "printdialog: the layout \"" << entry.title << "\" cannot be used (" << entry.text
-                 << "); what it lays out is not shown\n";
+        if (entry.event == "layout-refused") err_ << LayoutRefusedMessage(entry.title, entry.text);
     if (!played) return BadInput(script.Error());
     if (open) return BadInput("the window \"" + *open + "\" is still open at the end of the script");
     return Finish();

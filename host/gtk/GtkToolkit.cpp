@@ -1,5 +1,6 @@
 #include "host/gtk/GtkToolkit.h"
 
+#include <iostream>
 #include <string>
 
 #include "host/gtk/AlertWindow.h"
@@ -26,8 +27,13 @@ std::unique_ptr<platform::ui::View> GtkToolkit::createView(const platform::ui::R
 std::unique_ptr<platform::ui::View> GtkToolkit::loadView(const platform::Bundle& bundle,
                                                          std::string_view layoutName, std::string_view table)
 {
-    const std::optional<platform::ui::Layout> layout = platform::ui::ReadLayout(bundle, layoutName);
-    if (!layout) return nullptr;
+    std::string error;
+    const std::optional<platform::ui::Layout> layout = platform::ui::ReadLayout(bundle, layoutName, &error);
+    if (!layout) {
+        std::cerr << LayoutRefusedMessage(layoutName, error);
+        session_->Models()->RecordLayoutRefused(layoutName, std::move(error));
+        return nullptr;
+    }
     auto view = std::make_unique<GtkPanelView>(session_, layout->frame);
     AddLayoutWidgets(*view, *layout, bundle, table);
     return view;
@@ -44,8 +50,13 @@ std::unique_ptr<platform::ui::Window> GtkToolkit::loadWindow(const platform::Bun
                                                              std::string_view table,
                                                              platform::ui::View* owner)
 {
-    const std::optional<platform::ui::Layout> layout = platform::ui::ReadLayout(bundle, layoutName);
-    if (!layout) return nullptr;
+    std::string error;
+    const std::optional<platform::ui::Layout> layout = platform::ui::ReadLayout(bundle, layoutName, &error);
+    if (!layout) {
+        std::cerr << LayoutRefusedMessage(layoutName, error);
+        session_->Models()->RecordLayoutRefused(layoutName, std::move(error));
+        return nullptr;
+    }
     const std::string title =
         layout->titleKey.empty() ? std::string() : bundle.LocalizedString(layout->titleKey, "", table);
     auto window =

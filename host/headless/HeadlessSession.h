@@ -6,6 +6,8 @@
 #pragma once
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/headless/ModalEventSource.h"
@@ -17,6 +19,13 @@ namespace host {
 
 class HeadlessWindow;
 
+// What printdialog says on standard error about a layout it could not use.
+inline std::string LayoutRefusedMessage(std::string_view layoutName, std::string_view reason)
+{
+    return "printdialog: the layout \"" + std::string(layoutName) + "\" cannot be used (" +
+           std::string(reason) + "); what it lays out is not shown\n";
+}
+
 class HeadlessSession {
 public:
     explicit HeadlessSession(platform::HostServices* services) : services_(services) {}
@@ -24,6 +33,13 @@ public:
     void Record(UiEvent event) { events_.push_back(std::move(event)); }
     const std::vector<UiEvent>& Events() const { return events_; }
     void RecordAlert(const platform::ui::Alert& alert) { alerts_.push_back(alert); }
+    // The extension carries on without a view or window whose layout could
+    // not be used; the log says which layout and why, so a damaged bundle is
+    // seen.
+    void RecordLayoutRefused(std::string_view layoutName, std::string reason)
+    {
+        Record({.event = "layout-refused", .title = std::string(layoutName), .text = std::move(reason)});
+    }
     const std::vector<platform::ui::Alert>& Alerts() const { return alerts_; }
 
     ModalEventSource* EventSource() const { return source_; }

@@ -45,7 +45,7 @@ HeadlessToolkit::loadView(const platform::Bundle& bundle, std::string_view layou
     std::string error;
     const std::optional<platform::ui::Layout> layout = platform::ui::ReadLayout(bundle, layoutName, &error);
     if (!layout) {
-        RecordLayoutRefused(layoutName, std::move(error));
+        session_->RecordLayoutRefused(layoutName, std::move(error));
         return nullptr;
     }
     auto view = std::make_unique<HeadlessView>(session_, layout->frame);
@@ -69,7 +69,7 @@ std::unique_ptr<platform::ui::Window> HeadlessToolkit::loadWindow(const platform
     std::string error;
     const std::optional<platform::ui::Layout> layout = platform::ui::ReadLayout(bundle, layoutName, &error);
     if (!layout) {
-        RecordLayoutRefused(layoutName, std::move(error));
+        session_->RecordLayoutRefused(layoutName, std::move(error));
         return nullptr;
     }
     const std::string title =
@@ -78,14 +78,6 @@ std::unique_ptr<platform::ui::Window> HeadlessToolkit::loadWindow(const platform
         std::make_unique<HeadlessWindow>(session_, title, layout->frame, dynamic_cast<HeadlessView*>(owner));
     AddLayoutWidgets(window->contentView(), *layout, bundle, table);
     return window;
-}
-
-void HeadlessToolkit::RecordLayoutRefused(std::string_view layoutName, std::string reason)
-{
-    // The extension carries on without the view or window; the log says
-    // which layout could not be used and why, so a damaged bundle is seen.
-    session_->Record(
-        {.event = "layout-refused", .title = std::string(layoutName), .text = std::move(reason)});
 }
 
 int HeadlessToolkit::runAlert(const platform::ui::Alert& alert)

@@ -60,9 +60,6 @@ public:
     double textWidth(std::string_view text) const override;
 
 private:
-    // Logs a layout that could not be read, with the reason.
-    void RecordLayoutRefused(std::string_view layoutName, std::string reason);
-
     std::shared_ptr<HeadlessSession> session_;
 };
 
