@@ -44,9 +44,7 @@ protected:
     }
     platform::ui::Widget& W(Which which, int tag)
     {
-        PopupWinInPanel* window = Window(which);
-        platform::ui::Widget* widget =
-            window != nullptr ? window->GetWindow()->contentView().viewWithTag(tag) : nullptr;
+        platform::ui::Widget* widget = FeaturesPanelHarness::WindowWidget(Window(which), tag);
         if (widget == nullptr) throw std::runtime_error("no widget " + std::to_string(tag));
         return *widget;
     }
@@ -56,25 +54,16 @@ protected:
     }
     bool IsOpen(Which which) { return Window(which)->GetWindow()->isOpen(); }
 
-    void ShowPage(std::string_view title)
-    {
-        platform::ui::Widget* groups = Panel().panelView()->widgetForOutlet("printFeatureGroupList");
-        const std::vector<std::string>& titles = Panel().getGroupNameStrArrayRef();
-        const auto found = std::find(titles.begin(), titles.end(), title);
-        ASSERT_NE(found, titles.end()) << title;
-        host::Choose(*groups, static_cast<int>(found - titles.begin()));
-    }
-
     // The margin switched on in the panel and its window opened by its button.
     void Open(Which which)
     {
         if (which == Which::Tab) {
-            ShowPage("Advanced Features");
+            ASSERT_TRUE(dialog.ShowPage("Advanced Features"));
             if (!Panel().IsTabMarginShift()) dialog.Check("QVTabMarginShiftEx", 1);
             ASSERT_EQ(host::Click(*Panel().GetPanelControl(&pfTabMarginSetupButtonID)->GetControlPtr()),
                       host::ActionOutcome::Done);
         } else {
-            ShowPage("Booklet");
+            ASSERT_TRUE(dialog.ShowPage("Booklet"));
             if (!Panel().IsBookletMarginShift()) {
                 dialog.Choose("QVSignature", "LeftBinding");
                 host::SetCheck(*Panel().GetPanelControl(&pfBookletMarginCheckBoxID)->GetControlPtr(), true);
@@ -87,42 +76,6 @@ protected:
 
     void OK(Which which) { host::Click(Button(which, "OKButton")); }
     void Cancel(Which which) { host::Click(Button(which, "CancelButton")); }
-
-    // The message keys of the alerts shown since the last call.
-    std::vector<std::string> NewAlerts()
-    {
-        const auto& alerts = dialog.Host().Toolkit().Alerts();
-        std::vector<std::string> keys;
-        for (std::size_t i = alertsSeen_; i < alerts.size(); ++i) keys.push_back(alerts[i].informativeKey);
-        alertsSeen_ = alerts.size();
-        return keys;
-    }
-    int NewBeeps()
-    {
-        const int now = dialog.Host().Services().BeepCount();
-        const int beeps = now - beepsSeen_;
-        beepsSeen_ = now;
-        return beeps;
-    }
-
-    std::string Printed(const char* key)
-    {
-        EXPECT_TRUE(Panel().shouldPrint());
-        std::string value;
-        if (dialog.Host().Settings().GetValue(key, &value) != 0) return "(none)";
-        return value;
-    }
-    std::map<std::string, std::string> Summary()
-    {
-        std::map<std::string, std::string> summary;
-        std::vector<std::string> order;
-        Panel().summaryInfo(summary, order);
-        return summary;
-    }
-
-private:
-    std::size_t alertsSeen_ = 0;
-    int beepsSeen_ = 0;
 };
 
 } // namespace
@@ -166,7 +119,7 @@ TEST_F(MarginWindows, ATypedValueSetsItsStepperAndTheOtherUnitFollows)
         EXPECT_EQ(W(c.which, c.other.field).stringValue(), c.otherText);
         OK(c.which);
         EXPECT_FALSE(IsOpen(c.which));
-        EXPECT_TRUE(NewAlerts().empty());
+        EXPECT_TRUE(dialog.NewAlertKeys().empty());
     }
 }
 
@@ -204,11 +157,11 @@ TEST_F(MarginWindows, ARefusedTextShowsItsFieldsMessageOnOKAndTheWindowStaysOpen
         W(c.which, c.unit.field).setStringValue(c.text);
         OK(c.which);
         if (c.message == nullptr) {
-            EXPECT_TRUE(NewAlerts().empty());
+            EXPECT_TRUE(dialog.NewAlertKeys().empty());
             EXPECT_FALSE(IsOpen(c.which));
             continue;
         }
-        EXPECT_EQ(NewAlerts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(dialog.NewAlertKeys(), std::vector<std::string>{c.message});
         EXPECT_TRUE(IsOpen(c.which));
         EXPECT_EQ(Window(c.which)->GetWindow()->firstResponder(), &W(c.which, c.unit.field));
         Cancel(c.which);
@@ -224,7 +177,7 @@ TEST_F(MarginWindows, TypingOneInchShowsTheTabInchMessageOnOKAndKeepsTheWindowOp
     // 100 hundredths lie beyond 59: the stepper keeps its value.
     EXPECT_EQ(W(Which::Tab, kTabInch.stepper).intValue(), 50);
     OK(Which::Tab);
-    EXPECT_EQ(NewAlerts(), std::vector<std::string>{"Message22b2"});
+    EXPECT_EQ(dialog.NewAlertKeys(), std::vector<std::string>{"Message22b2"});
     EXPECT_TRUE(IsOpen(Which::Tab));
     EXPECT_EQ(W(Which::Tab, kTabInch.field).stringValue(), "1");
 }
@@ -234,14 +187,14 @@ TEST_F(MarginWindows, TheSteppersStepWithinTheirRangesBeepAtABoundAndCheckTheirT
     ASSERT_NE(dialog.Panel(), nullptr);
     Open(Which::Tab);
     host::Type(W(Which::Tab, kTabMM.field), "14.9");
-    NewBeeps();
+    dialog.NewBeeps();
     host::Step(W(Which::Tab, kTabMM.stepper), host::StepDirection::Up);
     EXPECT_EQ(W(Which::Tab, kTabMM.field).stringValue(), "15.0");
     EXPECT_EQ(W(Which::Tab, kTabInch.field).stringValue(), "0.59");
-    EXPECT_EQ(NewBeeps(), 0);
+    EXPECT_EQ(dialog.NewBeeps(), 0);
     // At the top: a beep and nothing moves.
     host::Step(W(Which::Tab, kTabMM.stepper), host::StepDirection::Up);
-    EXPECT_EQ(NewBeeps(), 1);
+    EXPECT_EQ(dialog.NewBeeps(), 1);
     EXPECT_EQ(W(Which::Tab, kTabMM.stepper).intValue(), 150);
     EXPECT_EQ(W(Which::Tab, kTabMM.field).stringValue(), "15.0");
     host::Step(W(Which::Tab, kTabMM.stepper), host::StepDirection::Down);
@@ -256,10 +209,10 @@ TEST_F(MarginWindows, TheSteppersStepWithinTheirRangesBeepAtABoundAndCheckTheirT
     // A refused text: its message, and the stepper stays where it was.
     host::Type(W(Which::Tab, kTabMM.field), "15.1");
     host::Step(W(Which::Tab, kTabMM.stepper), host::StepDirection::Down);
-    EXPECT_EQ(NewAlerts(), std::vector<std::string>{"Message22b"});
+    EXPECT_EQ(dialog.NewAlertKeys(), std::vector<std::string>{"Message22b"});
     EXPECT_EQ(W(Which::Tab, kTabMM.stepper).intValue(), 149);
     EXPECT_EQ(W(Which::Tab, kTabMM.field).stringValue(), "15.1");
-    EXPECT_EQ(NewBeeps(), 0);
+    EXPECT_EQ(dialog.NewBeeps(), 0);
     Cancel(Which::Tab);
 
     // The booklet's bottom, in both units.
@@ -268,14 +221,14 @@ TEST_F(MarginWindows, TheSteppersStepWithinTheirRangesBeepAtABoundAndCheckTheirT
         host::Click(W(Which::Booklet, unit.radio));
         const std::string shown = W(Which::Booklet, unit.field).stringValue();
         host::Step(W(Which::Booklet, unit.stepper), host::StepDirection::Down);
-        EXPECT_EQ(NewBeeps(), 1) << unit.field;
+        EXPECT_EQ(dialog.NewBeeps(), 1) << unit.field;
         EXPECT_EQ(W(Which::Booklet, unit.stepper).intValue(), 0);
         EXPECT_EQ(W(Which::Booklet, unit.field).stringValue(), shown);
     }
     host::Step(W(Which::Booklet, kBookletInch.stepper), host::StepDirection::Up);
     EXPECT_EQ(W(Which::Booklet, kBookletInch.field).stringValue(), "0.1");
     EXPECT_EQ(W(Which::Booklet, kBookletMM.field).stringValue(), "3");
-    EXPECT_TRUE(NewAlerts().empty());
+    EXPECT_TRUE(dialog.NewAlertKeys().empty());
 }
 
 TEST_F(MarginWindows, AUnitSwitchWithARefusedTextIsUndone)
@@ -287,7 +240,7 @@ TEST_F(MarginWindows, AUnitSwitchWithARefusedTextIsUndone)
     EXPECT_EQ(W(Which::Tab, kTabInch.field).stringValue(), "0.50");
     EXPECT_EQ(W(Which::Tab, kTabMM.stepper).intValue(), 127);
     host::Click(W(Which::Tab, kTabInch.radio));
-    EXPECT_EQ(NewAlerts(), std::vector<std::string>{"Message22b"});
+    EXPECT_EQ(dialog.NewAlertKeys(), std::vector<std::string>{"Message22b"});
     EXPECT_EQ(W(Which::Tab, kTabInch.radio).intValue(), 0);
     EXPECT_EQ(W(Which::Tab, kTabMM.radio).intValue(), 1);
     EXPECT_FALSE(W(Which::Tab, kTabMM.field).isHidden());
@@ -295,7 +248,7 @@ TEST_F(MarginWindows, AUnitSwitchWithARefusedTextIsUndone)
     // Mended, the switch goes through.
     host::Type(W(Which::Tab, kTabMM.field), "5.0");
     host::Click(W(Which::Tab, kTabInch.radio));
-    EXPECT_TRUE(NewAlerts().empty());
+    EXPECT_TRUE(dialog.NewAlertKeys().empty());
     EXPECT_EQ(W(Which::Tab, kTabMM.radio).intValue(), 0);
     EXPECT_TRUE(W(Which::Tab, kTabMM.field).isHidden());
     EXPECT_EQ(W(Which::Tab, kTabInch.field).stringValue(), "0.20");
@@ -312,10 +265,10 @@ TEST_F(MarginWindows, CancelRestoresTheValuesAndDefaultShowsTheDefaults)
     host::Click(W(Which::Tab, kTabInch.radio));
     Cancel(Which::Tab);
     EXPECT_FALSE(IsOpen(Which::Tab));
-    EXPECT_TRUE(NewAlerts().empty());
-    EXPECT_EQ(Printed(printsettings::TabMarginMMTextEditTicket), "10.0");
-    EXPECT_EQ(Printed(printsettings::TabMarginMMShiftTicket), "100");
-    EXPECT_EQ(Printed(printsettings::TabMarginInchesRadioTicket), "0");
+    EXPECT_TRUE(dialog.NewAlertKeys().empty());
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::TabMarginMMTextEditTicket), "10.0");
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::TabMarginMMShiftTicket), "100");
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::TabMarginInchesRadioTicket), "0");
     Open(Which::Tab);
     EXPECT_EQ(W(Which::Tab, kTabMM.field).stringValue(), "10.0");
     EXPECT_EQ(W(Which::Tab, kTabMM.stepper).intValue(), 100);
@@ -331,7 +284,7 @@ TEST_F(MarginWindows, CancelRestoresTheValuesAndDefaultShowsTheDefaults)
     EXPECT_FALSE(W(Which::Tab, kTabMM.field).isHidden());
     EXPECT_TRUE(W(Which::Tab, kTabInch.field).isHidden());
     OK(Which::Tab);
-    EXPECT_EQ(Printed(printsettings::TabMarginMMShiftTicket), "127");
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::TabMarginMMShiftTicket), "127");
 }
 
 TEST_F(MarginWindows, BookletMillimetresTravelDoubledAndReadBackHalved)
@@ -340,8 +293,8 @@ TEST_F(MarginWindows, BookletMillimetresTravelDoubledAndReadBackHalved)
     Open(Which::Booklet);
     host::Type(W(Which::Booklet, kBookletMM.field), "12");
     OK(Which::Booklet);
-    EXPECT_EQ(Printed(printsettings::BookletMarginMMShiftTicket), "24");
-    EXPECT_EQ(Printed(printsettings::BookletMarginMMTextEditTicket), "12");
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::BookletMarginMMShiftTicket), "24");
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::BookletMarginMMTextEditTicket), "12");
 
     // A preset holding 25 half millimetres: 12 mm, toward zero.
     platform::PrintSettings& settings = dialog.Host().Settings();
@@ -349,10 +302,10 @@ TEST_F(MarginWindows, BookletMillimetresTravelDoubledAndReadBackHalved)
     // The inch values of the preset disagree: they follow the chosen unit.
     settings.SetValue(printsettings::BookletMarginInchesShiftTicket, "9", false);
     Panel().restoreValuesAndReturnError();
-    EXPECT_EQ(Printed(printsettings::BookletMarginMMShiftTicket), "24");
-    EXPECT_EQ(Printed(printsettings::BookletMarginMMTextEditTicket), "12");
-    EXPECT_EQ(Printed(printsettings::BookletMarginInchesShiftTicket), "5");
-    EXPECT_EQ(Printed(printsettings::BookletMarginInchesTextEditTicket), "0.5");
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::BookletMarginMMShiftTicket), "24");
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::BookletMarginMMTextEditTicket), "12");
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::BookletMarginInchesShiftTicket), "5");
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::BookletMarginInchesTextEditTicket), "0.5");
     Open(Which::Booklet);
     EXPECT_EQ(W(Which::Booklet, kBookletMM.stepper).intValue(), 12);
     EXPECT_EQ(W(Which::Booklet, kBookletMM.field).stringValue(), "12");
@@ -368,7 +321,7 @@ TEST_F(MarginWindows, BookletMillimetresTravelDoubledAndReadBackHalved)
     EXPECT_FALSE(W(Which::Booklet, kBookletMM.field).isHidden());
     EXPECT_TRUE(W(Which::Booklet, kBookletInch.field).isHidden());
     OK(Which::Booklet);
-    EXPECT_EQ(Printed(printsettings::BookletMarginMMRadioTicket), "1");
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::BookletMarginMMRadioTicket), "1");
     EXPECT_EQ(Panel().getBookletShiftValueDisplayStyle(), 1);
 
     // Inches chosen in a preset: the summary says so before the window opens.
@@ -376,8 +329,8 @@ TEST_F(MarginWindows, BookletMillimetresTravelDoubledAndReadBackHalved)
     settings.SetValue(printsettings::BookletMarginInchesRadioTicket, "1", false);
     settings.SetValue(printsettings::BookletMarginInchesShiftTicket, "2", false);
     Panel().restoreValuesAndReturnError();
-    EXPECT_EQ(Printed(printsettings::BookletMarginMMShiftTicket), "10");
-    EXPECT_EQ(Summary()["Booklet Margin Width"], "0.2 inch");
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::BookletMarginMMShiftTicket), "10");
+    EXPECT_EQ(dialog.Summary()["Booklet Margin Width"], "0.2 inch");
 }
 
 TEST_F(MarginWindows, EveryKeyIsPrintedAndTheSummaryShowsTheChosenUnit)
@@ -407,18 +360,18 @@ TEST_F(MarginWindows, EveryKeyIsPrintedAndTheSummaryShowsTheChosenUnit)
         {printsettings::BookletMarginMMShiftTicket, "10"},
         {printsettings::BookletMarginInchesShiftTicket, "2"},
     };
-    for (const auto& [key, value] : expected) EXPECT_EQ(Printed(key), value) << key;
+    for (const auto& [key, value] : expected) EXPECT_EQ(dialog.PrintedSetting(key), value) << key;
     EXPECT_EQ(Panel().getTabMarginShiftValueDisplayStyle(), 0);
     EXPECT_EQ(Panel().getBookletShiftValueDisplayStyle(), 1);
 
-    std::map<std::string, std::string> summary = Summary();
+    std::map<std::string, std::string> summary = dialog.Summary();
     EXPECT_EQ(summary["Tab Margin Shift Width"], "0.20 inch");
     EXPECT_EQ(summary["Booklet Margin Width"], "5 mm");
     // Switched off in the panel, a margin has no summary line.
     dialog.Check("QVTabMarginShiftEx", 0);
     dialog.Choose("QVSignature", "None");
-    EXPECT_EQ(Printed(printsettings::TabMarginSwitchTicket), "0");
-    summary = Summary();
+    EXPECT_EQ(dialog.PrintedSetting(printsettings::TabMarginSwitchTicket), "0");
+    summary = dialog.Summary();
     EXPECT_EQ(summary.count("Tab Margin Shift Width"), 0U);
     EXPECT_EQ(summary.count("Booklet Margin Width"), 0U);
 }
