@@ -125,10 +125,11 @@ install(TARGETS spoolwrap
                     GROUP_READ GROUP_EXECUTE
                     WORLD_READ WORLD_EXECUTE
         COMPONENT cups-driver)
-# The page pass module goes beside the filter, which loads it from its own
-# folder (filter/PagePassModule.h). A shared object, not a program: no
-# execute bits, and no file in the filter folder that CUPS could run.
-install(TARGETS spoolwrap_pagepass
+# The page pass modules go beside the filter, which loads the page pass module
+# from its own folder (filter/PagePassModule.h); that module loads the raster
+# pass module from the same folder. Shared objects, not programs: no execute
+# bits, and no file in the filter folder that CUPS could run.
+install(TARGETS spoolwrap_pagepass spoolwrap_rasterpass
         LIBRARY DESTINATION "${QV_INSTALL_FILTER_DIR}"
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
         COMPONENT cups-driver)

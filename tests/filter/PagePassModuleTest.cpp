@@ -57,14 +57,25 @@ TEST(PagePassModule, ItsPathIsBesideTheRunningProgram)
 }
 
 // qpdf, poppler and the libraries they bring are most of a small job's
-// start-up: the program does not name them, the module does.
-TEST(PagePassModule, OnlyTheModuleNeedsThePdfLibraries)
+// start-up, and poppler's several megabytes of mapped pages are not needed
+// by a vector pass: the program names neither library, the page pass module
+// qpdf alone, and the raster pass module, which it loads for raster jobs,
+// both.
+TEST(PagePassModule, OnlyTheModulesNeedThePdfLibraries)
 {
     const std::string program = ReadFile(SpoolwrapBinary());
-    const std::string module = ReadFile(QV_PAGEPASS_MODULE_BIN);
-    for (const char* library : {"libqpdf.so", "libpoppler"}) {
-        EXPECT_EQ(program.find(library), std::string::npos) << library;
-        EXPECT_NE(module.find(library), std::string::npos) << library;
+    const std::string pagePass = ReadFile(QV_PAGEPASS_MODULE_BIN);
+    const std::string rasterPass = ReadFile(QV_RASTERPASS_MODULE_BIN);
+    EXPECT_EQ(std::filesystem::path(QV_RASTERPASS_MODULE_BIN).parent_path(),
+              std::filesystem::path(QV_PAGEPASS_MODULE_BIN).parent_path());
+    const struct {
+        const char* library;
+        bool inPagePass;
+    } cases[] = {{"libqpdf.so", true}, {"libpoppler", false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(program.find(c.library), std::string::npos) << c.library;
+        EXPECT_EQ(pagePass.find(c.library) != std::string::npos, c.inPagePass) << c.library;
+        EXPECT_NE(rasterPass.find(c.library), std::string::npos) << c.library;
     }
 }
 
@@ -92,6 +103,41 @@ TEST(PagePassModule, WithoutItsModuleOnlyAPageJobNoticesAndSaysWhy)
         else
             EXPECT_EQ(r.err.rfind("ERROR: The page pass module " + bin.file("spoolwrap-pagepass.so") +
                                       " cannot be loaded: " + bin.file("spoolwrap-pagepass.so") +
+                                      ": cannot open shared object file",
+                                  0),
+                      0u)
+                << r.err;
+    }
+}
+
+// A copy of the program and its page pass module without the raster module:
+// a vector pass runs as ever; a raster job says why it cannot be rasterised
+// and goes out as it came.
+TEST(PagePassModule, WithoutTheRasterModuleOnlyARasterJobNoticesAndSaysWhy)
+{
+    TempDir tmp, bin;
+    const std::string program = bin.file("spoolwrap");
+    std::filesystem::copy_file(SpoolwrapBinary(), program);
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+    std::filesystem::copy_file(QV_PAGEPASS_MODULE_BIN, bin.file("spoolwrap-pagepass.so"));
+    const std::string pdf = ReadFile(ProjectPath("samples/sample.pdf"));
+    const std::string fsiz = "@FSIZ=" + std::to_string(pdf.size()) + "\"";
+    for (const std::string options : {"QVTurnPage=true", "QVPDFRasterizedMode=true"}) {
+        SpoolwrapJob job = CupsJob(tmp.path(), tmp.file("no-marker"), options);
+        job.stdinData = pdf;
+        job.program = program;
+        job.cleanEnvironment = true;
+        const SpoolwrapResult r = testing_support::RunProcess(job);
+        EXPECT_EQ(r.status, 0) << r.err;
+        const bool raster = options == "QVPDFRasterizedMode=true";
+        // The vector pass rewrites the document; the failed raster pass sends it as it came.
+        EXPECT_EQ(r.out.find(fsiz + "\n@PJL ENTER LANGUAGE=PDF\n" + pdf) != std::string::npos, raster)
+            << options;
+        if (!raster)
+            EXPECT_EQ(r.err, "");
+        else
+            EXPECT_EQ(r.err.rfind("ERROR: The raster pass module " + bin.file("spoolwrap-rasterpass.so") +
+                                      " cannot be loaded: " + bin.file("spoolwrap-rasterpass.so") +
                                       ": cannot open shared object file",
                                   0),
                       0u)
