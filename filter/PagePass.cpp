@@ -257,8 +257,6 @@ int processPDF(PDFDocInfo& info)
         QPDF& pdf = info.document->pdf;
         const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
         const QPDFObjectHandle oldRoot = pdf.getRoot();
-        QPDFObjectHandle pagesRoot = NewPagesRoot(pdf);
-        QPDFObjectHandle kids = QPDFObjectHandle::newArray();
         PageForms forms;
         PlacingContents placing;
         // The old pages are not written, yet qpdf keeps every object it has
@@ -271,6 +269,11 @@ int processPDF(PDFDocInfo& info)
         };
         for (size_t index = 0; index < pages.size(); ++index)
             if (!IsKeptPage(info, index)) release(pages[index]);
+        // The first new object makes qpdf enter every object of the file in
+        // its table (megabytes on a long document): the pages left out are
+        // let go before, so that the two are not held at once.
+        QPDFObjectHandle pagesRoot = NewPagesRoot(pdf);
+        QPDFObjectHandle kids = QPDFObjectHandle::newArray();
         int count = 0;
         const bool complete = ForEachKeptPage(info, pages.size(), [&](size_t index) {
             QPDFPageObjectHelper source(pages[index]);
