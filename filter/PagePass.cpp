@@ -158,7 +158,8 @@ public:
 
         // A stream shared by several pages is lent once; a page that would
         // need it with other resources or another box gets its own copy.
-        const std::string use = resources.unparse() + " " + bbox.unparse();
+        const std::string resourcesText = resources.unparse();
+        const std::string use = resourcesText + " " + bbox.unparse();
         const auto [it, inserted] = lent_.emplace(contents.getObjGen(), use);
         if (!inserted) {
             if (it->second == use) return contents;
@@ -168,7 +169,7 @@ public:
         dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
         dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
         dict.replaceKey("/BBox", bbox);
-        if (!resources.isNull()) dict.replaceKey("/Resources", resources);
+        if (!resources.isNull()) dict.replaceKey("/Resources", Shared(resources, resourcesText));
         QPDFObjectHandle group = page.getAttribute("/Group", false);
         if (!group.isNull()) dict.replaceKey("/Group", group);
         return contents;
@@ -186,7 +187,17 @@ private:
     }
 
     std::map<QPDFObjGen, std::string> lent_;
+    // Many documents give each page equal resources of its own rather than
+    // one shared object; the forms share one copy, written out the same, so
+    // that the pages' own copies are let go with the pages.
+    QPDFObjectHandle Shared(QPDFObjectHandle resources, const std::string& text)
+    {
+        if (resources.isIndirect() || !resources.isDictionary()) return resources;
+        return resources_.try_emplace(text, resources).first->second;
+    }
+
     std::set<QPDFObjGen> copied_;
+    std::map<std::string, QPDFObjectHandle> resources_;
 };
 
 bool IsKeptPage(const PDFDocInfo& info, size_t index)

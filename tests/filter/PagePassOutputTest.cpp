@@ -123,4 +123,38 @@ TEST_F(PagePassOutput, PagesOfSeveralContentStreamsAreDrawnWhole)
     }
 }
 
+TEST_F(PagePassOutput, EachFormKeepsItsPagesOwnResources)
+{
+    // Resources held by each page itself, not shared: pages 1 and 3 alike,
+    // page 2 with one key more. The forms made from equal resources share
+    // them; none gets another page's.
+    const std::string in = MarkedPdf(3, true, [](QPDF& pdf) {
+        int n = 0;
+        for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+            QPDFObjectHandle own =
+                QPDFObjectHandle::parse(page.getAttribute("/Resources", false).unparseResolved());
+            if (++n == 2) own.replaceKey("/ProcSet", QPDFObjectHandle::parse("[/PDF /Text]"));
+            page.getObjectHandle().replaceKey("/Resources", own);
+        }
+    });
+    const std::string out = Pass(in);
+    ASSERT_FALSE(out.empty());
+    QPDF source;
+    source.processFile(in.c_str());
+    std::vector<QPDFPageObjectHelper> before = QPDFPageDocumentHelper(source).getAllPages();
+    QPDF pdf;
+    pdf.processFile(out.c_str());
+    std::vector<DrawnPage> pages = DrawnPages(pdf);
+    ASSERT_EQ(pages.size(), 3u);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_EQ(pages[i].form.getDict().getKey("/Resources").unparseResolved(),
+                  before[i].getObjectHandle().getKey("/Resources").unparseResolved())
+            << i;
+        EXPECT_EQ(pages[i].form.getDict().getKey("/Resources").hasKey("/ProcSet"), i == 1) << i;
+        const RenderedPage page = RenderPage(out, static_cast<int>(i));
+        EXPECT_EQ(FindCornerMark(page), Corner::BottomRight) << i;
+        EXPECT_EQ(FindPageIdentity(page), static_cast<int>(i) + 1) << i;
+    }
+}
+
 } // namespace
