@@ -11,6 +11,25 @@
 
 namespace platform {
 
+namespace {
+
+bool HasKeyWithZeroByte(plist_t root)
+{
+    const std::optional<std::string> xml = PlistXmlText(root);
+    if (!xml) return true;
+    constexpr std::string_view kOpen = "<key>";
+    for (size_t at = xml->find(kOpen); at != std::string::npos; at = xml->find(kOpen, at)) {
+        at += kOpen.size();
+        const size_t end = xml->find("</key>", at);
+        if (end == std::string::npos) return true;
+        if (xml->find('\0', at) < end) return true;
+        at = end;
+    }
+    return false;
+}
+
+} // namespace
+
 PlistHandle ReadPlistFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -25,7 +44,14 @@ PlistHandle ParsePlist(std::string_view bytes)
     if (bytes.empty() || bytes.size() > 0xFFFFFFFFu) return PlistHandle();
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
-    return PlistHandle(root);
+    PlistHandle owner(root);
+    // A binary list can hold a dictionary key with a zero byte in it (a UTF-16
+    // key may), which the XML form cannot. libplist keeps such a key, and
+    // reading it back (plist_dict_next_item) aborts the process on an
+    // assertion. No list this system writes holds one, so a list that does is
+    // taken for damaged. The XML form writes every key whole, its '<' escaped.
+    if (owner && bytes.substr(0, 6) == "bplist" && HasKeyWithZeroByte(owner.get())) return PlistHandle();
+    return owner;
 }
 
 std::optional<std::string> PlistXmlText(plist_t node)

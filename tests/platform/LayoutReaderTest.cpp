@@ -76,6 +76,13 @@ TEST(LayoutReaderTest, MalformedLayoutsAreRefusedWithAReason)
     std::string manyOutlets;
     for (int i = 0; i < 1001; ++i) manyOutlets += Outlet("", "view", "N" + std::to_string(i));
     const std::string one = "<integer>1</integer>";
+    // Found by fuzz_layout_reader: a binary list whose dictionary key (UTF-16)
+    // holds zero bytes; reading that key aborted the process inside libplist.
+    const std::string keyWithZeroBytes(
+        "bplist00\xd1\x02\x01\x54\x55\x3a\x00\x00\x00\x00\x00\x00\x00\x20\x31\x08\x0b\x03\x00\x00"
+        "\x42\x00\x11\x00\x01\x01\x00\x00\x00\x00\x00\x00\x00\x03\x00\x00\x00\x00\x00\x00\x00\x00"
+        "\x00\x00\x00\x00\x00\x00\x00\x17",
+        58);
 
     const struct {
         const char* why;
@@ -83,6 +90,7 @@ TEST(LayoutReaderTest, MalformedLayoutsAreRefusedWithAReason)
         const char* reasonPart;
     } cases[] = {
         {"not a plist", "<html>", "not a property list"},
+        {"binary key holding zero bytes", keyWithZeroBytes, "not a property list"},
         {"root is an array", PlistXml("<array/>"), "not a dictionary"},
         {"unknown key", PlistXml("<dict><key>Titel</key><string>x</string></dict>"), "unknown key \"Titel\""},
         {"outlets not an array", PlistXml("<dict><key>Outlets</key><dict/></dict>"), "not an array"},
