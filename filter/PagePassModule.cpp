@@ -1,29 +1,11 @@
 #include "filter/PagePassModule.h"
 
 #include "filter/ErrorMessage.h"
+#include "filter/ModuleFile.h"
 
-#include <dlfcn.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
-#include <memory>
 #include <vector>
-
-namespace {
-
-struct ModuleCloser {
-    void operator()(void* handle) const { ::dlclose(handle); }
-};
-using ModuleHandle = std::unique_ptr<void, ModuleCloser>;
-
-std::string DlError()
-{
-    const char* text = ::dlerror();
-    return text != nullptr ? text : "unknown error";
-}
-
-} // namespace
 
 std::string PagePassModulePath()
 {
@@ -43,25 +25,17 @@ PagePassLoad LoadPagePassModule(const std::string& path)
         load.failure = "the filter's own path cannot be read from /proc/self/exe";
         return load;
     }
-    // Every symbol is bound now: a module that does not fit this filter fails
-    // here, not in the middle of a job.
-    ModuleHandle module(::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL));
-    if (!module) {
-        load.failure = DlError();
+    OpenedModule module = OpenModuleEntry(path, kPagePassEntryName);
+    if (!module.handle) {
+        load.failure = module.failure;
         return load;
     }
-    ::dlerror();
-    void* entry = ::dlsym(module.get(), kPagePassEntryName);
-    if (entry == nullptr) {
-        load.failure = path + " has no " + kPagePassEntryName + " (" + DlError() + ")";
-        return load;
-    }
-    const PagePassCalls* calls = reinterpret_cast<const PagePassCalls* (*)()>(entry)();
+    const PagePassCalls* calls = reinterpret_cast<const PagePassCalls* (*)()>(module.entry)();
     if (calls == nullptr || !PagePassCallsMatch(*calls)) {
-        load.failure = path + " was built for another version of the filter";
+        load.failure = "it was built for another version of the filter";
         return load;
     }
-    module.release(); // kept for the life of the process
+    (void)module.handle.release(); // kept for the life of the process
     load.calls = calls;
     return load;
 }

@@ -7,11 +7,11 @@
 // and the job goes out as after any failed page pass.
 #include "filter/PagePass.h"
 
+#include "filter/ModuleFile.h"
 #include "filter/PagePassRasterCalls.h"
 
 #include <dlfcn.h>
 
-#include <memory>
 #include <string>
 
 #ifndef QV_RASTERPASS_MODULE_NAME
@@ -19,17 +19,6 @@
 #endif
 
 namespace {
-
-struct ModuleCloser {
-    void operator()(void* handle) const { ::dlclose(handle); }
-};
-using ModuleHandle = std::unique_ptr<void, ModuleCloser>;
-
-std::string DlError()
-{
-    const char* text = ::dlerror();
-    return text != nullptr ? text : "unknown error";
-}
 
 // The raster module's path: beside the file that holds this code.
 std::string RasterPassModulePath()
@@ -58,23 +47,17 @@ RasterPassLoad LoadRasterPass()
         return load;
     }
     const std::string cannot = "The raster pass module " + path + " cannot be loaded: ";
-    ModuleHandle module(::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL));
-    if (!module) {
-        load.failure = cannot + DlError();
+    OpenedModule module = OpenModuleEntry(path, kRasterPassEntryName);
+    if (!module.handle) {
+        load.failure = cannot + module.failure;
         return load;
     }
-    ::dlerror();
-    void* entry = ::dlsym(module.get(), kRasterPassEntryName);
-    if (entry == nullptr) {
-        load.failure = cannot + "it has no " + kRasterPassEntryName;
-        return load;
-    }
-    const RasterPassCalls* calls = reinterpret_cast<const RasterPassCalls* (*)()>(entry)();
+    const RasterPassCalls* calls = reinterpret_cast<const RasterPassCalls* (*)()>(module.entry)();
     if (calls == nullptr || !RasterPassCallsMatch(*calls)) {
         load.failure = cannot + "it was built for another version of the filter";
         return load;
     }
-    module.release(); // kept for the life of the process
+    (void)module.handle.release(); // kept for the life of the process
     load.calls = calls;
     return load;
 }
