@@ -79,69 +79,50 @@ TEST(PagePassModule, OnlyTheModulesNeedThePdfLibraries)
     }
 }
 
-// A copy of the program without its module: a job that needs no page pass
-// prints and never looks for the module; one that needs the pass says why it
-// cannot run it and goes out as it came, as after any failed page pass.
-TEST(PagePassModule, WithoutItsModuleOnlyAPageJobNoticesAndSaysWhy)
+// A copy of the program with some of its modules: a job that needs a missing
+// module says why it cannot run the pass and goes out as it came, as after any
+// failed page pass; a job that needs none of the missing ones never notices.
+TEST(PagePassModule, AMissingModuleIsNoticedOnlyByAJobThatNeedsIt)
 {
-    TempDir tmp, bin;
-    const std::string program = bin.file("spoolwrap");
-    std::filesystem::copy_file(SpoolwrapBinary(), program);
-    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
     const std::string pdf = ReadFile(ProjectPath("samples/sample.pdf"));
-    const std::string fsiz = "@FSIZ=" + std::to_string(pdf.size()) + "\"";
-    for (const std::string options : {"", "QVTurnPage=true"}) {
-        SpoolwrapJob job = CupsJob(tmp.path(), tmp.file("no-marker"), options);
+    const std::string asItCame =
+        "@FSIZ=" + std::to_string(pdf.size()) + "\"\n@PJL ENTER LANGUAGE=PDF\n" + pdf;
+    const struct {
+        bool withPagePass; // the copy has the page pass module (never the raster one)
+        const char* options;
+        const char* missingKind; // the module the job says it cannot load, or null
+        const char* missingFile;
+        bool sentAsItCame;
+    } cases[] = {
+        {false, "", nullptr, nullptr, true},
+        {false, "QVTurnPage=true", "page pass", "spoolwrap-pagepass.so", true},
+        {true, "QVTurnPage=true", nullptr, nullptr, false}, // the vector pass rewrites the document
+        {true, "QVPDFRasterizedMode=true", "raster pass", "spoolwrap-rasterpass.so", true},
+    };
+    for (const auto& c : cases) {
+        TempDir tmp, bin;
+        const std::string program = bin.file("spoolwrap");
+        std::filesystem::copy_file(SpoolwrapBinary(), program);
+        std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+        if (c.withPagePass)
+            std::filesystem::copy_file(QV_PAGEPASS_MODULE_BIN, bin.file("spoolwrap-pagepass.so"));
+        SpoolwrapJob job = CupsJob(tmp.path(), tmp.file("no-marker"), c.options);
         job.stdinData = pdf;
         job.program = program;
         job.cleanEnvironment = true;
         const SpoolwrapResult r = testing_support::RunProcess(job);
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_NE(r.out.find(fsiz + "\n@PJL ENTER LANGUAGE=PDF\n" + pdf), std::string::npos) << options;
-        if (options.empty())
-            EXPECT_EQ(r.err, "");
-        else
-            EXPECT_EQ(r.err.rfind("ERROR: The page pass module " + bin.file("spoolwrap-pagepass.so") +
-                                      " cannot be loaded: " + bin.file("spoolwrap-pagepass.so") +
-                                      ": cannot open shared object file",
-                                  0),
-                      0u)
-                << r.err;
-    }
-}
-
-// A copy of the program and its page pass module without the raster module:
-// a vector pass runs as ever; a raster job says why it cannot be rasterised
-// and goes out as it came.
-TEST(PagePassModule, WithoutTheRasterModuleOnlyARasterJobNoticesAndSaysWhy)
-{
-    TempDir tmp, bin;
-    const std::string program = bin.file("spoolwrap");
-    std::filesystem::copy_file(SpoolwrapBinary(), program);
-    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
-    std::filesystem::copy_file(QV_PAGEPASS_MODULE_BIN, bin.file("spoolwrap-pagepass.so"));
-    const std::string pdf = ReadFile(ProjectPath("samples/sample.pdf"));
-    const std::string fsiz = "@FSIZ=" + std::to_string(pdf.size()) + "\"";
-    for (const std::string options : {"QVTurnPage=true", "QVPDFRasterizedMode=true"}) {
-        SpoolwrapJob job = CupsJob(tmp.path(), tmp.file("no-marker"), options);
-        job.stdinData = pdf;
-        job.program = program;
-        job.cleanEnvironment = true;
-        const SpoolwrapResult r = testing_support::RunProcess(job);
-        EXPECT_EQ(r.status, 0) << r.err;
-        const bool raster = options == "QVPDFRasterizedMode=true";
-        // The vector pass rewrites the document; the failed raster pass sends it as it came.
-        EXPECT_EQ(r.out.find(fsiz + "\n@PJL ENTER LANGUAGE=PDF\n" + pdf) != std::string::npos, raster)
-            << options;
-        if (!raster)
-            EXPECT_EQ(r.err, "");
-        else
-            EXPECT_EQ(r.err.rfind("ERROR: The raster pass module " + bin.file("spoolwrap-rasterpass.so") +
-                                      " cannot be loaded: " + bin.file("spoolwrap-rasterpass.so") +
-                                      ": cannot open shared object file",
-                                  0),
-                      0u)
-                << r.err;
+        EXPECT_EQ(r.out.find(asItCame) != std::string::npos, c.sentAsItCame) << c.options;
+        if (c.missingKind == nullptr) {
+            EXPECT_EQ(r.err, "") << c.options;
+            continue;
+        }
+        const std::string module = bin.file(c.missingFile);
+        EXPECT_EQ(r.err.rfind(std::string("ERROR: The ") + c.missingKind + " module " + module +
+                                  " cannot be loaded: " + module + ": cannot open shared object file",
+                              0),
+                  0u)
+            << r.err;
     }
 }
 

@@ -58,21 +58,28 @@ bool FeaturesPage(const WindowRun& window, int page)
            Choose(window, groups, MenuItemAt(groups, page - 1));
 }
 
+// Chooses secure print (its settings window opens at once), types the user
+// name and puts the focus into the passcode field.
+bool SecurePrintUpToThePasscode(const WindowRun& window)
+{
+    if (!window.ClickUntil(Named("pane:Print Type"), Control({{"tag", 101}})) ||
+        !Choose(window, {{"tag", 101}}, MenuItem({{"tag", 101}}, "Job Type Secure")) ||
+        !window.ClickOnce(Control({{"tag", 1022}})))
+        return false;
+    window.Type("alice");
+    window.Key("Return");
+    return window.WaitFor(Control({{"tag", 1022}, {"text", "alice"}})).has_value() &&
+           window.ClickOnce(Control({{"tag", 1026}}));
+}
+
 } // namespace
 
 TEST(WindowInput, ClicksAndKeysGiveTheJobOptionsTheSameScriptGivesHeadless)
 {
     const DialogRunner runner;
     WindowRun window(runner, {"--ppd", kKz63, "--options"}, kFixedSeams);
-    // Print Type: secure print, whose settings window opens at once.
-    ASSERT_TRUE(window.ClickUntil(Named("pane:Print Type"), Control({{"tag", 101}})));
-    ASSERT_TRUE(Choose(window, {{"tag", 101}}, MenuItem({{"tag", 101}}, "Job Type Secure")));
-    ASSERT_TRUE(window.ClickOnce(Control({{"tag", 1022}})));
-    window.Type("alice");
-    window.Key("Return");
-    EXPECT_TRUE(window.WaitFor(Control({{"tag", 1022}, {"text", "alice"}})));
+    ASSERT_TRUE(SecurePrintUpToThePasscode(window));
     // The passcode's formatter refuses the letter: it beeps and is dropped.
-    ASSERT_TRUE(window.ClickOnce(Control({{"tag", 1026}})));
     window.Type("12x34");
     window.Key("Return");
     EXPECT_TRUE(window.WaitFor(Control({{"tag", 1026}, {"text", "1234"}})));
@@ -103,12 +110,7 @@ TEST(WindowInput, AnAlertWithTheBundlesIconStopsAShortPasscodeAndReturnsWhenClos
 {
     const DialogRunner runner;
     WindowRun window(runner, {"--ppd", kKz63, "--options"}, kFixedSeams);
-    ASSERT_TRUE(window.ClickUntil(Named("pane:Print Type"), Control({{"tag", 101}})));
-    ASSERT_TRUE(Choose(window, {{"tag", 101}}, MenuItem({{"tag", 101}}, "Job Type Secure")));
-    ASSERT_TRUE(window.ClickOnce(Control({{"tag", 1022}})));
-    window.Type("alice");
-    window.Key("Return");
-    ASSERT_TRUE(window.ClickOnce(Control({{"tag", 1026}})));
+    ASSERT_TRUE(SecurePrintUpToThePasscode(window));
     window.Type("12");
     window.Key("Return");
     const json ok = {{"kind", "button"}, {"title", "OK"}, {"window", "Print Type Settings"}};
