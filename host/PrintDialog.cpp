@@ -1,14 +1,11 @@
 #include "host/PrintDialog.h"
 
-#include "host/headless/HeadlessSession.h"
-
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 
 #include "host/DialogSnapshot.h"
-#include "host/HostEnvironment.h"
 #include "host/JobOptions.h"
 #include "host/JobSubmission.h"
 #include "host/ScriptParser.h"
@@ -49,7 +46,7 @@ PrintDialog::PrintDialog(CommandLine line, std::ostream& out, std::ostream& err)
 PrintDialog::~PrintDialog()
 {
     toolkit_.SetEventSource(nullptr);
-    panels_.Clear();
+    setup_.reset();
 }
 
 int PrintDialog::BadInput(const std::string& message)
@@ -64,9 +61,10 @@ int PrintDialog::Run()
     std::string error;
     if (!Prepare(actions, error)) return BadInput(error);
 
-    ScriptInterpreter script(std::move(actions), panels_, toolkit_, log_, *this, host_->ppdFile());
+    ScriptInterpreter script(std::move(actions), setup_->Panels(), toolkit_, log_, *this,
+                             setup_->Host().ppdFile());
     toolkit_.SetEventSource(&script);
-    panels_.Open();
+    setup_->Panels().Open();
     const bool played = script.Run();
     std::optional<std::string> open = played ? OpenWindowTitle() : std::nullopt;
     if (played && !open && (line_.printOptions || line_.printFile) && !script.HasPrintLine()) {
@@ -99,54 +97,13 @@ bool PrintDialog::Prepare(std::vector<ScriptAction>& actions, std::string& error
         if (!parsed) return false;
         actions = std::move(*parsed);
     }
-    std::optional<PrinterSource> source = OpenPrinterSource(line_, error);
-    if (!source) return false;
-    queue_ = source->queue;
-    const std::string dataFolder = DataFolder(line_.dataDir);
-    PointFrameworkAtDataFolder(dataFolder);
-    store_.emplace(dataFolder, source->printerID);
-    host_ = std::make_unique<DialogHost>(std::move(source->ppd), source->printerID, line_.destinationType,
-                                         services_);
-    host_->SetChoiceListener([this](const std::string& option, const std::string& choice) {
-        panels_.ChoiceChanged(option, choice);
-    });
-    return ApplyStartingValues(*source, error) && LoadPanels(error);
-}
-
-bool PrintDialog::ApplyStartingValues(const PrinterSource& source, std::string& error)
-{
-    MarkPpdDefaults(*host_);
-    ApplySavedOptions(*host_, source.savedOptions);
-    if (const std::optional<SavedValues> lastUsed = store_->LastUsed()) ApplySavedValues(*host_, *lastUsed);
-    if (line_.preset) {
-        const std::optional<SavedValues> preset = store_->Preset(*line_.preset);
-        if (!preset) {
-            error = "no preset \"" + *line_.preset + "\" for the printer";
-            return false;
-        }
-        ApplySavedValues(*host_, *preset);
-    }
-    return ApplyCommandLineOptions(*host_, line_.options, error);
-}
-
-bool PrintDialog::LoadPanels(std::string& error)
-{
-    bool named = false;
-    const std::string folder = PluginFolder(line_.pluginDir, named);
-    std::optional<std::vector<LoadedPlugin>> plugins = LoadPlugins(folder, named, services_, error);
-    if (!plugins) return false;
-    plugins_ = std::move(*plugins);
-    for (LoadedPlugin& loaded : plugins_) {
-        std::optional<platform::PrintDialogPlugin::PanelList> panels =
-            loaded.plugin->PDEPanelsForType(platform::kPrintDialogPanelType, host_.get());
-        if (panels) panels_.Add(std::move(*panels));
-    }
-    return true;
+    setup_ = PrinterSetup::Open(line_, true, services_, error);
+    return setup_ != nullptr;
 }
 
 std::optional<std::string> PrintDialog::OpenWindowTitle() const
 {
-    for (const DialogPanel& panel : panels_.Panels()) {
+    for (const DialogPanel& panel : setup_->Panels().Panels()) {
         if (panel.view == nullptr) continue;
         std::vector<platform::ui::Window*> windows;
         CollectWindows(*panel.view, windows);
@@ -158,7 +115,7 @@ std::optional<std::string> PrintDialog::OpenWindowTitle() const
 
 std::string PrintDialog::CurrentOptions() const
 {
-    return JobOptionString(host_->Choices(), *host_->printSettings());
+    return JobOptionString(setup_->Host().Choices(), *setup_->Host().printSettings());
 }
 
 int PrintDialog::Finish()
@@ -171,7 +128,7 @@ int PrintDialog::Finish()
     const bool printed = lastPrint_ && lastPrint_->accepted;
     if (line_.printOptions && printed) out_ << lastPrint_->options << "\n";
     if (line_.printFile && printed) {
-        const PrintJob job{.queue = queue_,
+        const PrintJob job{.queue = setup_->Queue(),
                            .file = *line_.printFile,
                            .title =
                                line_.title.value_or(line_.printFile->substr(line_.printFile->rfind('/') + 1)),
@@ -183,59 +140,59 @@ int PrintDialog::Finish()
             err_ << "printdialog: " << error << "\n";
             status = kExitRefused;
         } else {
-            err_ << "printdialog: job " << queue_ << "-" << id << " submitted\n";
+            err_ << "printdialog: job " << setup_->Queue() << "-" << id << " submitted\n";
         }
     }
     std::string error;
-    if (!store_->Commit(error)) err_ << "printdialog: the settings were not kept: " << error << "\n";
-    if (line_.dump) out_ << DialogSnapshot(panels_, log_.Entries(), CurrentOptions()) << "\n";
+    if (!setup_->Store().Commit(error)) err_ << "printdialog: the settings were not kept: " << error << "\n";
+    if (line_.dump) out_ << DialogSnapshot(setup_->Panels(), log_.Entries(), CurrentOptions()) << "\n";
     out_.flush();
     return status;
 }
 
 bool PrintDialog::Print(std::string& /*error*/)
 {
-    const bool accepted = panels_.Print();
+    const bool accepted = setup_->Panels().Print();
     lastPrint_ = PrintStep{.accepted = accepted, .options = accepted ? CurrentOptions() : std::string()};
-    if (accepted) store_->StageLastUsed(CurrentValues(*host_));
+    if (accepted) setup_->Store().StageLastUsed(CurrentValues(setup_->Host()));
     return true;
 }
 
 bool PrintDialog::Save(const ScriptAction& action, std::string& /*error*/)
 {
-    if (panels_.SaveShown() != 0) {
+    if (setup_->Panels().SaveShown() != 0) {
         log_.RecordRefused(action.source);
         return true;
     }
-    store_->StageLastUsed(CurrentValues(*host_));
+    setup_->Store().StageLastUsed(CurrentValues(setup_->Host()));
     return true;
 }
 
 bool PrintDialog::PresetSave(const ScriptAction& action, std::string& /*error*/)
 {
-    if (panels_.SaveShown() != 0) {
+    if (setup_->Panels().SaveShown() != 0) {
         log_.RecordRefused(action.source);
         return true;
     }
-    store_->StagePreset(action.name, CurrentValues(*host_));
+    setup_->Store().StagePreset(action.name, CurrentValues(setup_->Host()));
     return true;
 }
 
 bool PrintDialog::PresetLoad(const ScriptAction& action, std::string& error)
 {
-    const std::optional<SavedValues> preset = store_->Preset(action.name);
+    const std::optional<SavedValues> preset = setup_->Store().Preset(action.name);
     if (!preset) {
         error = "no preset \"" + action.name + "\" for the printer";
         return false;
     }
-    ApplySavedValues(*host_, *preset);
-    panels_.RestoreAll();
+    ApplySavedValues(setup_->Host(), *preset);
+    setup_->Panels().RestoreAll();
     return true;
 }
 
 bool PrintDialog::Dump(std::string& /*error*/)
 {
-    out_ << DialogSnapshot(panels_, log_.Entries(), CurrentOptions()) << "\n";
+    out_ << DialogSnapshot(setup_->Panels(), log_.Entries(), CurrentOptions()) << "\n";
     return true;
 }
 

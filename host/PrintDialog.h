@@ -8,19 +8,16 @@
 // own files left as they were.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "host/CommandLine.h"
-#include "host/DialogHost.h"
 #include "host/DialogLog.h"
-#include "host/DialogPanels.h"
 #include "host/DialogServices.h"
-#include "host/PluginLoader.h"
-#include "host/PrinterSource.h"
-#include "host/SavedSettings.h"
+#include "host/PrinterSetup.h"
 #include "host/ScriptInterpreter.h"
 #include "host/headless/HeadlessToolkit.h"
 
@@ -46,8 +43,6 @@ private:
 
     int BadInput(const std::string& message);
     bool Prepare(std::vector<ScriptAction>& actions, std::string& error);
-    bool ApplyStartingValues(const PrinterSource& source, std::string& error);
-    bool LoadPanels(std::string& error);
     // The title of a window still open, if any.
     std::optional<std::string> OpenWindowTitle() const;
     int Finish();
@@ -62,17 +57,12 @@ private:
     CommandLine line_;
     std::ostream& out_;
     std::ostream& err_;
-    std::string queue_;
     HeadlessToolkit toolkit_;
     DialogLog log_{toolkit_};
     DialogServices services_{toolkit_, log_};
-    std::unique_ptr<DialogHost> host_;
-    std::optional<SettingsStore> store_;
     std::optional<PrintStep> lastPrint_;
-    // Destroyed in reverse order: the panels before the bundles whose code
-    // they run, the bundles before the host they were given.
-    std::vector<LoadedPlugin> plugins_;
-    DialogPanels panels_;
+    // Goes before the toolkit and services its panels use.
+    std::unique_ptr<PrinterSetup> setup_;
 };
 
 } // namespace host

@@ -64,6 +64,7 @@ bool DialogWindow::Open(std::string& error)
     if (!printers_.empty()) {
         setup_ = PrinterSetup::Open(WithPrinter(line_, printers_.front()), true, services_, error);
         if (!setup_) return false;
+        setup_->Panels().Open();
     }
     Build();
     FillPanes();
@@ -315,6 +316,7 @@ void DialogWindow::SwitchPrinter(guint index)
     setup_.reset();
     std::string error;
     setup_ = PrinterSetup::Open(WithPrinter(line_, printers_[index]), false, services_, error);
+    if (setup_) setup_->Panels().Open();
     gtk_widget_set_sensitive(printButton_, setup_ != nullptr);
     FillPanes();
     if (!setup_) Alert("The printer " + printers_[index].label + " cannot be used.", error);

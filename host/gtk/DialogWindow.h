@@ -22,7 +22,7 @@
 #include "host/gtk/GtkToolkit.h"
 #include "host/gtk/ModalLoop.h"
 #include "host/gtk/PrinterChoices.h"
-#include "host/gtk/PrinterSetup.h"
+#include "host/PrinterSetup.h"
 #include "host/gtk/ScreenServices.h"
 
 namespace host {

@@ -1,4 +1,4 @@
-#include "host/gtk/PrinterSetup.h"
+#include "host/PrinterSetup.h"
 
 #include "host/HostEnvironment.h"
 #include "host/PrinterSource.h"
@@ -12,7 +12,7 @@ std::unique_ptr<PrinterSetup> PrinterSetup::Open(const CommandLine& line, bool f
 {
     std::optional<PrinterSource> source = OpenPrinterSource(line, error);
     if (!source) return nullptr;
-    std::unique_ptr<PrinterSetup> setup(new PrinterSetup());
+    auto setup = std::make_unique<PrinterSetup>(Passkey());
     setup->queue_ = source->queue;
     const std::string dataFolder = DataFolder(line.dataDir);
     PointFrameworkAtDataFolder(dataFolder);
@@ -35,7 +35,6 @@ std::unique_ptr<PrinterSetup> PrinterSetup::Open(const CommandLine& line, bool f
             loaded.plugin->PDEPanelsForType(platform::kPrintDialogPanelType, setup->host_.get());
         if (panels) setup->panels_.Add(std::move(*panels));
     }
-    setup->panels_.Open();
     return setup;
 }
 

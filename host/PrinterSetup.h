@@ -1,10 +1,11 @@
-// Everything the dialog holds for one printer, built the way the headless
-// printdialog builds it: the printer's PPD in a DialogHost, its starting
+// Everything the dialog holds for one printer, the same in the headless
+// dialog and in the window: the printer's PPD in a DialogHost, its starting
 // values (PPD defaults, saved options, last used settings, then a preset
 // and -o for the printer the dialog opens with), the settings store, the
-// extension bundles loaded afresh and their panels opened. Changing the
-// printer drops the whole of it and builds another: the bundles are closed
-// and loaded again, so nothing the Features panel keeps for as long as its
+// extension bundles loaded afresh and their panels, which the caller opens
+// once its event source is in place. The window, changing the printer,
+// drops the whole of it and builds another: the bundles are closed and
+// loaded again, so nothing the Features panel keeps for as long as its
 // bundle is loaded outlives the printer it was made for.
 #pragma once
 
@@ -28,17 +29,23 @@ public:
     // opened or a bundle does not load. `firstPrinter` applies --preset and -o.
     static std::unique_ptr<PrinterSetup> Open(const CommandLine& line, bool firstPrinter,
                                               platform::RecordingHostServices& services, std::string& error);
+    // Only Open makes one.
+    class Passkey {
+        friend class PrinterSetup;
+        Passkey() = default;
+    };
+    explicit PrinterSetup(Passkey) {}
     ~PrinterSetup();
     PrinterSetup(const PrinterSetup&) = delete;
     PrinterSetup& operator=(const PrinterSetup&) = delete;
 
     DialogHost& Host() { return *host_; }
     DialogPanels& Panels() { return panels_; }
+    const DialogPanels& Panels() const { return panels_; }
     SettingsStore& Store() { return *store_; }
     const std::string& Queue() const { return queue_; }
 
 private:
-    PrinterSetup() = default;
     bool StartingValues(const CommandLine& line, bool firstPrinter,
                         const std::vector<std::pair<std::string, std::string>>& savedOptions,
                         std::string& error);
