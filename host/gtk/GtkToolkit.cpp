@@ -27,13 +27,9 @@ std::unique_ptr<platform::ui::View> GtkToolkit::createView(const platform::ui::R
 std::unique_ptr<platform::ui::View> GtkToolkit::loadView(const platform::Bundle& bundle,
                                                          std::string_view layoutName, std::string_view table)
 {
-    std::string error;
-    const std::optional<platform::ui::Layout> layout = platform::ui::ReadLayout(bundle, layoutName, &error);
-    if (!layout) {
-        std::cerr << LayoutRefusedMessage(layoutName, error);
-        session_->Models()->RecordLayoutRefused(layoutName, std::move(error));
-        return nullptr;
-    }
+    const std::optional<platform::ui::Layout> layout =
+        ReadLayoutOrRecord(bundle, layoutName, *session_->Models(), &std::cerr);
+    if (!layout) return nullptr;
     auto view = std::make_unique<GtkPanelView>(session_, layout->frame);
     AddLayoutWidgets(*view, *layout, bundle, table);
     return view;
@@ -50,15 +46,10 @@ std::unique_ptr<platform::ui::Window> GtkToolkit::loadWindow(const platform::Bun
                                                              std::string_view table,
                                                              platform::ui::View* owner)
 {
-    std::string error;
-    const std::optional<platform::ui::Layout> layout = platform::ui::ReadLayout(bundle, layoutName, &error);
-    if (!layout) {
-        std::cerr << LayoutRefusedMessage(layoutName, error);
-        session_->Models()->RecordLayoutRefused(layoutName, std::move(error));
-        return nullptr;
-    }
-    const std::string title =
-        layout->titleKey.empty() ? std::string() : bundle.LocalizedString(layout->titleKey, "", table);
+    const std::optional<platform::ui::Layout> layout =
+        ReadLayoutOrRecord(bundle, layoutName, *session_->Models(), &std::cerr);
+    if (!layout) return nullptr;
+    const std::string title = LayoutWindowTitle(*layout, bundle, table);
     auto window =
         std::make_unique<GtkModalWindow>(session_, title, layout->frame, dynamic_cast<GtkPanelView*>(owner));
     AddLayoutWidgets(window->contentView(), *layout, bundle, table);

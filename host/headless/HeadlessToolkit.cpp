@@ -42,12 +42,8 @@ std::unique_ptr<platform::ui::View> HeadlessToolkit::createView(const platform::
 std::unique_ptr<platform::ui::View>
 HeadlessToolkit::loadView(const platform::Bundle& bundle, std::string_view layoutName, std::string_view table)
 {
-    std::string error;
-    const std::optional<platform::ui::Layout> layout = platform::ui::ReadLayout(bundle, layoutName, &error);
-    if (!layout) {
-        session_->RecordLayoutRefused(layoutName, std::move(error));
-        return nullptr;
-    }
+    const std::optional<platform::ui::Layout> layout = ReadLayoutOrRecord(bundle, layoutName, *session_);
+    if (!layout) return nullptr;
     auto view = std::make_unique<HeadlessView>(session_, layout->frame);
     AddLayoutWidgets(*view, *layout, bundle, table);
     return view;
@@ -66,14 +62,9 @@ std::unique_ptr<platform::ui::Window> HeadlessToolkit::loadWindow(const platform
                                                                   std::string_view table,
                                                                   platform::ui::View* owner)
 {
-    std::string error;
-    const std::optional<platform::ui::Layout> layout = platform::ui::ReadLayout(bundle, layoutName, &error);
-    if (!layout) {
-        session_->RecordLayoutRefused(layoutName, std::move(error));
-        return nullptr;
-    }
-    const std::string title =
-        layout->titleKey.empty() ? std::string() : bundle.LocalizedString(layout->titleKey, "", table);
+    const std::optional<platform::ui::Layout> layout = ReadLayoutOrRecord(bundle, layoutName, *session_);
+    if (!layout) return nullptr;
+    const std::string title = LayoutWindowTitle(*layout, bundle, table);
     auto window =
         std::make_unique<HeadlessWindow>(session_, title, layout->frame, dynamic_cast<HeadlessView*>(owner));
     AddLayoutWidgets(window->contentView(), *layout, bundle, table);

@@ -1,6 +1,28 @@
 #include "host/headless/LayoutWidgets.h"
 
+#include <utility>
+
+#include "host/headless/HeadlessSession.h"
+
 namespace host {
+
+std::optional<platform::ui::Layout> ReadLayoutOrRecord(const platform::Bundle& bundle,
+                                                       std::string_view layoutName, HeadlessSession& log,
+                                                       std::ostream* say)
+{
+    std::string error;
+    std::optional<platform::ui::Layout> layout = platform::ui::ReadLayout(bundle, layoutName, &error);
+    if (layout) return layout;
+    if (say != nullptr) *say << LayoutRefusedMessage(layoutName, error);
+    log.RecordLayoutRefused(layoutName, std::move(error));
+    return layout;
+}
+
+std::string LayoutWindowTitle(const platform::ui::Layout& layout, const platform::Bundle& bundle,
+                              std::string_view table)
+{
+    return layout.titleKey.empty() ? std::string() : bundle.LocalizedString(layout.titleKey, "", table);
+}
 
 void AddLayoutWidgets(platform::ui::View& view, const platform::ui::Layout& layout,
                       const platform::Bundle& bundle, std::string_view table)
