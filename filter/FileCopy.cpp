@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -157,6 +158,40 @@ CopyResult CopyDescriptor(int in, int out)
     }
 }
 
+CopyResult MoveWithinFile(int in, int out, off_t from, off_t to, off_t size)
+{
+    if (from == to || size == 0) return CopyResult::Complete;
+    std::vector<char> buffer(kCopyBlock);
+    // Moving towards the end, the last block goes first, so that no byte is
+    // overwritten before it has been read; towards the start, the first.
+    const bool backwards = to > from;
+    off_t done = 0;
+    while (done < size) {
+        if (CancelJob != 0) return CopyResult::Cancelled;
+        const size_t block = static_cast<size_t>(std::min<off_t>(size - done, buffer.size()));
+        const off_t offset = backwards ? size - done - static_cast<off_t>(block) : done;
+        for (size_t got = 0; got < block;) {
+            const ssize_t n = ::pread(in, buffer.data() + got, block - got, from + offset + got);
+            if (Retry(n)) continue;
+            if (n <= 0) return CancelJob != 0 ? CopyResult::Cancelled : CopyResult::ReadFailed;
+            got += static_cast<size_t>(n);
+        }
+        for (size_t put = 0; put < block;) {
+            const ssize_t n = ::pwrite(out, buffer.data() + put, block - put, to + offset + put);
+            if (Retry(n)) continue;
+            if (n <= 0) return CancelJob != 0 ? CopyResult::Cancelled : CopyResult::WriteFailed;
+            put += static_cast<size_t>(n);
+        }
+        done += static_cast<off_t>(block);
+    }
+    return CopyResult::Complete;
+}
+
+void ReportLostData(const std::string& what, int error)
+{
+    PutErrorMessage(what + " (" + std::strerror(error) + ")\n");
+}
+
 namespace {
 
 // Makes a CUPS temporary file; its name goes into path.
@@ -170,11 +205,6 @@ void DiscardTempFile(std::span<char> path)
 {
     ::unlink(path.data());
     std::memset(path.data(), 0, path.size());
-}
-
-void ReportLostData(const std::string& what, int error)
-{
-    PutErrorMessage(what + " (" + std::strerror(error) + ")\n");
 }
 
 void ReportNoTempFile(int error)

@@ -6,8 +6,11 @@
 // looks at CancelJob between blocks and stops when the job was cancelled.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdio>
 #include <span>
+#include <string>
 
 // How a copy between descriptors ended.
 enum class CopyResult { Complete, ReadFailed, WriteFailed, Cancelled };
@@ -18,6 +21,17 @@ enum class CopyResult { Complete, ReadFailed, WriteFailed, Cancelled };
 // splice, a file opened for appending) the copy goes on through a block of
 // this process's memory from where the kernel stopped.
 CopyResult CopyDescriptor(int in, int out);
+
+// Moves size bytes inside one regular file, read through in and written
+// through out, from offset from to offset to; the two ranges may overlap (the
+// move starts at the end that keeps every byte readable until it is moved).
+// Through a block of this process's memory: the kernel copies a file onto
+// itself only between ranges that do not overlap, and the moves made here are
+// by a few bytes.
+CopyResult MoveWithinFile(int in, int out, off_t from, off_t to, off_t size);
+
+// Says on standard error that the job's data is lost: what, then the reason.
+void ReportLostData(const std::string& what, int error);
 
 // Creates a CUPS temporary file (its name into path, 64 bytes) and copies
 // everything readable from fd into it. Returns 1, or 0 when the file cannot be

@@ -5,6 +5,7 @@
 #include "filter/ChildProcess.h"
 #include "filter/FileCopy.h"
 #include "filter/FilterState.h"
+#include "filter/InPlaceJob.h"
 #include "filter/JobCopy.h"
 #include "filter/NextFilter.h"
 #include "filter/OutputMirror.h"
@@ -190,6 +191,23 @@ int EndUnsentJob(JobCopy& jobCopy)
     return 1;
 }
 
+// The end of a job whose header and PDF are out: the trailer, then the exit
+// status.
+int EndSentJob(char** argv, JobCopy& jobCopy)
+{
+    // A cancel before the trailer leaves the printer a cut job, which CUPS
+    // aborts; the trailer would make it a whole one.
+    if (CancelJob != 0) return EndCancelledJob(jobCopy);
+    OutputXPJLTrailer(argv, printoptions);
+    const int outputError = FlushPjlOutput();
+    if (CancelJob != 0) return EndCancelledJob(jobCopy);
+    // A broken pipe keeps its own rule below: the job's steps all ran.
+    if (outputError != 0 && CancelJobForPipe == 0) return EndUnsentJob(jobCopy);
+
+    jobCopy.Finish();
+    return CancelJobForPipe == 1 ? 1 : 0;
+}
+
 } // namespace
 
 TemporaryFileRemover::~TemporaryFileRemover()
@@ -262,6 +280,16 @@ int RunSpoolwrap(int argc, char** argv)
     // Reading the options may wait on the host's name service.
     if (CancelJob != 0) return EndCancelledJob(jobCopy);
 
+    if (const platform::UniqueFd output = InPlaceOutputReader(argc, argv, printoptions)) {
+        switch (SendPipedJobInPlace(argv, printoptions, output.Get())) {
+        case InPlaceResult::Sent: break;
+        case InPlaceResult::Cancelled: return EndCancelledJob(jobCopy);
+        case InPlaceResult::Unsent: return EndUnsentJob(jobCopy);
+        case InPlaceResult::Lost: PutErrorMessage("Process Data fail\n"); return 1;
+        }
+        return EndSentJob(argv, jobCopy);
+    }
+
     FinalPDF finalPdf;
     // The filter's own final PDF is removed however the run ends.
     const TemporaryFileRemover remover(finalPdf);
@@ -284,16 +312,5 @@ int RunSpoolwrap(int argc, char** argv)
         if (sent == SendResult::Cancelled || CancelJob != 0) return EndCancelledJob(jobCopy);
         if (sent == SendResult::Failed) return EndUnsentJob(jobCopy);
     }
-
-    // A cancel before the trailer leaves the printer a cut job, which CUPS
-    // aborts; the trailer would make it a whole one.
-    if (CancelJob != 0) return EndCancelledJob(jobCopy);
-    OutputXPJLTrailer(argv, printoptions);
-    const int outputError = FlushPjlOutput();
-    if (CancelJob != 0) return EndCancelledJob(jobCopy);
-    // A broken pipe keeps its own rule below: the job's steps all ran.
-    if (outputError != 0 && CancelJobForPipe == 0) return EndUnsentJob(jobCopy);
-
-    jobCopy.Finish();
-    return CancelJobForPipe == 1 ? 1 : 0;
+    return EndSentJob(argv, jobCopy);
 }

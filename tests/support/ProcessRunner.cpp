@@ -118,7 +118,8 @@ std::vector<char*> Pointers(std::vector<std::string>& texts)
 {
     if (!request.stdinFile.empty()) in = open(request.stdinFile.c_str(), O_RDONLY | O_CLOEXEC);
     if (!request.stdoutFile.empty())
-        out = open(request.stdoutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        out = open(request.stdoutFile.c_str(),
+                   O_WRONLY | O_CREAT | O_CLOEXEC | (request.stdoutAppend ? O_APPEND : O_TRUNC), 0644);
     if (in < 0 || out < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) _exit(127);
     signal(SIGPIPE, SIG_DFL);
     if (request.fileSizeLimit >= 0) {

@@ -18,6 +18,7 @@ struct ProcessRequest {
     std::string stdinData{};                  // fed to standard input
     std::string stdinFile{};                  // or: this file is standard input
     std::string stdoutFile{};                 // standard output goes to this file instead of `out`
+    bool stdoutAppend = false;                // stdoutFile is opened for appending, keeping what it holds
     bool closeStdoutEarly = false;            // read nothing and close the pipe: the reader went away
     long fileSizeLimit = -1;                  // RLIMIT_FSIZE of the program: a full disk
     long sigtermAfterBytes = -1;              // SIGTERM once this much of stdinData is written

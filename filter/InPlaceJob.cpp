@@ -1,0 +1,187 @@
+#include "filter/InPlaceJob.h"
+
+#include "filter/ErrorMessage.h"
+#include "filter/FileCopy.h"
+#include "filter/FilterState.h"
+#include "filter/OutputMirror.h"
+#include "filter/PdfPreprocess.h"
+#include "filter/PjlHeader.h"
+#include "platform/UniqueFd.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The size the room for the header is first made for. The header's length
+// depends on the size only through the digits of FSIZ, and the size is not
+// known until the pipe ends; a wrong guess costs one move of the PDF inside
+// the output file by a few bytes, about what the temporary copy costs. The
+// guess is ten digits, the class of the jobs where that copy is felt (a
+// gigabyte and more); a smaller job pays a move in proportion to its size.
+constexpr long long kGuessedSize = 1'000'000'000;
+
+// How much of each end of the PDF is kept for the checks. They read the first
+// and the last kilobyte, where PDF readers look for the header and the
+// end-of-file marker; the window leaves them room to look further.
+constexpr off_t kEndWindow = 64 << 10;
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+// The header for a PDF of the given size, as the usual path writes it.
+std::string RenderHeader(char** argv, const PrintOptions& options, long long size)
+{
+    char* data = nullptr;
+    size_t length = 0;
+    std::string header;
+    {
+        std::unique_ptr<std::FILE, FileCloser> memory(open_memstream(&data, &length));
+        if (!memory) return header;
+        SetPjlOutputStream(memory.get());
+        OutputXPJLCommand(argv, options, size);
+        SetPjlOutputStream(nullptr);
+    }
+    header.assign(data, length);
+    std::free(data);
+    return header;
+}
+
+bool ReadAt(int fd, std::vector<char>& into, off_t offset, size_t size)
+{
+    const size_t start = into.size();
+    into.resize(start + size);
+    for (size_t got = 0; got < size;) {
+        const ssize_t n =
+            ::pread(fd, into.data() + start + got, size - got, offset + static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        got += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// The PDF's two ends in a file of their own, for the checks that read a PDF by
+// name: the first and last kEndWindow bytes, or the whole PDF when it is no
+// larger than both. Fails when they cannot be read or kept.
+platform::UniqueFd EndsOfPdf(int fd, off_t offset, off_t size)
+{
+    std::vector<char> ends;
+    const bool read = size <= 2 * kEndWindow ? ReadAt(fd, ends, offset, static_cast<size_t>(size))
+                                             : ReadAt(fd, ends, offset, kEndWindow) &&
+                                                   ReadAt(fd, ends, offset + size - kEndWindow, kEndWindow);
+    if (!read) return {};
+    platform::UniqueFd file(::memfd_create("spoolwrap-pdf-ends", MFD_CLOEXEC));
+    if (!file || ::write(file.Get(), ends.data(), ends.size()) != static_cast<ssize_t>(ends.size()))
+        return {};
+    return file;
+}
+
+// Leaves the output as the usual path leaves a job that failed before its
+// header: empty.
+void EmptyOutput()
+{
+    if (::ftruncate(STDOUT_FILENO, 0) != 0) NotePjlOutputError(errno);
+    ::lseek(STDOUT_FILENO, 0, SEEK_SET);
+}
+
+InPlaceResult Failed(InPlaceResult result)
+{
+    EmptyOutput();
+    return result;
+}
+
+} // namespace
+
+platform::UniqueFd InPlaceOutputReader(int argc, char** argv, const PrintOptions& options)
+{
+    if (argc != 6 || gJobFilefp != nullptr || PjlOutputStream() != stdout) return {};
+    struct stat in {};
+    struct stat out {};
+    if (::fstat(STDIN_FILENO, &in) != 0 || !S_ISFIFO(in.st_mode)) return {};
+    if (::fstat(STDOUT_FILENO, &out) != 0 || !S_ISREG(out.st_mode) || out.st_size != 0) return {};
+    const int flags = ::fcntl(STDOUT_FILENO, F_GETFL);
+    if (flags < 0 || (flags & O_APPEND) != 0 || ::lseek(STDOUT_FILENO, 0, SEEK_CUR) != 0) return {};
+    if (checkIfNeddApplePDF(options) != 0 || PagePassMayBeNeeded(argv)) return {};
+    // The same file, opened once more for reading.
+    platform::UniqueFd reader(::open("/proc/self/fd/1", O_RDONLY | O_CLOEXEC));
+    struct stat reopened {};
+    if (!reader || ::fstat(reader.Get(), &reopened) != 0 || reopened.st_ino != out.st_ino ||
+        reopened.st_dev != out.st_dev)
+        return {};
+    return reader;
+}
+
+InPlaceResult SendPipedJobInPlace(char** argv, const PrintOptions& options, int output)
+{
+    // Nothing may sit in the stream's buffer: the output's position moves
+    // under it.
+    if (FlushPjlOutput() != 0) return InPlaceResult::Unsent;
+    const off_t room = static_cast<off_t>(RenderHeader(argv, options, kGuessedSize).size());
+    if (::lseek(STDOUT_FILENO, room, SEEK_SET) != room) return InPlaceResult::Unsent;
+    const CopyResult copied = CopyDescriptor(STDIN_FILENO, STDOUT_FILENO);
+    if (copied != CopyResult::Complete) {
+        const int error = errno;
+        if (copied == CopyResult::Cancelled || CancelJob != 0) return Failed(InPlaceResult::Cancelled);
+        ReportLostData(copied == CopyResult::ReadFailed ? "Standard input cannot be read"
+                                                        : "The job's data cannot be kept whole",
+                       error);
+        return Failed(InPlaceResult::Lost);
+    }
+    const off_t size = ::lseek(STDOUT_FILENO, 0, SEEK_CUR) - room;
+
+    // The same checks, with the same messages, as for a PDF kept in a file.
+    const platform::UniqueFd ends = EndsOfPdf(output, room, size);
+    if (!ends) {
+        ReportLostData("The job's data cannot be checked", errno);
+        return Failed(InPlaceResult::Lost);
+    }
+    const std::string endsPath = "/proc/self/fd/" + std::to_string(ends.Get());
+    PDFDocInfo docInfo;
+    pdfDocInfo_probe(endsPath.c_str(), docInfo);
+    if (size > 0 && !HasPdfFraming(endsPath.c_str())) {
+        PutErrorMessage("The job's data is not a complete PDF document\n");
+        return Failed(InPlaceResult::Lost);
+    }
+    if (CancelJob != 0) return Failed(InPlaceResult::Cancelled);
+
+    const std::string header = RenderHeader(argv, options, size);
+    const off_t length = static_cast<off_t>(header.size());
+    if (length != room) {
+        // The guess was wrong: the PDF moves to where the header ends.
+        const CopyResult moved = MoveWithinFile(output, STDOUT_FILENO, room, length, size);
+        if (moved == CopyResult::Cancelled) return Failed(InPlaceResult::Cancelled);
+        if (moved != CopyResult::Complete ||
+            (length < room && ::ftruncate(STDOUT_FILENO, length + size) != 0)) {
+            NotePjlOutputError(errno);
+            return Failed(InPlaceResult::Unsent);
+        }
+    }
+    for (off_t put = 0; put < length;) {
+        const ssize_t n =
+            ::pwrite(STDOUT_FILENO, header.data() + put, static_cast<size_t>(length - put), put);
+        if (n < 0 && errno == EINTR && CancelJob == 0) continue;
+        if (n <= 0) {
+            if (CancelJob != 0) return Failed(InPlaceResult::Cancelled);
+            NotePjlOutputError(n < 0 ? errno : EIO);
+            return Failed(InPlaceResult::Unsent);
+        }
+        put += n;
+    }
+    if (::lseek(STDOUT_FILENO, length + size, SEEK_SET) != length + size) {
+        NotePjlOutputError(errno);
+        return Failed(InPlaceResult::Unsent);
+    }
+    return InPlaceResult::Sent;
+}
