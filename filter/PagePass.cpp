@@ -206,6 +206,67 @@ bool IsKeptPage(const PDFDocInfo& info, size_t index)
            index % static_cast<size_t>(KeptPageStep(info)) == 0;
 }
 
+// What the pass may write of a kept page: its contents, resources and group,
+// which its form takes, and its boxes and turn. The same keys of the page's
+// ancestors are what it inherits.
+bool PassReadsPageKey(const std::string& key)
+{
+    static const std::set<std::string> keys = {"/Contents", "/Resources", "/Group",   "/MediaBox",
+                                               "/CropBox",  "/BleedBox",  "/TrimBox", "/ArtBox",
+                                               "/Rotate",   "/UserUnit"};
+    return keys.count(key) != 0;
+}
+
+// The first new object the pass makes has qpdf read every object of the file
+// it has not read yet, used or not (QPDF::getObjectCount resolves the whole
+// cross-reference table): on a long document with pages left out, their
+// content streams and whatever only they use are parsed then, megabytes held
+// to the end of the pass. Before that, every object the output cannot reach
+// becomes null, which costs no reading. What can be reached: the trailer's
+// document information, encryption and identifier; the old catalog, whose
+// layers the new one takes; the kept pages (their other keys are not written
+// and are not followed) and their ancestors, for what they inherit. Reading
+// what is reached here costs nothing more: the writer reads it anyway.
+void LetGoAllButKept(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, const PDFDocInfo& info,
+                     QPDFObjectHandle oldRoot)
+{
+    std::set<QPDFObjGen> reached;
+    std::vector<QPDFObjectHandle> pending;
+    const auto reach = [&](QPDFObjectHandle object) {
+        return !object.isIndirect() || reached.insert(object.getObjGen()).second;
+    };
+    const auto followKeys = [&](QPDFObjectHandle dict, bool pageKeysOnly) {
+        if (!dict.isDictionary()) return;
+        for (auto item : dict.ditems())
+            if (!pageKeysOnly || PassReadsPageKey(item.first)) pending.push_back(item.second);
+    };
+    for (auto item : pdf.getTrailer().ditems())
+        if (item.first != "/Root") pending.push_back(item.second);
+    if (reach(oldRoot) && oldRoot.isDictionary()) pending.push_back(oldRoot.getKey("/OCProperties"));
+    for (size_t index = 0; index < pages.size(); ++index) {
+        if (!IsKeptPage(info, index)) continue;
+        QPDFObjectHandle node = pages[index];
+        // Up the tree until a node already reached: its own ancestors are too.
+        while (node.isDictionary() && reach(node)) {
+            followKeys(node, true);
+            node = node.getKey("/Parent");
+        }
+    }
+    while (!pending.empty()) {
+        QPDFObjectHandle object = pending.back();
+        pending.pop_back();
+        if (!reach(object)) continue;
+        if (object.isStream()) object = object.getDict();
+        if (object.isArray()) {
+            for (QPDFObjectHandle item : object.aitems()) pending.push_back(item);
+        } else {
+            followKeys(object, false);
+        }
+    }
+    for (const auto& entry : pdf.getXRefTable())
+        if (reached.count(entry.first) == 0) pdf.replaceObject(entry.first, QPDFObjectHandle::newNull());
+}
+
 } // namespace
 
 BitmapSize RasterBitmapSize(const PageRect& mediaBox)
@@ -272,17 +333,14 @@ int processPDF(PDFDocInfo& info)
         PlacingContents placing;
         // The old pages are not written, yet qpdf keeps every object it has
         // read, and a long document's pages are most of the memory the pass
-        // takes: each is let go once it is of no more use, the pages left out
-        // at once. A page whose form is a copy keeps its contents for it.
+        // takes: each kept page is let go once it is of no more use, and all
+        // that only the pages left out use before the first new object is
+        // made. A page whose form is a copy keeps its contents for it.
         const auto release = [&](const QPDFObjectHandle& page) {
             if (page.isIndirect() && !forms.CopiedAtWriting(page))
                 pdf.replaceObject(page.getObjGen(), QPDFObjectHandle::newNull());
         };
-        for (size_t index = 0; index < pages.size(); ++index)
-            if (!IsKeptPage(info, index)) release(pages[index]);
-        // The first new object makes qpdf enter every object of the file in
-        // its table (megabytes on a long document): the pages left out are
-        // let go before, so that the two are not held at once.
+        LetGoAllButKept(pdf, pages, info, oldRoot);
         QPDFObjectHandle pagesRoot = NewPagesRoot(pdf);
         QPDFObjectHandle kids = QPDFObjectHandle::newArray();
         int count = 0;
