@@ -40,6 +40,43 @@ PageRect ToRect(QPDFObjectHandle box)
     return rect;
 }
 
+bool WalkPlainPageTree(QPDF& pdf, const std::function<void(QPDFObjectHandle)>& page)
+{
+    const auto isOfType = [](QPDFObjectHandle dict, const char* type) {
+        QPDFObjectHandle value = dict.getKey("/Type");
+        return value.isName() && value.getName() == type;
+    };
+    std::set<QPDFObjGen> met;
+    const auto firstMeeting = [&](QPDFObjectHandle node) {
+        return node.isIndirect() && node.isDictionary() && met.insert(node.getObjGen()).second;
+    };
+    const auto isPagesNode = [&](QPDFObjectHandle node) {
+        return isOfType(node, "/Pages") && node.getKey("/Kids").isArray();
+    };
+    QPDFObjectHandle root = pdf.getRoot().getKey("/Pages");
+    if (!firstMeeting(root) || !isPagesNode(root)) return false;
+    // The nodes being walked, each with the index of its next kid.
+    std::vector<std::pair<QPDFObjectHandle, int>> path{{root, 0}};
+    while (!path.empty()) {
+        auto& [node, next] = path.back();
+        QPDFObjectHandle kids = node.getKey("/Kids");
+        if (next >= kids.getArrayNItems()) {
+            path.pop_back();
+            continue;
+        }
+        QPDFObjectHandle kid = kids.getArrayItem(next++);
+        if (!firstMeeting(kid)) return false;
+        if (kid.hasKey("/Kids")) {
+            if (!isPagesNode(kid)) return false;
+            path.emplace_back(kid, 0);
+        } else {
+            if (!isOfType(kid, "/Page")) return false;
+            page(kid);
+        }
+    }
+    return true;
+}
+
 QPDFObjectHandle RectArray(const PageRect& r)
 {
     return QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(r.x0, r.y0, r.x1, r.y1));
@@ -288,6 +325,7 @@ std::shared_ptr<PdfDocument> OpenPdfDocument(const char* path)
         document->pdf.setLogger(SilentLogger());
         document->pdf.setSuppressWarnings(true);
         document->pdf.processFile(path);
+        document->path = path;
         return document;
     } catch (const std::exception&) {
         return nullptr;
@@ -296,6 +334,29 @@ std::shared_ptr<PdfDocument> OpenPdfDocument(const char* path)
 
 int PdfDocumentPageCount(PdfDocument& document, std::string* failure)
 {
+    // qpdf's getAllPages holds every page it lists, and so does the document
+    // until the pass lets them go: on a long document, megabytes at once. The
+    // count walks a second opening of the file instead, letting each page go
+    // as it is counted, when the tree is plain; a tree qpdf repairs is counted
+    // as qpdf counts it.
+    try {
+        QPDF counting;
+        counting.setLogger(SilentLogger());
+        counting.setSuppressWarnings(true);
+        counting.processFile(document.path.c_str());
+        std::vector<QPDFObjGen> pages;
+        const bool plain = WalkPlainPageTree(counting, [&](QPDFObjectHandle page) {
+            pages.push_back(page.getObjGen());
+            counting.replaceObject(page.getObjGen(), QPDFObjectHandle::newNull());
+        });
+        if (plain && !counting.anyWarnings() && pages.size() <= static_cast<size_t>(INT_MAX)) {
+            document.plainPages = std::move(pages);
+            return static_cast<int>(document.plainPages.size());
+        }
+    } catch (const std::exception&) {
+        // Counted below by the document itself, which says what is wrong.
+    }
+    document.plainPages.clear();
     try {
         const size_t count = document.pdf.getAllPages().size();
         if (count > static_cast<size_t>(INT_MAX)) return -1;
@@ -327,7 +388,17 @@ int processPDF(PDFDocInfo& info)
     if (!info.document || info.outputContext == nullptr) return -1;
     try {
         QPDF& pdf = info.document->pdf;
-        const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
+        // The pages kept, at their index. The count has listed a plain tree's
+        // pages: those left out are then never read at all, not even to be
+        // let go.
+        std::vector<QPDFObjectHandle> pages;
+        if (!info.document->plainPages.empty()) {
+            pages.resize(info.document->plainPages.size());
+            for (size_t index = 0; index < pages.size(); ++index)
+                if (IsKeptPage(info, index)) pages[index] = pdf.getObject(info.document->plainPages[index]);
+        } else {
+            pages = pdf.getAllPages();
+        }
         const QPDFObjectHandle oldRoot = pdf.getRoot();
         PageForms forms;
         PlacingContents placing;

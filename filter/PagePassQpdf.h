@@ -19,15 +19,23 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The job's PDF, opened with qpdf. Both passes read it; a document opened in
 // one module is handed to the other, so its layout is this one definition.
 class PdfDocument {
 public:
     QPDF pdf;
+    // The file it was opened from, which the page count reads once more.
+    std::string path;
+    // The pages' objects in order, when the page count found a page tree
+    // that qpdf has nothing to repair in (WalkPlainPageTree): the vector pass
+    // then reads only the pages it keeps. Empty otherwise.
+    std::vector<QPDFObjGen> plainPages;
 };
 
 namespace pagepass {
@@ -40,6 +48,14 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // A logger that discards the library's reports, which would otherwise land
 // on standard output, the printer's data stream.
 std::shared_ptr<QPDFLogger> SilentLogger();
+
+// Calls page(leaf) for each page of the document in order, and returns true,
+// when its page tree is plain: every node and page indirect and met once, the
+// nodes typed /Pages with an array of /Kids, the pages typed /Page without
+// /Kids. Returns false, having stopped, at the first thing that is not so:
+// qpdf's getAllPages repairs such a tree, and its count is the one to use.
+// Unlike getAllPages, this keeps nothing of the pages: page may let each go.
+bool WalkPlainPageTree(QPDF& pdf, const std::function<void(QPDFObjectHandle)>& page);
 
 // The page box the array says, or US Letter when it says none that is usable.
 PageRect ToRect(QPDFObjectHandle box);
