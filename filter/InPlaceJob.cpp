@@ -111,6 +111,10 @@ platform::UniqueFd InPlaceOutputReader(int argc, char** argv, const PrintOptions
     struct stat out {};
     if (::fstat(STDIN_FILENO, &in) != 0 || !S_ISFIFO(in.st_mode)) return {};
     if (::fstat(STDOUT_FILENO, &out) != 0 || !S_ISREG(out.st_mode) || out.st_size != 0) return {};
+    // Messages written into the same file ("2>&1") would land where the
+    // output's position stands: after the PDF, not before the header.
+    struct stat err {};
+    if (::fstat(STDERR_FILENO, &err) == 0 && err.st_dev == out.st_dev && err.st_ino == out.st_ino) return {};
     const int flags = ::fcntl(STDOUT_FILENO, F_GETFL);
     if (flags < 0 || (flags & O_APPEND) != 0 || ::lseek(STDOUT_FILENO, 0, SEEK_CUR) != 0) return {};
     if (checkIfNeddApplePDF(options) != 0 || PagePassMayBeNeeded(argv)) return {};

@@ -27,7 +27,7 @@ enum class InPlaceResult {
 // place means: the PDF arrives on standard input through a pipe and goes out
 // as it came (no layout filter, no page pass), and standard output is an
 // empty regular file at offset 0 that this process may read, not opened for
-// appending, with no job copy to mirror it. Every other job takes the usual
+// appending and not standard error too, with no job copy to mirror it. Every other job takes the usual
 // path through a temporary file.
 platform::UniqueFd InPlaceOutputReader(int argc, char** argv, const PrintOptions& options);
 

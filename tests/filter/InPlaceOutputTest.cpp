@@ -116,6 +116,25 @@ TEST_F(InPlaceOutput, OtherOutputsTakeTheUsualPath)
     }
 }
 
+// Standard error into the same file ("2>&1"): its messages stay before the
+// header, where the usual path writes them (an empty job has one).
+TEST_F(InPlaceOutput, MessagesIntoTheSameFileStayInOrder)
+{
+    const SpoolwrapJob job = Job("");
+    const SpoolwrapResult piped = ThroughAPipe(job);
+    ASSERT_EQ(piped.status, 0) << piped.err;
+    ASSERT_FALSE(piped.err.empty());
+    SpoolwrapJob shell = job;
+    shell.program = "/bin/sh";
+    shell.cleanEnvironment = true;
+    shell.args = {"-c", "f=$1; shift; exec \"$@\" > \"$f\" 2>&1", "sh", outDir.file("job.prn"),
+                  SpoolwrapBinary()};
+    shell.args.insert(shell.args.end(), job.args.begin(), job.args.end());
+    const SpoolwrapResult r = RunProcess(shell);
+    ASSERT_EQ(r.status, 0) << Output();
+    EXPECT_EQ(Output(), piped.err + piped.out);
+}
+
 // The job copy (kept in the temporary folder) gets every byte the output file
 // gets: the usual path mirrors them.
 TEST_F(InPlaceOutput, AJobCopyHoldsTheOutputFileBytes)
