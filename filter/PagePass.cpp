@@ -128,6 +128,18 @@ QPDFObjectHandle NewPagesRoot(QPDF& pdf)
     return pdf.makeIndirectObject(pages);
 }
 
+// A name that a new object of every page holds: one shared object rather
+// than one per page (a name costs about as much memory as a small dictionary,
+// a few hundred kilobytes on a thousand pages). Names are never changed in
+// place, and the writer writes a shared direct object where each holds it.
+QPDFObjectHandle SharedName(const char* name)
+{
+    static std::map<std::string, QPDFObjectHandle> names;
+    auto [it, inserted] = names.try_emplace(name);
+    if (inserted) it->second = QPDFObjectHandle::newName(name);
+    return it->second;
+}
+
 QPDFObjectHandle NewPage(QPDF& pdf, QPDFObjectHandle parent, QPDFObjectHandle mediaBox, int rotate,
                          const char* xobjectName, QPDFObjectHandle xobject, QPDFObjectHandle contents)
 {
@@ -136,7 +148,7 @@ QPDFObjectHandle NewPage(QPDF& pdf, QPDFObjectHandle parent, QPDFObjectHandle me
     QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
     resources.replaceKey("/XObject", xobjects);
     QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
-    page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
+    page.replaceKey("/Type", SharedName("/Page"));
     page.replaceKey("/Parent", parent);
     page.replaceKey("/MediaBox", mediaBox);
     page.replaceKey("/Resources", resources);
@@ -203,8 +215,8 @@ public:
             return Copy(page);
         }
         QPDFObjectHandle dict = contents.getDict();
-        dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
-        dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
+        dict.replaceKey("/Type", SharedName("/XObject"));
+        dict.replaceKey("/Subtype", SharedName("/Form"));
         dict.replaceKey("/BBox", bbox);
         if (!resources.isNull()) dict.replaceKey("/Resources", Shared(resources, resourcesText));
         QPDFObjectHandle group = page.getAttribute("/Group", false);
