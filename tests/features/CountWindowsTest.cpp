@@ -52,6 +52,9 @@ protected:
     FeaturesPanelHarness dialog{kKz63};
 
     KPRINTFEATURESPDE& Panel() { return *dialog.Panel(); }
+    void SetUp() override { ASSERT_NE(dialog.Panel(), nullptr); }
+    // A control of the separator window.
+    platform::ui::Widget& Sep(int tag) { return W(Panel().getSepWnd(), tag); }
 
     // A setup button pressed on its page.
     host::ActionOutcome PressSetupButton(const int32_t& id)
@@ -88,7 +91,6 @@ protected:
 
 TEST_F(CountWindows, ASeparatorListIsStoredSortedWithSpacesAndShownWithCommas)
 {
-    ASSERT_NE(dialog.Panel(), nullptr);
     struct Case {
         const char *typed, *stored, *shown;
     };
@@ -100,14 +102,13 @@ TEST_F(CountWindows, ASeparatorListIsStoredSortedWithSpacesAndShownWithCommas)
         EXPECT_EQ(dialog.PrintedSetting(keys::SeparatorPageTicket), c.stored) << c.typed;
         // The setup button shows the kept list again.
         PressSetupButton(pfSeparatorSetupButtonID);
-        EXPECT_EQ(W(Panel().getSepWnd(), kPageList).stringValue(), c.shown) << c.typed;
-        host::Click(W(Panel().getSepWnd(), kSeparatorCancel));
+        EXPECT_EQ(Sep(kPageList).stringValue(), c.shown) << c.typed;
+        host::Click(Sep(kSeparatorCancel));
     }
 }
 
 TEST_F(CountWindows, ARefusedSeparatorListShowsItsMessageAndKeepsTheWindowOpen)
 {
-    ASSERT_NE(dialog.Panel(), nullptr);
     EnterPageList("4,6");
     PopupWinInPanel* window = OpenSeparatorWindow();
     const std::vector<std::pair<std::string, const char*>> refused = {
@@ -133,10 +134,9 @@ TEST_F(CountWindows, ARefusedSeparatorListShowsItsMessageAndKeepsTheWindowOpen)
 
 TEST_F(CountWindows, CancellingTheSeparatorWindowKeepsTheListOrTurnsTheSeparatorOffWithoutOne)
 {
-    ASSERT_NE(dialog.Panel(), nullptr);
     // No list kept: the separator cannot stay on.
     host::Type(W(OpenSeparatorWindow(), kPageList), "7");
-    host::Click(W(Panel().getSepWnd(), kSeparatorCancel));
+    host::Click(Sep(kSeparatorCancel));
     EXPECT_EQ(dialog.NewAlertKeys(), std::vector<std::string>{"Message22c"});
     EXPECT_FALSE(IsOpen(Panel().getSepWnd()));
     EXPECT_EQ(SelectedEntry("QVIntSheet"), 0);
@@ -146,9 +146,9 @@ TEST_F(CountWindows, CancellingTheSeparatorWindowKeepsTheListOrTurnsTheSeparator
     // A list kept: Cancel drops what was typed (or defaulted) since and keeps the tray.
     EnterPageList("12,8");
     host::Type(W(OpenSeparatorWindow(), kPageList), "30");
-    host::Click(W(Panel().getSepWnd(), 406));
-    EXPECT_EQ(W(Panel().getSepWnd(), kPageList).stringValue(), "");
-    host::Click(W(Panel().getSepWnd(), kSeparatorCancel));
+    host::Click(Sep(406));
+    EXPECT_EQ(Sep(kPageList).stringValue(), "");
+    host::Click(Sep(kSeparatorCancel));
     EXPECT_TRUE(dialog.NewAlertKeys().empty());
     EXPECT_EQ(dialog.PrintedSetting(keys::SeparatorPageTicket), "8 12");
     EXPECT_EQ(dialog.PrintedChoice("QVIntSheet"), "1stTray");
@@ -156,7 +156,6 @@ TEST_F(CountWindows, CancellingTheSeparatorWindowKeepsTheListOrTurnsTheSeparator
 
 TEST_F(CountWindows, TheSeparatorListIsSummarisedWhileTheSeparatorIsOnAndReadBackFromTheSettings)
 {
-    ASSERT_NE(dialog.Panel(), nullptr);
     EnterPageList("25,3");
     dialog.PrintedSetting(keys::SeparatorPageTicket);
     // The tray's line and the pages' line stand side by side.
@@ -181,7 +180,6 @@ TEST_F(CountWindows, TheSeparatorListIsSummarisedWhileTheSeparatorIsOnAndReadBac
 
 TEST_F(CountWindows, NumberFieldsTakeTheirRangeAndRefuseTheRestWithTheirMessage)
 {
-    ASSERT_NE(dialog.Panel(), nullptr);
     dialog.Check("QVTabNumberInSequence", 1);
     struct Case {
         const char* choice; // of the offset stacking list; null: the setup button
@@ -244,7 +242,6 @@ TEST_F(CountWindows, NumberFieldsTakeTheirRangeAndRefuseTheRestWithTheirMessage)
 
 TEST_F(CountWindows, TheStepperStopsAtItsBoundsWithABeepAndWaitsForAFieldItRefuses)
 {
-    ASSERT_NE(dialog.Panel(), nullptr);
     dialog.Check("QVTabNumberInSequence", 1);
     PressSetupButton(pfNumInSeqSetupButtonID);
     PopupWinInPanel* window = Panel().getNumInSeqWnd();
@@ -279,7 +276,6 @@ TEST_F(CountWindows, TheStepperStopsAtItsBoundsWithABeepAndWaitsForAFieldItRefus
 
 TEST_F(CountWindows, ListEntriesAndSetupButtonsOpenTheMatchingWindow)
 {
-    ASSERT_NE(dialog.Panel(), nullptr);
     dialog.NewWindowTitles();
     const std::vector<std::string> none;
     const std::vector<std::string> pages{"Offset per Number of Pages"}, sets{"Offset per Number of Sets"},
@@ -310,7 +306,6 @@ TEST_F(CountWindows, ListEntriesAndSetupButtonsOpenTheMatchingWindow)
 
 TEST_F(CountWindows, NumberFieldsAreSummarisedOnlyWhileTheirFeatureIsChosen)
 {
-    ASSERT_NE(dialog.Panel(), nullptr);
     std::map<std::string, std::string> summary = dialog.Summary();
     for (const char* title :
          {"Sheets per Sequence", "Offset per Number of Pages", "Offset per Number of Sets"})
@@ -336,7 +331,6 @@ TEST_F(CountWindows, NumberFieldsAreSummarisedOnlyWhileTheirFeatureIsChosen)
 
 TEST_F(CountWindows, EachWindowsHelpButtonOpensItsPageAndAStepperReadBackBringsItsField)
 {
-    ASSERT_NE(dialog.Panel(), nullptr);
     for (const auto& [window, tag, page] :
          {std::tuple{Panel().getSepWnd(), 407, "SpecifyPosition.htm"},
           std::tuple{Panel().getNumInSeqWnd(), kNumInSeq.help, "NumberInSequence.htm"},
