@@ -15,13 +15,6 @@
 
 namespace {
 
-std::string Pattern(size_t size)
-{
-    std::string bytes(size, '\0');
-    for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 131) ^ (i >> 9));
-    return bytes;
-}
-
 TEST(CopyDescriptor, EveryByteArrivesAfterWhatTheFileHeld)
 {
     TempDir tmp;
@@ -31,7 +24,7 @@ TEST(CopyDescriptor, EveryByteArrivesAfterWhatTheFileHeld)
             for (const bool append : {false, true}) {
                 SCOPED_TRACE(std::to_string(size) + (fromPipe ? " from a pipe" : " from a file") +
                              (append ? ", appending" : ""));
-                const std::string data = Pattern(size);
+                const std::string data = PatternBytes(size);
                 const std::string outPath = tmp.file("out");
                 // Bytes already written stay: the copy goes on from the file's position.
                 WriteFile(outPath, "HEAD");
@@ -75,7 +68,7 @@ TEST(CopyDescriptor, EveryByteArrivesAfterWhatTheFileHeld)
 TEST(PipeInput, ALargeJobThroughAPipeIsSentWhole)
 {
     TempDir tmp, outDir;
-    const std::string pdf = "%PDF-1.4\n" + Pattern((5 << 20) + 3) + "\n%%EOF";
+    const std::string pdf = "%PDF-1.4\n" + PatternBytes((5 << 20) + 3) + "\n%%EOF";
     const std::string size =
         "@PJL SET JOBATTR=\"@FSIZ=" + std::to_string(pdf.size()) + "\"\n@PJL ENTER LANGUAGE=PDF\n";
     for (const bool toFile : {false, true}) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 // The shared helpers every filter test uses.
+using testing_support::PatternBytes;
 using testing_support::ReadFile;
 using testing_support::RunProcess;
 using testing_support::TempDir;

@@ -60,4 +60,11 @@ void WriteFile(const std::string& path, std::string_view bytes)
         throw Failure("write", path, complete ? errno : writeError);
 }
 
+std::string PatternBytes(size_t size)
+{
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 131) ^ (i >> 9));
+    return bytes;
+}
+
 } // namespace testing_support
