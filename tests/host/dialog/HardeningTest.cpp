@@ -44,6 +44,30 @@ int ProbeValue(const ProcessResult& run, int tag, const char* field = "value")
     return control != nullptr && control->at(field).is_number() ? control->at(field).get<int>() : -1;
 }
 
+// A way of damaging the file at `path` before a run; `dir` is the test's folder.
+using Damage = std::function<void(const testing_support::TempDir& dir, const std::string& path)>;
+
+Damage Writes(std::string bytes)
+{
+    return [bytes = std::move(bytes)](const testing_support::TempDir&, const std::string& path) {
+        testing_support::WriteFile(path, bytes);
+    };
+}
+
+// A symbolic link to the file `name` of the test's folder, holding `bytes`.
+Damage LinksTo(std::string name, std::string bytes)
+{
+    return [=](const testing_support::TempDir& dir, const std::string& path) {
+        const std::string target = dir.Write(name, bytes);
+        ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0);
+    };
+}
+
+void MakesAFolder(const testing_support::TempDir&, const std::string& path)
+{
+    ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
+}
+
 // A saved file that is not a property list, is cut short or holds other
 // types is dropped and written afresh; one that is too large, a symbolic
 // link or a folder is left alone, and the dialog says why it kept nothing.
@@ -57,47 +81,27 @@ TEST(HardeningTest, DamagedSavedSettingsFileLeavesTheDialogPrinting)
     }
     struct Case {
         const char* name;
-        std::function<void(const DialogRunner&, const std::string& path)> make;
+        Damage make;
         const char* refusal; // empty: the file is rewritten
     };
-    const std::string wrongTypes = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>"
-                                   "<key>PrintSettings</key><dict><key>Key</key><integer>3</integer></dict>"
-                                   "<key>PPDChoices</key><array><integer>1</integer><dict><key>Option</key>"
-                                   "<true/></dict></array></dict></plist>";
     const std::vector<Case> cases = {
-        {"not a property list",
-         [](const DialogRunner&, const std::string& path) {
-             testing_support::WriteFile(path, std::string("\0\xff\x01not a plist", 14));
-         },
-         ""},
-        {"truncated",
-         [&](const DialogRunner&, const std::string& path) {
-             testing_support::WriteFile(path, wholeFile.substr(0, wholeFile.size() / 2));
-         },
-         ""},
+        {"not a property list", Writes(std::string("\0\xff\x01not a plist", 14)), ""},
+        {"truncated", Writes(wholeFile.substr(0, wholeFile.size() / 2)), ""},
         {"wrong types",
-         [&](const DialogRunner&, const std::string& path) { testing_support::WriteFile(path, wrongTypes); },
+         Writes("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>"
+                "<key>PrintSettings</key><dict><key>Key</key><integer>3</integer></dict>"
+                "<key>PPDChoices</key><array><integer>1</integer><dict><key>Option</key>"
+                "<true/></dict></array></dict></plist>"),
          ""},
-        {"10 MB",
-         [](const DialogRunner&, const std::string& path) {
-             testing_support::WriteFile(path, std::string(10u << 20, 'x'));
-         },
-         "it is larger than"},
-        {"symbolic link",
-         [](const DialogRunner& runner, const std::string& path) {
-             const std::string target = runner.Dir().Write("elsewhere.plist", "kept elsewhere");
-             ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0);
-         },
-         "it is a symbolic link"},
-        {"folder",
-         [](const DialogRunner&, const std::string& path) { ASSERT_EQ(mkdir(path.c_str(), 0700), 0); },
-         "it is a folder"},
+        {"10 MB", Writes(std::string(10u << 20, 'x')), "it is larger than"},
+        {"symbolic link", LinksTo("elsewhere.plist", "kept elsewhere"), "it is a symbolic link"},
+        {"folder", MakesAFolder, "it is a folder"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const DialogRunner runner;
         std::filesystem::create_directories(runner.DataDir() + "/printers/probe");
-        c.make(runner, LastUsedPath(runner));
+        c.make(runner.Dir(), LastUsedPath(runner));
         const ProcessResult run = runner.Run({"--options", "--dump"}, "panel features\ncheck 10 on\n");
         // The dialog starts from the defaults and prints what was chosen.
         ASSERT_EQ(run.status, 0) << run.err;
@@ -190,45 +194,21 @@ TEST(HardeningTest, DamagedPreferenceCacheFile)
 {
     struct Case {
         const char* name;
-        std::function<void(const testing_support::TempDir&, const std::string& path)> make;
+        Damage make;
         bool storable;
     };
     const std::vector<Case> cases = {
-        {"not a property list",
-         [](const testing_support::TempDir&, const std::string& path) {
-             testing_support::WriteFile(path, "\x01\xffnot a plist");
-         },
-         true},
-        {"truncated",
-         [](const testing_support::TempDir&, const std::string& path) {
-             testing_support::WriteFile(path,
-                                        "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Key</key>"
-                                        "<string>va");
-         },
+        {"not a property list", Writes("\x01\xffnot a plist"), true},
+        {"truncated", Writes("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Key</key><string>va"),
          true},
         {"wrong types",
-         [](const testing_support::TempDir&, const std::string& path) {
-             testing_support::WriteFile(path, "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><dict>"
-                                              "<key>Key</key><integer>7</integer></dict></array></plist>");
-         },
+         Writes("<?xml version=\"1.0\"?><plist version=\"1.0\"><array><dict>"
+                "<key>Key</key><integer>7</integer></dict></array></plist>"),
          true},
-        {"10 MB",
-         [](const testing_support::TempDir&, const std::string& path) {
-             testing_support::WriteFile(path, std::string(10u << 20, ' '));
-         },
-         false},
+        {"10 MB", Writes(std::string(10u << 20, ' ')), false},
         {"symbolic link",
-         [](const testing_support::TempDir& dir, const std::string& path) {
-             const std::string target = dir.Write("elsewhere", "<plist><dict><key>Key</key><string>v</string>"
-                                                               "</dict></plist>");
-             ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0);
-         },
-         false},
-        {"folder",
-         [](const testing_support::TempDir&, const std::string& path) {
-             ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
-         },
-         false},
+         LinksTo("elsewhere", "<plist><dict><key>Key</key><string>v</string></dict></plist>"), false},
+        {"folder", MakesAFolder, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -287,6 +267,7 @@ TEST(HardeningTest, TwoProcessesStoringInOneCacheFileKeepEveryStore)
     const testing_support::TempDir dir;
     const std::string folder = dir.file("QUORVEL");
     constexpr int kStores = 150;
+    const auto key = [](int child, int i) { return "Key" + std::to_string(child) + "-" + std::to_string(i); };
     pid_t children[2] = {};
     for (int child = 0; child < 2; ++child) {
         children[child] = fork();
@@ -294,9 +275,8 @@ TEST(HardeningTest, TwoProcessesStoringInOneCacheFileKeepEveryStore)
         if (children[child] == 0) {
             bool all = true;
             for (int i = 0; i < kStores; ++i)
-                all = platform::StorePreferenceCacheValue(
-                          folder, "probe", false, "Key" + std::to_string(child) + "-" + std::to_string(i),
-                          std::to_string(i), true) &&
+                all = platform::StorePreferenceCacheValue(folder, "probe", false, key(child, i),
+                                                          std::to_string(i), true) &&
                       all;
             _exit(all ? 0 : 1);
         }
@@ -308,9 +288,7 @@ TEST(HardeningTest, TwoProcessesStoringInOneCacheFileKeepEveryStore)
     }
     for (int child = 0; child < 2; ++child)
         for (int i = 0; i < kStores; ++i)
-            EXPECT_EQ(platform::LoadPreferenceCacheValue(
-                          folder, "probe", "Key" + std::to_string(child) + "-" + std::to_string(i)),
-                      std::to_string(i));
+            EXPECT_EQ(platform::LoadPreferenceCacheValue(folder, "probe", key(child, i)), std::to_string(i));
 }
 
 } // namespace
