@@ -40,7 +40,8 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-// The header for a PDF of the given size, as the usual path writes it.
+// The header for a PDF of the given size, as the usual path writes it. No job
+// copy is open on this path, so nothing of it is mirrored.
 std::string RenderHeader(char** argv, const PrintOptions& options, long long size)
 {
     char* data = nullptr;
@@ -72,20 +73,16 @@ bool ReadAt(int fd, std::vector<char>& into, off_t offset, size_t size)
     return true;
 }
 
-// The PDF's two ends in a file of their own, for the checks that read a PDF by
-// name: the first and last kEndWindow bytes, or the whole PDF when it is no
-// larger than both. Fails when they cannot be read or kept.
-platform::UniqueFd EndsOfPdf(int fd, off_t offset, off_t size)
+// Copies the PDF's two ends into the file ends, for the checks that read a
+// PDF by name: the first and last kEndWindow bytes, or the whole PDF when it
+// is no larger than both.
+bool CopyEndsOfPdf(int fd, off_t offset, off_t size, int ends)
 {
-    std::vector<char> ends;
-    const bool read = size <= 2 * kEndWindow ? ReadAt(fd, ends, offset, static_cast<size_t>(size))
-                                             : ReadAt(fd, ends, offset, kEndWindow) &&
-                                                   ReadAt(fd, ends, offset + size - kEndWindow, kEndWindow);
-    if (!read) return {};
-    platform::UniqueFd file(::memfd_create("spoolwrap-pdf-ends", MFD_CLOEXEC));
-    if (!file || ::write(file.Get(), ends.data(), ends.size()) != static_cast<ssize_t>(ends.size()))
-        return {};
-    return file;
+    std::vector<char> bytes;
+    const bool read = size <= 2 * kEndWindow ? ReadAt(fd, bytes, offset, static_cast<size_t>(size))
+                                             : ReadAt(fd, bytes, offset, kEndWindow) &&
+                                                   ReadAt(fd, bytes, offset + size - kEndWindow, kEndWindow);
+    return read && ::write(ends, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
 }
 
 // Leaves the output as the usual path leaves a job that failed before its
@@ -129,11 +126,15 @@ platform::UniqueFd InPlaceOutputReader(int argc, char** argv, const PrintOptions
 
 InPlaceResult SendPipedJobInPlace(char** argv, const PrintOptions& options, int output)
 {
+    // Made before anything is read, so that a process that may not make one
+    // still has the usual path.
+    const platform::UniqueFd ends(::memfd_create("spoolwrap-pdf-ends", MFD_CLOEXEC));
+    if (!ends) return InPlaceResult::NotTaken;
     // Nothing may sit in the stream's buffer: the output's position moves
     // under it.
     if (FlushPjlOutput() != 0) return InPlaceResult::Unsent;
     const off_t room = static_cast<off_t>(RenderHeader(argv, options, kGuessedSize).size());
-    if (::lseek(STDOUT_FILENO, room, SEEK_SET) != room) return InPlaceResult::Unsent;
+    if (::lseek(STDOUT_FILENO, room, SEEK_SET) != room) return InPlaceResult::NotTaken;
     const CopyResult copied = CopyDescriptor(STDIN_FILENO, STDOUT_FILENO);
     if (copied != CopyResult::Complete) {
         const int error = errno;
@@ -146,8 +147,7 @@ InPlaceResult SendPipedJobInPlace(char** argv, const PrintOptions& options, int 
     const off_t size = ::lseek(STDOUT_FILENO, 0, SEEK_CUR) - room;
 
     // The same checks, with the same messages, as for a PDF kept in a file.
-    const platform::UniqueFd ends = EndsOfPdf(output, room, size);
-    if (!ends) {
+    if (!CopyEndsOfPdf(output, room, size, ends.Get())) {
         ReportLostData("The job's data cannot be checked", errno);
         return Failed(InPlaceResult::Lost);
     }

@@ -12,10 +12,11 @@
 #include "filter/PrintOptions.h"
 #include "platform/UniqueFd.h"
 
-// How a job sent in place ended. On every end but Sent the output file is
-// left empty, as the usual path leaves it when the job fails before its
+// How a job sent in place ended. On every end but Sent and NotTaken the output
+// file is left empty, as the usual path leaves it when the job fails before its
 // header.
 enum class InPlaceResult {
+    NotTaken,  // nothing was read or written: the usual path sends the job
     Sent,      // header and PDF are in the output, which is positioned after them
     Lost,      // the data could not be read or kept, or is no PDF (a message says why)
     Unsent,    // the output failed (PjlOutputError() says how)

@@ -282,12 +282,12 @@ int RunSpoolwrap(int argc, char** argv)
 
     if (const platform::UniqueFd output = InPlaceOutputReader(argc, argv, printoptions)) {
         switch (SendPipedJobInPlace(argv, printoptions, output.Get())) {
-        case InPlaceResult::Sent: break;
+        case InPlaceResult::NotTaken: break;
+        case InPlaceResult::Sent: return EndSentJob(argv, jobCopy);
         case InPlaceResult::Cancelled: return EndCancelledJob(jobCopy);
         case InPlaceResult::Unsent: return EndUnsentJob(jobCopy);
         case InPlaceResult::Lost: PutErrorMessage("Process Data fail\n"); return 1;
         }
-        return EndSentJob(argv, jobCopy);
     }
 
     FinalPDF finalPdf;
