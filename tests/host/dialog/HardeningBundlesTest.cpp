@@ -31,6 +31,14 @@ bool Has(const std::string& options, const std::string& option)
     return options.find(option) != std::string::npos;
 }
 
+// The run went through and its options line holds each of `expected`.
+void ExpectOptions(const ProcessResult& run, std::initializer_list<const char*> expected)
+{
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const char* option : expected)
+        EXPECT_TRUE(Has(OptionsLine(run), option)) << option << " in " << run.out;
+}
+
 // A copy of the build's two bundles (links resolved) that a test may damage.
 std::string CopyOfBundles(const DialogRunner& runner)
 {
@@ -77,14 +85,13 @@ TEST(HardeningBundlesTest, OptionWithFiveHundredChoices)
                                      "*MediaType Stationary/Plain: \"\"\n" + extra);
     const std::string path = runner.Dir().Write("many.ppd", ppd);
 
-    const ProcessResult run = runner.Run({"--ppd", path, "--plugins", QV_DRIVER_PLUGINS, "--options"},
-                                         "panel features\npage 5\nchoose MediaType T499\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Has(OptionsLine(run), " MediaType='T499'")) << run.out;
-    const ProcessResult last = runner.Run({"--ppd", path, "--plugins", QV_DRIVER_PLUGINS, "--options"},
-                                          "panel features\npage 5\nchoose MediaType #502\n");
-    ASSERT_EQ(last.status, 0) << last.err;
-    EXPECT_TRUE(Has(OptionsLine(last), " MediaType='T499'")) << last.out;
+    // The last choice, by its name and by its place in the list.
+    for (const char* choice : {"T499", "#502"}) {
+        SCOPED_TRACE(choice);
+        ExpectOptions(runner.Run({"--ppd", path, "--plugins", QV_DRIVER_PLUGINS, "--options"},
+                                 std::string("panel features\npage 5\nchoose MediaType ") + choice + "\n"),
+                      {" MediaType='T499'"});
+    }
 }
 
 TEST(HardeningBundlesTest, DamagedWindowLayoutIsNamedAndTheRestPrints)
@@ -94,23 +101,19 @@ TEST(HardeningBundlesTest, DamagedWindowLayoutIsNamedAndTheRestPrints)
         std::function<void(const std::string& layoutPath)> damage;
         const char* reason; // empty: the window still opens
     };
+    const auto replacing = [](std::string from, std::string to) {
+        return [=](const std::string& path) {
+            testing_support::WriteFile(path, Replaced(testing_support::ReadFile(path), from, to));
+        };
+    };
     const std::vector<Case> cases = {
         {"missing", [](const std::string& path) { fs::remove(path); }, "the bundle has no layout"},
-        {"unknown kind",
-         [](const std::string& path) {
-             testing_support::WriteFile(path, Replaced(testing_support::ReadFile(path),
-                                                       "<string>field</string>", "<string>slider</string>"));
-         },
+        {"unknown kind", replacing("<string>field</string>", "<string>slider</string>"),
          "has the unknown kind \"slider\""},
         {"not a property list",
          [](const std::string& path) { testing_support::WriteFile(path, "<plist><dict>"); },
          "is not a property list"},
-        {"outlet no code knows",
-         [](const std::string& path) {
-             testing_support::WriteFile(path, Replaced(testing_support::ReadFile(path),
-                                                       "<string>UserIDTitle</string>",
-                                                       "<string>MysteryOutlet</string>"));
-         },
+        {"outlet no code knows", replacing("<string>UserIDTitle</string>", "<string>MysteryOutlet</string>"),
          ""},
     };
     for (const Case& c : cases) {
@@ -122,9 +125,7 @@ TEST(HardeningBundlesTest, DamagedWindowLayoutIsNamedAndTheRestPrints)
         if (std::string(c.reason).empty()) {
             const ProcessResult run =
                 runner.Run({"--ppd", kKZ63, "--plugins", plugins, "--options"}, kSecureScript);
-            ASSERT_EQ(run.status, 0) << run.err;
-            EXPECT_TRUE(Has(OptionsLine(run), "PrintTypeTicketKey='2'")) << run.out;
-            EXPECT_TRUE(Has(OptionsLine(run), "PrintTypeUserNameTicketKey='alice'")) << run.out;
+            ExpectOptions(run, {"PrintTypeTicketKey='2'", "PrintTypeUserNameTicketKey='alice'"});
             EXPECT_EQ(run.err.find(refusal), std::string::npos) << run.err;
             continue;
         }
@@ -133,9 +134,7 @@ TEST(HardeningBundlesTest, DamagedWindowLayoutIsNamedAndTheRestPrints)
         const ProcessResult run = runner.Run({"--ppd", kKZ63, "--plugins", plugins, "--options"},
                                              "panel printtype\nchoose 101 \"Job Type Secure\"\n"
                                              "panel features\npage 5\nchoose MediaType ThickPaper\nprint\n");
-        ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_TRUE(Has(OptionsLine(run), "PrintTypeTicketKey='1'")) << run.out;
-        EXPECT_TRUE(Has(OptionsLine(run), " MediaType='ThickPaper'")) << run.out;
+        ExpectOptions(run, {"PrintTypeTicketKey='1'", " MediaType='ThickPaper'"});
         EXPECT_NE(run.err.find(refusal), std::string::npos) << run.err;
         EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
     }
@@ -156,11 +155,8 @@ TEST(HardeningBundlesTest, LocalisationTablesWithoutAKey)
                    kSecureScript.substr(0, kSecureScript.size() - 6) +
                        "panel accounting\npress 1002\nchoose 3006 \"JBA Input Name\"\ntype 3007 acct01\n"
                        "type 3009 s3cr3t1\npress 3001\nprint\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    const std::string options = OptionsLine(run);
-    EXPECT_TRUE(Has(options, "PrintTypeTicketKey='2'")) << options;
-    EXPECT_TRUE(Has(options, "PrintTypeUserNameTicketKey='alice'")) << options;
-    EXPECT_TRUE(Has(options, "JBAUserIDTextEditTicket='acct01'")) << options;
+    ExpectOptions(run, {"PrintTypeTicketKey='2'", "PrintTypeUserNameTicketKey='alice'",
+                        "JBAUserIDTextEditTicket='acct01'"});
     // Texts without a translation read as the system says they do.
     EXPECT_TRUE(Has(run.out, "\"no translation\"")) << run.out.substr(0, 400);
 }
