@@ -202,7 +202,7 @@ public:
         if (contents.isArray() && contents.getArrayNItems() == 1) contents = contents.getArrayItem(0);
         QPDFObjectHandle resources = page.getAttribute("/Resources", false);
         QPDFObjectHandle cropBox = page.getCropBox(false, false);
-        QPDFObjectHandle bbox = BoxArray(cropBox, ToRect(cropBox));
+        QPDFObjectHandle bbox = Box(cropBox, ToRect(cropBox));
         if (!contents.isStream() || !contents.isIndirect()) return Copy(page);
 
         // A stream shared by several pages is lent once; a page that would
@@ -222,6 +222,17 @@ public:
         QPDFObjectHandle group = page.getAttribute("/Group", false);
         if (!group.isNull()) dict.replaceKey("/Group", group);
         return contents;
+    }
+
+    // The box as an array (BoxArray), one shared object for all the pages
+    // whose arrays are written alike: a page's own array outlives the page in
+    // its form and its new page, and a thousand copies of one array are most
+    // of the memory the released pages leave behind.
+    QPDFObjectHandle Box(QPDFObjectHandle box, const PageRect& r)
+    {
+        QPDFObjectHandle array = BoxArray(box, r);
+        if (array.isIndirect()) return array;
+        return boxes_.try_emplace(array.unparse(), array).first->second;
     }
 
     // True when the page's form is a copy, which reads the page's contents
@@ -247,6 +258,7 @@ private:
 
     std::set<QPDFObjGen> copied_;
     std::map<std::string, QPDFObjectHandle> resources_;
+    std::map<std::string, QPDFObjectHandle> boxes_;
 };
 
 bool IsKeptPage(const PDFDocInfo& info, size_t index)
@@ -437,7 +449,7 @@ int processPDF(PDFDocInfo& info)
             std::string content = "q\n";
             if (ctm.a != 1.0) content += ctm.unparse() + " cm\n";
             content += "/Fx0 Do\nQ\n";
-            kids.appendItem(NewPage(pdf, pagesRoot, BoxArray(box, mediaBox), PageRotate(source), "/Fx0",
+            kids.appendItem(NewPage(pdf, pagesRoot, forms.Box(box, mediaBox), PageRotate(source), "/Fx0",
                                     forms.FormFor(source), placing.For(pdf, content)));
             release(pages[index]);
             ++count;
