@@ -9,6 +9,7 @@
 
 #include <cups/cups.h>
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -274,6 +275,12 @@ int PreProcess(PDFDocInfo& info, char* path, size_t pathSize)
         drawn = info.rasterFlag == 1 ? processImage(info) : processPDF(info);
         info.outputContext = nullptr;
     }
+    // The pass has used the document up. The megabytes qpdf held go back to
+    // the system now: left to the allocator, they stay counted in the
+    // filter's memory while it sends the job, and every page of code that
+    // sending touches adds to them.
+    info.document.reset();
+    ::malloc_trim(0);
     // A write that failed part-way leaves the error flag set even when the
     // final flush has nothing left to write.
     const bool writeFailed = file && std::ferror(file.get()) != 0;
