@@ -26,9 +26,11 @@ namespace {
 // The size the room for the header is first made for. The header's length
 // depends on the size only through the digits of FSIZ, and the size is not
 // known until the pipe ends; a wrong guess costs one move of the PDF inside
-// the output file by a few bytes, about what the temporary copy costs. The
-// guess is ten digits, the class of the jobs where that copy is felt (a
-// gigabyte and more); a smaller job pays a move in proportion to its size.
+// the output file by a few bytes, which took less time than the temporary
+// copy (a 465 MiB job, median of 7 runs: 1.4 times cat | cat with the move,
+// 1.6 through the copy). The guess is ten digits, the class of the jobs where
+// the copy is felt most (a gigabyte and more); a smaller job pays a move in
+// proportion to its size.
 constexpr long long kGuessedSize = 1'000'000'000;
 
 // How much of each end of the PDF is kept for the checks. They read the first

@@ -6,7 +6,8 @@
 // standard output is a new regular file of the filter's own (a shell's
 // "> OUT"), the PDF is instead spliced into that file after room left for the
 // header, and the header written into the room once the size is known: each
-// byte is written once.
+// byte is written once (twice when the room turns out too small or too large,
+// see kGuessedSize).
 #pragma once
 
 #include "filter/PrintOptions.h"
@@ -28,8 +29,8 @@ enum class InPlaceResult {
 // place means: the PDF arrives on standard input through a pipe and goes out
 // as it came (no layout filter, no page pass), and standard output is an
 // empty regular file at offset 0 that this process may read, not opened for
-// appending and not standard error too, with no job copy to mirror it. Every other job takes the usual
-// path through a temporary file.
+// appending and not standard error too, with no job copy to mirror it. Every
+// other job takes the usual path through a temporary file.
 platform::UniqueFd InPlaceOutputReader(int argc, char** argv, const PrintOptions& options);
 
 // Takes standard input into standard output after room for the header, checks
