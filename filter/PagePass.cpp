@@ -208,7 +208,7 @@ public:
         // A stream shared by several pages is lent once; a page that would
         // need it with other resources or another box gets its own copy.
         const std::string resourcesText = resources.unparse();
-        const std::string use = resourcesText + " " + bbox.unparse();
+        const std::string* use = &*uses_.insert(resourcesText + " " + bbox.unparse()).first;
         const auto [it, inserted] = lent_.emplace(contents.getObjGen(), use);
         if (!inserted) {
             if (it->second == use) return contents;
@@ -260,7 +260,10 @@ private:
         return page.getFormXObjectForPage(false);
     }
 
-    std::map<QPDFObjGen, std::string> lent_;
+    // Each stream lent, with the resources and box it was lent with. Most
+    // pages are lent with the same ones: the text is kept once, in uses_.
+    std::map<QPDFObjGen, const std::string*> lent_;
+    std::set<std::string> uses_;
     // Many documents give each page equal resources of its own rather than
     // one shared object; the forms share one copy, written out the same, so
     // that the pages' own copies are let go with the pages.
