@@ -215,6 +215,10 @@ public:
             return Copy(page);
         }
         QPDFObjectHandle dict = contents.getDict();
+        // The filter's name, read with each stream, goes the same way as the
+        // names the form adds.
+        QPDFObjectHandle filter = dict.getKey("/Filter");
+        if (filter.isName()) dict.replaceKey("/Filter", SharedName(filter.getName().c_str()));
         dict.replaceKey("/Type", SharedName("/XObject"));
         dict.replaceKey("/Subtype", SharedName("/Form"));
         dict.replaceKey("/BBox", bbox);
@@ -235,18 +239,29 @@ public:
         return boxes_.try_emplace(array.unparse(), array).first->second;
     }
 
-    // A page's own resources dictionary, equal to one an earlier page held,
-    // is swapped for that one as soon as the page is read: a document whose
-    // every page holds its own equal copy would otherwise have all the kept
-    // pages' copies held at once (2.5 MB on a thousand pages), before the
-    // pages are drawn and let go. Nothing is written differently: the forms
-    // take the shared copy anyway.
-    void ShareResources(QPDFObjectHandle page)
+    // A kept page is read (to find what the output reaches) well before it
+    // is drawn and let go, so all the kept pages are held at once: a document
+    // whose every page holds its own equal copy of its resources, its boxes
+    // and its type would hold a thousand copies of each (some 2.5 MB of
+    // resources alone on the bench). As soon as a page is read, its own
+    // direct values of these are swapped for the shared copy of the same
+    // text, the one the forms and new pages take anyway. Nothing is written
+    // differently: shared direct objects are written where each is held.
+    void ShareOwnValues(QPDFObjectHandle page)
     {
         QPDFObjectHandle resources = page.getKey("/Resources");
-        if (resources.isIndirect() || !resources.isDictionary()) return;
-        QPDFObjectHandle shared = Shared(resources, resources.unparse());
-        if (!shared.isSameObjectAs(resources)) page.replaceKey("/Resources", shared);
+        if (!resources.isIndirect() && resources.isDictionary()) {
+            QPDFObjectHandle shared = Shared(resources, resources.unparse());
+            if (!shared.isSameObjectAs(resources)) page.replaceKey("/Resources", shared);
+        }
+        for (const char* key : {"/MediaBox", "/CropBox", "/BleedBox", "/TrimBox", "/ArtBox"}) {
+            QPDFObjectHandle box = page.getKey(key);
+            if (box.isIndirect() || !box.isArray()) continue;
+            QPDFObjectHandle shared = boxes_.try_emplace(box.unparse(), box).first->second;
+            if (!shared.isSameObjectAs(box)) page.replaceKey(key, shared);
+        }
+        QPDFObjectHandle type = page.getKey("/Type");
+        if (!type.isIndirect() && type.isName()) page.replaceKey("/Type", SharedName(type.getName().c_str()));
     }
 
     // True when the page's form is a copy, which reads the page's contents
@@ -326,7 +341,7 @@ void LetGoAllButKept(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, cons
         QPDFObjectHandle node = pages[index];
         // Up the tree until a node already reached: its own ancestors are too.
         while (node.isDictionary() && reach(node)) {
-            forms.ShareResources(node);
+            forms.ShareOwnValues(node);
             followKeys(node, true);
             node = node.getKey("/Parent");
         }
