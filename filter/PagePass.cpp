@@ -445,48 +445,56 @@ int processPDF(PDFDocInfo& info)
     if (!info.document || info.outputContext == nullptr) return -1;
     try {
         QPDF& pdf = info.document->pdf;
-        // The pages kept, at their index. The count has listed a plain tree's
-        // pages: those left out are then never read at all, not even to be
-        // let go.
-        std::vector<QPDFObjectHandle> pages;
-        if (!info.document->plainPages.empty()) {
-            pages.resize(info.document->plainPages.size());
-            for (size_t index = 0; index < pages.size(); ++index)
-                if (IsKeptPage(info, index)) pages[index] = pdf.getObject(info.document->plainPages[index]);
-        } else {
-            pages = pdf.getAllPages();
-        }
         const QPDFObjectHandle oldRoot = pdf.getRoot();
-        PageForms forms;
-        PlacingContents placing;
-        // The old pages are not written, yet qpdf keeps every object it has
-        // read, and a long document's pages are most of the memory the pass
-        // takes: each kept page is let go once it is of no more use, and all
-        // that only the pages left out use before the first new object is
-        // made. A page whose form is a copy keeps its contents for it.
-        const auto release = [&](const QPDFObjectHandle& page) {
-            if (page.isIndirect() && !forms.CopiedAtWriting(page))
-                pdf.replaceObject(page.getObjGen(), QPDFObjectHandle::newNull());
-        };
-        LetGoAllButKept(pdf, pages, info, oldRoot, forms);
-        QPDFObjectHandle pagesRoot = NewPagesRoot(pdf);
+        QPDFObjectHandle pagesRoot;
         QPDFObjectHandle kids = QPDFObjectHandle::newArray();
         int count = 0;
-        const bool complete = ForEachKeptPage(info, pages.size(), [&](size_t index) {
-            QPDFPageObjectHelper source(pages[index]);
-            const QPDFObjectHandle box = source.getMediaBox(false);
-            const PageRect mediaBox = ToRect(box);
-            PageMatrix turn;
-            setContextCTM(info, turn, mediaBox);
-            const QPDFMatrix ctm(turn.a, turn.b, turn.c, turn.d, turn.e, turn.f);
-            std::string content = "q\n";
-            if (ctm.a != 1.0) content += ctm.unparse() + " cm\n";
-            content += "/Fx0 Do\nQ\n";
-            kids.appendItem(NewPage(pdf, pagesRoot, forms.Box(box, mediaBox), PageRotate(source), "/Fx0",
-                                    forms.FormFor(source), placing.For(pdf, content)));
-            release(pages[index]);
-            ++count;
-        });
+        // What drawing the pages needs (the kept pages' list, the forms'
+        // bookkeeping, the placing streams' table) goes before the writer
+        // starts, which needs none of it: the end of the writing is the
+        // pass's peak.
+        const bool complete = [&] {
+            // The pages kept, at their index. The count has listed a plain tree's
+            // pages: those left out are then never read at all, not even to be
+            // let go.
+            std::vector<QPDFObjectHandle> pages;
+            if (!info.document->plainPages.empty()) {
+                pages.resize(info.document->plainPages.size());
+                for (size_t index = 0; index < pages.size(); ++index)
+                    if (IsKeptPage(info, index))
+                        pages[index] = pdf.getObject(info.document->plainPages[index]);
+            } else {
+                pages = pdf.getAllPages();
+            }
+            PageForms forms;
+            PlacingContents placing;
+            // The old pages are not written, yet qpdf keeps every object it has
+            // read, and a long document's pages are most of the memory the pass
+            // takes: each kept page is let go once it is of no more use, and all
+            // that only the pages left out use before the first new object is
+            // made. A page whose form is a copy keeps its contents for it.
+            const auto release = [&](const QPDFObjectHandle& page) {
+                if (page.isIndirect() && !forms.CopiedAtWriting(page))
+                    pdf.replaceObject(page.getObjGen(), QPDFObjectHandle::newNull());
+            };
+            LetGoAllButKept(pdf, pages, info, oldRoot, forms);
+            pagesRoot = NewPagesRoot(pdf);
+            return ForEachKeptPage(info, pages.size(), [&](size_t index) {
+                QPDFPageObjectHelper source(pages[index]);
+                const QPDFObjectHandle box = source.getMediaBox(false);
+                const PageRect mediaBox = ToRect(box);
+                PageMatrix turn;
+                setContextCTM(info, turn, mediaBox);
+                const QPDFMatrix ctm(turn.a, turn.b, turn.c, turn.d, turn.e, turn.f);
+                std::string content = "q\n";
+                if (ctm.a != 1.0) content += ctm.unparse() + " cm\n";
+                content += "/Fx0 Do\nQ\n";
+                kids.appendItem(NewPage(pdf, pagesRoot, forms.Box(box, mediaBox), PageRotate(source), "/Fx0",
+                                        forms.FormFor(source), placing.For(pdf, content)));
+                release(pages[index]);
+                ++count;
+            });
+        }();
         if (!complete) return -1;
         ReplacePageTree(pdf, pagesRoot, kids, count, oldRoot);
         Write(pdf, info.outputContext, "page pass", StreamWriting::Compact);
