@@ -217,6 +217,11 @@ public:
         QPDFObjectHandle dict = contents.getDict();
         // The filter's name, read with each stream, goes the same way as the
         // names the form adds.
+        // The writer writes each stream's own length and skips the /Length
+        // key, and qpdf reads the data by the length it took when it parsed
+        // the stream: the key's object is never read again. Held for every
+        // lent stream to the end of the writing, it goes now.
+        dict.removeKey("/Length");
         QPDFObjectHandle filter = dict.getKey("/Filter");
         if (filter.isName()) dict.replaceKey("/Filter", SharedName(filter.getName().c_str()));
         dict.replaceKey("/Type", SharedName("/XObject"));
