@@ -5,6 +5,7 @@
 #include "filter/JobInput.h"
 #include "filter/UtilityFunctionFilter.h"
 #include "platform/PlatformPaths.h"
+#include "platform/FilePtr.h"
 
 #include <regex.h>
 #include <unistd.h>
@@ -21,10 +22,7 @@ namespace {
 // Each matched group of a table line is taken into a field of this size.
 constexpr size_t kGroupField = 64;
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+using platform::FilePtr;
 
 // getline()'s buffer, freed on every path.
 struct LineBuffer {

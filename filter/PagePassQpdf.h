@@ -10,6 +10,7 @@
 
 #include "filter/FilterState.h"
 #include "filter/PagePass.h"
+#include "platform/FilePtr.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFLogger.hh>
@@ -40,10 +41,7 @@ public:
 
 namespace pagepass {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+using platform::FilePtr;
 
 // A logger that discards the library's reports, which would otherwise land
 // on standard output, the printer's data stream.

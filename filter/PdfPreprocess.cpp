@@ -6,6 +6,7 @@
 #include "filter/JobInput.h"
 #include "filter/TicketReader.h"
 #include "filter/UtilityFunctionFilter.h"
+#include "platform/FilePtr.h"
 
 #include <cups/cups.h>
 
@@ -23,10 +24,7 @@ namespace {
 // Output is buffered in large blocks: the pass writes whole documents.
 constexpr size_t kOutputBuffer = 1 << 20;
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+using platform::FilePtr;
 
 bool IsSet(const char* field) { return field[0] != '\0'; }
 

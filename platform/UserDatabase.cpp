@@ -10,15 +10,13 @@
 #include <unistd.h>
 
 #include "platform/PlatformPaths.h"
+#include "platform/FilePtr.h"
 
 namespace platform {
 
 namespace {
 
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<FILE, FileCloser>;
+using platform::FilePtr;
 
 UserEntry FromPasswd(const passwd& entry)
 {
