@@ -158,6 +158,30 @@ CopyResult CopyDescriptor(int in, int out)
     }
 }
 
+CopyResult ReadAllAt(int fd, std::span<char> into, off_t offset)
+{
+    for (size_t got = 0; got < into.size();) {
+        const ssize_t n = ::pread(fd, into.data() + got, into.size() - got, offset + static_cast<off_t>(got));
+        if (Retry(n)) continue;
+        if (n <= 0) return CancelJob != 0 ? CopyResult::Cancelled : CopyResult::ReadFailed;
+        got += static_cast<size_t>(n);
+    }
+    return CopyResult::Complete;
+}
+
+CopyResult WriteAllAt(int fd, std::span<const char> data, off_t offset)
+{
+    for (size_t put = 0; put < data.size();) {
+        const ssize_t n =
+            ::pwrite(fd, data.data() + put, data.size() - put, offset + static_cast<off_t>(put));
+        if (Retry(n)) continue;
+        if (n == 0) errno = EIO;
+        if (n <= 0) return CancelJob != 0 ? CopyResult::Cancelled : CopyResult::WriteFailed;
+        put += static_cast<size_t>(n);
+    }
+    return CopyResult::Complete;
+}
+
 CopyResult MoveWithinFile(int in, int out, off_t from, off_t to, off_t size)
 {
     if (from == to || size == 0) return CopyResult::Complete;
@@ -170,18 +194,11 @@ CopyResult MoveWithinFile(int in, int out, off_t from, off_t to, off_t size)
         if (CancelJob != 0) return CopyResult::Cancelled;
         const size_t block = static_cast<size_t>(std::min<off_t>(size - done, buffer.size()));
         const off_t offset = backwards ? size - done - static_cast<off_t>(block) : done;
-        for (size_t got = 0; got < block;) {
-            const ssize_t n = ::pread(in, buffer.data() + got, block - got, from + offset + got);
-            if (Retry(n)) continue;
-            if (n <= 0) return CancelJob != 0 ? CopyResult::Cancelled : CopyResult::ReadFailed;
-            got += static_cast<size_t>(n);
-        }
-        for (size_t put = 0; put < block;) {
-            const ssize_t n = ::pwrite(out, buffer.data() + put, block - put, to + offset + put);
-            if (Retry(n)) continue;
-            if (n <= 0) return CancelJob != 0 ? CopyResult::Cancelled : CopyResult::WriteFailed;
-            put += static_cast<size_t>(n);
-        }
+        const std::span<char> piece(buffer.data(), block);
+        if (const CopyResult read = ReadAllAt(in, piece, from + offset); read != CopyResult::Complete)
+            return read;
+        if (const CopyResult written = WriteAllAt(out, piece, to + offset); written != CopyResult::Complete)
+            return written;
         done += static_cast<off_t>(block);
     }
     return CopyResult::Complete;

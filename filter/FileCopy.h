@@ -22,6 +22,11 @@ enum class CopyResult { Complete, ReadFailed, WriteFailed, Cancelled };
 // this process's memory from where the kernel stopped.
 CopyResult CopyDescriptor(int in, int out);
 
+// Reads into.size() bytes at offset, or writes all of data at offset, going
+// on after interruptions; an early end of the file is a failed read.
+CopyResult ReadAllAt(int fd, std::span<char> into, off_t offset);
+CopyResult WriteAllAt(int fd, std::span<const char> data, off_t offset);
+
 // Moves size bytes inside one regular file, read through in and written
 // through out, from offset from to offset to; the two ranges may overlap (the
 // move starts at the end that keeps every byte readable until it is moved).

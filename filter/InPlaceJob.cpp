@@ -6,6 +6,7 @@
 #include "filter/OutputMirror.h"
 #include "filter/PdfPreprocess.h"
 #include "filter/PjlHeader.h"
+#include "platform/FilePtr.h"
 #include "platform/UniqueFd.h"
 
 #include <fcntl.h>
@@ -38,10 +39,6 @@ constexpr long long kGuessedSize = 1'000'000'000;
 // end-of-file marker; the window leaves them room to look further.
 constexpr off_t kEndWindow = 64 << 10;
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 // The header for a PDF of the given size, as the usual path writes it. No job
 // copy is open on this path, so nothing of it is mirrored.
 std::string RenderHeader(char** argv, const PrintOptions& options, long long size)
@@ -50,7 +47,7 @@ std::string RenderHeader(char** argv, const PrintOptions& options, long long siz
     size_t length = 0;
     std::string header;
     {
-        std::unique_ptr<std::FILE, FileCloser> memory(open_memstream(&data, &length));
+        const platform::FilePtr memory(open_memstream(&data, &length));
         if (!memory) return header;
         SetPjlOutputStream(memory.get());
         OutputXPJLCommand(argv, options, size);
@@ -61,29 +58,17 @@ std::string RenderHeader(char** argv, const PrintOptions& options, long long siz
     return header;
 }
 
-bool ReadAt(int fd, std::vector<char>& into, off_t offset, size_t size)
-{
-    const size_t start = into.size();
-    into.resize(start + size);
-    for (size_t got = 0; got < size;) {
-        const ssize_t n =
-            ::pread(fd, into.data() + start + got, size - got, offset + static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        got += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 // Copies the PDF's two ends into the file ends, for the checks that read a
 // PDF by name: the first and last kEndWindow bytes, or the whole PDF when it
 // is no larger than both.
 bool CopyEndsOfPdf(int fd, off_t offset, off_t size, int ends)
 {
-    std::vector<char> bytes;
-    const bool read = size <= 2 * kEndWindow ? ReadAt(fd, bytes, offset, static_cast<size_t>(size))
-                                             : ReadAt(fd, bytes, offset, kEndWindow) &&
-                                                   ReadAt(fd, bytes, offset + size - kEndWindow, kEndWindow);
+    const bool whole = size <= 2 * kEndWindow;
+    std::vector<char> bytes(static_cast<size_t>(whole ? size : 2 * kEndWindow));
+    const std::span<char> head(bytes.data(), whole ? bytes.size() : static_cast<size_t>(kEndWindow));
+    const bool read = ReadAllAt(fd, head, offset) == CopyResult::Complete &&
+                      (whole || ReadAllAt(fd, std::span<char>(bytes).subspan(head.size()),
+                                          offset + size - kEndWindow) == CopyResult::Complete);
     return read && ::write(ends, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
 }
 
@@ -150,6 +135,7 @@ InPlaceResult SendPipedJobInPlace(char** argv, const PrintOptions& options, int 
 
     // The same checks, with the same messages, as for a PDF kept in a file.
     if (!CopyEndsOfPdf(output, room, size, ends.Get())) {
+        if (CancelJob != 0) return Failed(InPlaceResult::Cancelled);
         ReportLostData("The job's data cannot be checked", errno);
         return Failed(InPlaceResult::Lost);
     }
@@ -174,16 +160,10 @@ InPlaceResult SendPipedJobInPlace(char** argv, const PrintOptions& options, int 
             return Failed(InPlaceResult::Unsent);
         }
     }
-    for (off_t put = 0; put < length;) {
-        const ssize_t n =
-            ::pwrite(STDOUT_FILENO, header.data() + put, static_cast<size_t>(length - put), put);
-        if (n < 0 && errno == EINTR && CancelJob == 0) continue;
-        if (n <= 0) {
-            if (CancelJob != 0) return Failed(InPlaceResult::Cancelled);
-            NotePjlOutputError(n < 0 ? errno : EIO);
-            return Failed(InPlaceResult::Unsent);
-        }
-        put += n;
+    if (const CopyResult written = WriteAllAt(STDOUT_FILENO, header, 0); written != CopyResult::Complete) {
+        if (written == CopyResult::Cancelled) return Failed(InPlaceResult::Cancelled);
+        NotePjlOutputError(errno);
+        return Failed(InPlaceResult::Unsent);
     }
     if (::lseek(STDOUT_FILENO, length + size, SEEK_SET) != length + size) {
         NotePjlOutputError(errno);
